@@ -1,0 +1,1 @@
+-- Velmar configuration database: reference rows.

@@ -1,0 +1,65 @@
+#include "platform/FileDialogs.h"
+
+#include <QPagedPaintDevice>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+FileDialogHandler& fileHandler()
+{
+    static FileDialogHandler h;
+    return h;
+}
+
+PrinterHandler& printerHandler()
+{
+    static PrinterHandler h;
+    return h;
+}
+
+} // namespace
+
+std::optional<QString> ShowFileDialog(const FileDialogRequest& request)
+{
+    if (!fileHandler())
+        return std::nullopt;
+    return fileHandler()(request);
+}
+
+std::unique_ptr<QPagedPaintDevice> ShowPrinter()
+{
+    if (!printerHandler())
+        return nullptr;
+    return printerHandler()();
+}
+
+QString toNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        if (!name.contains(pattern))
+            name += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        out << name;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+FileDialogHandler setFileDialogHandler(FileDialogHandler handler)
+{
+    FileDialogHandler old = fileHandler();
+    fileHandler() = std::move(handler);
+    return old;
+}
+
+PrinterHandler setPrinterHandler(PrinterHandler handler)
+{
+    PrinterHandler old = printerHandler();
+    printerHandler() = std::move(handler);
+    return old;
+}
+
+} // namespace platform

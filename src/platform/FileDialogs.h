@@ -1,0 +1,44 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPagedPaintDevice;
+
+namespace platform {
+
+// The shared file dialog. Filters are written as the program always wrote them:
+// "description|pattern|description|pattern", e.g. "access (*.mdb) | *.mdb".
+struct FileDialogRequest {
+    enum Kind { Open, Save };
+    Kind kind = Open;
+    QString title;
+    QString fileName;  // proposed file name or path
+    QString filter;
+};
+
+// The chosen path, or nothing when the user cancelled (Cancel is "no choice", not an error).
+std::optional<QString> ShowFileDialog(const FileDialogRequest& request);
+inline std::optional<QString> ShowOpen(const QString& fileName, const QString& filter, const QString& title = QString())
+{
+    return ShowFileDialog({FileDialogRequest::Open, title, fileName, filter});
+}
+inline std::optional<QString> ShowSave(const QString& fileName, const QString& filter, const QString& title = QString())
+{
+    return ShowFileDialog({FileDialogRequest::Save, title, fileName, filter});
+}
+
+// The printer dialog: a device to paint the pages on, or null when the user cancelled.
+// The program gives a QPrinter; tests give a PDF writer.
+std::unique_ptr<QPagedPaintDevice> ShowPrinter();
+
+// "access (*.mdb) | *.mdb" -> "access (*.mdb)" as a widget toolkit filter list (";;" between entries).
+QString toNameFilters(const QString& filter);
+
+using FileDialogHandler = std::function<std::optional<QString>(const FileDialogRequest&)>;
+using PrinterHandler = std::function<std::unique_ptr<QPagedPaintDevice>()>;
+FileDialogHandler setFileDialogHandler(FileDialogHandler handler);
+PrinterHandler setPrinterHandler(PrinterHandler handler);
+
+} // namespace platform

@@ -1,0 +1,149 @@
+#include "platform/ui/HelpWindow.h"
+
+#include "platform/Help.h"
+#include "platform/PlatformError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace platform {
+namespace {
+QPointer<HelpWindow> g_window;
+
+QString plain(const QString& html)
+{
+    QTextDocument d;
+    d.setHtml(html);
+    return d.toPlainText().simplified();
+}
+} // namespace
+
+QString HelpWindow::pageFor(const QString& helpFile)
+{
+    const QFileInfo fi(helpFile);
+    return fi.absoluteDir().filePath(fi.completeBaseName() + QStringLiteral(".html"));
+}
+
+HelpWindow* HelpWindow::current() { return g_window; }
+
+HelpWindow* HelpWindow::show(const QString& helpFile, unsigned command)
+{
+    const QString page = pageFor(helpFile);
+    if (!g_window) {
+        auto* w = new HelpWindow;
+        if (!w->load(page)) {
+            delete w;
+            throw Error(53, QStringLiteral("Cannot open the help file %1").arg(page));
+        }
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        g_window = w;
+    }
+    g_window->tabs->setCurrentIndex(command == HELP_PARTIALKEY ? 1 : 0);
+    g_window->QWidget::show();
+    g_window->raise();
+    g_window->activateWindow();
+    if (command == HELP_PARTIALKEY)
+        g_window->txtSearch->setFocus();
+    return g_window;
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Velmar Help"));
+    resize(820, 560);
+
+    tabs = new QTabWidget;
+    lstContents = new QListWidget;
+    lstContents->setObjectName(QStringLiteral("lstContents"));
+    tabs->addTab(lstContents, QStringLiteral("Contents"));
+
+    auto* searchPage = new QWidget;
+    txtSearch = new QLineEdit;
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setPlaceholderText(QStringLiteral("Type a word to find"));
+    lstResults = new QListWidget;
+    lstResults->setObjectName(QStringLiteral("lstResults"));
+    auto* sl = new QVBoxLayout(searchPage);
+    sl->addWidget(txtSearch);
+    sl->addWidget(lstResults, 1);
+    tabs->addTab(searchPage, QStringLiteral("Search"));
+
+    browser = new QTextBrowser;
+    browser->setObjectName(QStringLiteral("browser"));
+    auto* split = new QSplitter;
+    split->addWidget(tabs);
+    split->addWidget(browser);
+    split->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(split);
+
+    auto open = [this](QListWidgetItem* item) {
+        if (item)
+            showTopic(item->data(Qt::UserRole).toString());
+    };
+    connect(lstContents, &QListWidget::itemActivated, this, open);
+    connect(lstContents, &QListWidget::itemClicked, this, open);
+    connect(lstResults, &QListWidget::itemActivated, this, open);
+    connect(lstResults, &QListWidget::itemClicked, this, open);
+    connect(txtSearch, &QLineEdit::textChanged, this, &HelpWindow::search);
+}
+
+bool HelpWindow::load(const QString& page)
+{
+    QFile f(page);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QString html = QString::fromUtf8(f.readAll());
+    browser->setSearchPaths({QFileInfo(page).absolutePath()});
+    browser->setHtml(html);
+
+    // Topics are the headings that carry an id; a topic's text runs to the next such heading.
+    static const QRegularExpression heading(QStringLiteral("<h([1-3])[^>]*id=\"([^\"]+)\"[^>]*>(.*?)</h\\1>"),
+                                            QRegularExpression::CaseInsensitiveOption |
+                                                QRegularExpression::DotMatchesEverythingOption);
+    QList<QRegularExpressionMatch> found;
+    for (auto it = heading.globalMatch(html); it.hasNext();)
+        found << it.next();
+    for (int i = 0; i < found.size(); ++i) {
+        const auto& m = found[i];
+        const qsizetype end = i + 1 < found.size() ? found[i + 1].capturedStart() : html.size();
+        Topic t{m.captured(2), plain(m.captured(3)), plain(html.mid(m.capturedEnd(), end - m.capturedEnd()))};
+        auto* item = new QListWidgetItem(QString(2 * (m.captured(1).toInt() - 1), QLatin1Char(' ')) + t.title);
+        item->setData(Qt::UserRole, t.anchor);
+        lstContents->addItem(item);
+        topics_ << t;
+    }
+    return true;
+}
+
+void HelpWindow::search(const QString& term)
+{
+    lstResults->clear();
+    const QString t = term.trimmed();
+    if (t.isEmpty())
+        return;
+    for (const Topic& topic : topics_) {
+        if (topic.title.contains(t, Qt::CaseInsensitive) || topic.text.contains(t, Qt::CaseInsensitive)) {
+            auto* item = new QListWidgetItem(topic.title);
+            item->setData(Qt::UserRole, topic.anchor);
+            lstResults->addItem(item);
+        }
+    }
+}
+
+void HelpWindow::showTopic(const QString& anchor) { browser->scrollToAnchor(anchor); }
+
+} // namespace platform

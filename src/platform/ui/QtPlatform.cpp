@@ -1,0 +1,102 @@
+#include "platform/ui/QtPlatform.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/Help.h"
+#include "platform/MsgBox.h"
+#include "platform/ui/HelpWindow.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace platform {
+namespace {
+
+// Dialogs open over whatever modal dialog is up, so that dialog stays open behind them.
+QWidget* dialogParent()
+{
+    if (QWidget* w = QApplication::activeModalWidget())
+        return w;
+    return QApplication::activeWindow();
+}
+
+MsgResult messageBox(const MsgBoxRequest& r)
+{
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(r.title);
+    box.setText(r.prompt);
+    switch (r.icon()) {
+    case vbCritical: box.setIcon(QMessageBox::Critical); break;
+    case vbQuestion: box.setIcon(QMessageBox::Question); break;
+    case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+    case vbInformation: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    struct B {
+        QMessageBox::StandardButton button;
+        MsgResult result;
+    };
+    QList<B> buttons;
+    switch (r.buttons()) {
+    case vbOKCancel: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+    case vbAbortRetryIgnore:
+        buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+        break;
+    case vbYesNoCancel: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
+    case vbYesNo: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+    case vbRetryCancel: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+    default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+    }
+    QMessageBox::StandardButtons set;
+    for (const B& b : buttons)
+        set |= b.button;
+    box.setStandardButtons(set);
+    const int defaultIndex = (r.style & vbDefaultButton3) ? 2 : (r.style & vbDefaultButton2) ? 1 : 0;
+    if (defaultIndex < buttons.size())
+        box.setDefaultButton(buttons[defaultIndex].button);
+    const int answer = box.exec();
+    for (const B& b : buttons)
+        if (answer == b.button)
+            return b.result;
+    // Closed with the window's close box: the box's escape answer.
+    return buttons.size() == 1 ? vbOK : (r.buttons() == vbYesNo ? vbNo : vbCancel);
+}
+
+std::optional<QString> fileDialog(const FileDialogRequest& r)
+{
+    QFileDialog dlg(dialogParent(), r.title);
+    dlg.setNameFilter(toNameFilters(r.filter));
+    dlg.setAcceptMode(r.kind == FileDialogRequest::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(r.kind == FileDialogRequest::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QFileInfo proposed(r.fileName);
+    if (proposed.isAbsolute())
+        dlg.setDirectory(proposed.absolutePath());
+    dlg.selectFile(proposed.fileName());
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().first();
+}
+
+std::unique_ptr<QPagedPaintDevice> printerDialog()
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dlg(printer.get(), dialogParent());
+    if (dlg.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
+}
+
+} // namespace
+
+void installWidgetServices()
+{
+    setMsgBoxHandler(messageBox);
+    setFileDialogHandler(fileDialog);
+    setPrinterHandler(printerDialog);
+    setHelpHandler([](const QString& helpFile, unsigned command) { HelpWindow::show(helpFile, command); });
+}
+
+} // namespace platform

@@ -1,0 +1,17 @@
+#include "shell/ui/Startup.h"
+
+#include "shell/Version.h"
+#include "shell/ui/frmMain.h"
+
+namespace basVelmar {
+
+frmMain* Main()
+{
+    auto* w = new frmMain;
+    w->MDIForm_Load();
+    w->setWindowTitle(frmMain::kDesignCaption + QLatin1Char(' ') + strVersion(false));
+    w->show();
+    return w;
+}
+
+} // namespace basVelmar

@@ -1,0 +1,103 @@
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+
+class IDocumentWindow;
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+// The main window: menus, toolbar, the document windows, the progress indicator, help and the
+// serial port's opening and closing.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static inline const QString kDesignCaption = QStringLiteral("Vorn Programming Application");
+
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The program's one main window (null before it is made and after it is gone).
+    static frmMain* instance();
+
+    // The load step: window, toolbar, progress, globals, serial port, look-ups, help file.
+    void MDIForm_Load();
+
+    // Public members.
+    int16_t intVersionSet();
+    int16_t ShowHelpContent();
+    int16_t ShowHelpSearch();
+    int16_t OpenPort();
+
+    // Document windows.
+    void addDocumentWindow(IDocumentWindow* window);
+    IDocumentWindow* activeDocumentWindow() const;
+    QList<IDocumentWindow*> documentWindows() const;
+    // Called by a document window when it has opened and when it closes: the open-window count
+    // and the toolbar's Save, Print and Write Module buttons follow.
+    void documentWindowOpened();
+    void documentWindowClosed();
+    // Re-reads the active window's menus and toolbar duties (a window calls it when they change).
+    void refreshForActiveWindow();
+
+    // Toolbar: the button whose description is given (exact, case-sensitive).
+    void ToolbarMain_ButtonClick(const QString& description);
+    QAction* toolbarButton(int index) const;  // 1-based, as numbered on the toolbar
+    QToolBar* ToolbarMain() const { return toolbar_; }
+    // Tool Bar check mark, toolbar shown and gToolbarVisible together.
+    void setToolbarVisible(bool visible);
+    QMdiArea* mdiArea() const { return mdi_; }
+
+    // Menu handlers.
+    void MNUNEW_Click();
+    void MNUOPEN_Click();
+    void MNUARCHIVEOPEN_Click();
+    void MNUIMPORT_Click();
+    void MNUCUSTOM_Click();
+    void MNUMODULEMANAGE_Click();
+    void MNUUPDATESTANDARD_Click();
+    void MNUUPDATEUSER_Click();
+    void MNUREFERENCES_Click();
+    void MNUEXIT_Click();
+    void MNUTOOLBAR_Click();
+    void MNUREADRACK_Click();
+    void MNUREADMODULE_Click();
+    void MNUCONTENTS_Click();
+    void MNUSEARCH_Click();
+    void MNUABOUT_Click();
+
+    // The help file the program names (velmar.hlp in the program folder; empty before the load step).
+    QString helpFile() const { return helpFile_; }
+    void setHelpFile(const QString& path) { helpFile_ = path; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusStrip();
+    void showProgress();
+    void onSubWindowActivated(QMdiSubWindow* sub);
+    void showMenus(const QList<QMenu*>& menus);
+    void updateDocumentButtons();
+    void showDialog(const QString& name);
+    void sendUnlinks();
+    QAction* addEntry(QMenu* menu, const QString& caption, const QString& objectName, void (frmMain::*handler)(),
+                      const QKeySequence& shortcut = {});
+
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QList<QAction*> buttons_;  // index 0 = button 1
+    QList<QMenu*> mainMenus_;
+    QAction* mnuToolbar_ = nullptr;
+    QLabel* labelProgress_ = nullptr;
+    QFrame* progressBackground_ = nullptr;
+    QFrame* progressBar_ = nullptr;
+    QString helpFile_;
+};

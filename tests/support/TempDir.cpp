@@ -1,0 +1,34 @@
+#include "support/TempDir.h"
+
+#include "db/DatabaseFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+ProgramFolder::ProgramFolder()
+{
+    EXPECT_TRUE(dir_.isValid());
+    platform::setProgramFolder(dir_.path());
+}
+
+ProgramFolder::~ProgramFolder() { platform::setProgramFolder(QString()); }
+
+void ProgramFolder::write(const QString& name, const QByteArray& content) const
+{
+    QFile f(file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+QString makeDatabase(const QString& path)
+{
+    QString error;
+    EXPECT_TRUE(velmardb::createDatabase(path, velmardb::databaseScripts(QStringLiteral(VELMAR_SOURCE_DIR)), &error))
+        << error.toStdString();
+    return path;
+}
+
+} // namespace testsupport

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// A temporary folder that the program's code takes as its program folder while the object lives
+// (velmar.ini, velmar.mdb and the help page are looked for there).
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    // Writes a text file into the folder.
+    void write(const QString& name, const QByteArray& content) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Makes a database from data/*.sql at `path`; fails the test when that does not work.
+QString makeDatabase(const QString& path);
+
+} // namespace testsupport
