@@ -1,5 +1,8 @@
 #include "support/ScriptedMsgBox.h"
 
+#include "platform/Help.h"
+#include "platform/ui/HelpWindow.h"
+
 #include <QPagedPaintDevice>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -16,6 +19,8 @@ void installUnexpectedDialogGuards()
         ADD_FAILURE() << "unexpected file dialog for " << r.fileName.toStdString();
         return std::nullopt;
     });
+    // The help window is the program's own; tests look at it directly.
+    platform::setHelpHandler([](const QString& helpFile, unsigned command) { platform::HelpWindow::show(helpFile, command); });
     platform::setPrinterHandler([]() -> std::unique_ptr<QPagedPaintDevice> {
         ADD_FAILURE() << "unexpected printer dialog";
         return nullptr;

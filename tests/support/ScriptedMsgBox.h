@@ -8,7 +8,8 @@
 
 namespace testsupport {
 
-// Makes every message box and file dialog that no script expects fail the running test.
+// Makes every message box and file dialog that no script expects fail the running test;
+// puts the program's own help window in place.
 void installUnexpectedDialogGuards();
 
 // Answers message boxes in the order the test expects them and records every box shown.

@@ -1,0 +1,41 @@
+#!/usr/bin/env python3
+"""Starts the program offscreen until its main window is shown and it has closed again, several times,
+and prints the times. Usage: startup.py <path of velmar> [runs]"""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+import tty
+
+program = sys.argv[1]
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+bindir = os.path.dirname(program)
+
+with tempfile.TemporaryDirectory() as folder:
+    for name in ("velmar", "velmar.mdb", "velmar.html", "libchronox32.so"):
+        src = os.path.join(bindir, name)
+        if os.path.exists(src):
+            shutil.copy2(src, folder)
+    master, slave = os.openpty()
+    tty.setraw(slave)
+    with open(os.path.join(folder, "velmar.ini"), "w") as ini:
+        ini.write("[Comms]\r\nPortNumber=1\r\nDevice1=%s\r\n" % os.ttyname(slave))
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", VELMAR_EXIT_WHEN_SHOWN="1")
+    times = []
+    for _ in range(runs):
+        t = time.perf_counter()
+        subprocess.run([os.path.join(folder, "velmar")], env=env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        times.append((time.perf_counter() - t) * 1000)
+        while True:  # empty what the program sent on its way out
+            try:
+                os.set_blocking(master, False)
+                if not os.read(master, 4096):
+                    break
+            except BlockingIOError:
+                break
+    print("start to shown main window and exit, %d runs: median %.1f ms, min %.1f ms, max %.1f ms (target < 300 ms)"
+          % (runs, statistics.median(times), min(times), max(times)))

@@ -1,0 +1,45 @@
+#!/usr/bin/env python3
+"""Starts the program from a folder of its own under a virtual X server, with its serial port on a
+pseudo-terminal, lets it show its main window and close, and checks that it ended cleanly and
+unlinked the rack on its way out."""
+import os
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import tty
+
+program, xvfb_run = sys.argv[1], sys.argv[2]
+bindir = os.path.dirname(program)
+
+with tempfile.TemporaryDirectory() as folder:
+    for name in ("velmar", "velmar.mdb", "velmar.html", "libchronox32.so"):
+        src = os.path.join(bindir, name)
+        if os.path.exists(src):
+            shutil.copy2(src, folder)
+    master, slave = os.openpty()
+    tty.setraw(slave)
+    with open(os.path.join(folder, "velmar.ini"), "w") as ini:
+        ini.write("[Comms]\r\nPortNumber=1\r\nDevice1=%s\r\n" % os.ttyname(slave))
+    env = dict(os.environ, VELMAR_EXIT_WHEN_SHOWN="1", ASAN_OPTIONS="detect_leaks=0")
+    env.pop("QT_QPA_PLATFORM", None)  # a real (virtual) screen this time
+    started = time.monotonic()
+    proc = subprocess.Popen([xvfb_run, "-a", os.path.join(folder, "velmar")], env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    sent = b""
+    while proc.poll() is None and time.monotonic() - started < 90:
+        ready, _, _ = select.select([master], [], [], 0.2)
+        if ready:
+            sent += os.read(master, 4096)
+    if proc.poll() is None:
+        proc.kill()
+        print("the program did not exit")
+        sys.exit(1)
+    output = proc.stdout.read().decode(errors="replace")
+    print(output)
+    if proc.returncode != 0:
+        print("exit code", proc.returncode)
+        sys.exit(1)
+    print("program ran %.2f s, sent %d bytes on its port: %s" % (time.monotonic() - started, len(sent), sent.hex()))
