@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds chronox32.dll for 32-bit Windows with mingw-w64 (i686) from the
+# library's sources, and checks its export table against exports.txt: every
+# decorated name _<name>@<bytes> at its ordinal, and nothing else exported.
+#   usage: bash scripts/chronox32-dll.sh <output directory>
+# Needs the Debian packages gcc-mingw-w64-i686 and binutils-mingw-w64-i686.
+set -euo pipefail
+
+if [ $# -ne 1 ]; then
+  echo "usage: $0 <output directory>" >&2
+  exit 2
+fi
+out=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+src=$here/../src/timerlib
+list=$src/exports.txt
+cc=${MINGW_CC:-i686-w64-mingw32-gcc}
+objdump=${MINGW_OBJDUMP:-i686-w64-mingw32-objdump}
+
+mkdir -p "$out"
+
+# The list itself: 70 entries, ordinals 1..70 in order, decorated names in
+# ascending byte order (the order the ordinals were given in).
+if ! grep -E '^[0-9]' "$list" | LC_ALL=C awk '
+    { n++; d = "_" $2 "@" $3
+      if ($1 != n) { print "exports.txt: line " n " has ordinal " $1 > "/dev/stderr"; bad = 1 }
+      if (n > 1 && !(d > prev)) { print "exports.txt: " d " is out of order" > "/dev/stderr"; bad = 1 }
+      prev = d }
+    END { if (n != 70) { print "exports.txt: " n " exports, expected 70" > "/dev/stderr"; bad = 1 }
+          exit bad }'; then
+  exit 1
+fi
+def=$out/chronox32.def
+expected=$out/exports.expected
+actual=$out/exports.actual
+
+# The .def file and the expected table, both from the one list.
+{
+  echo "LIBRARY chronox32.dll"
+  echo "EXPORTS"
+  grep -E '^[0-9]' "$list" | while read -r ordinal name bytes; do
+    echo "    _${name}@${bytes} = ${name}@${bytes} @${ordinal}"
+  done
+} > "$def"
+grep -E '^[0-9]' "$list" | while read -r ordinal name bytes; do
+  echo "$ordinal _${name}@${bytes}"
+done | sort -n > "$expected"
+
+sources=()
+for f in "$src"/*.c; do
+  case "$f" in *_posix.c) continue ;; esac
+  sources+=("$f")
+done
+
+# A wrong argument byte count in the list fails here: the decorated name the
+# compiler made from the prototype is then not found.
+"$cc" -std=gnu11 -O2 -Wall -Wextra -Werror -shared -static-libgcc \
+  -I"$src" -DCHRONOX32_BUILD \
+  -o "$out/chronox32.dll" "${sources[@]}" "$def" \
+  -Wl,--no-undefined -lgdi32 -luser32
+
+# The export table as objdump shows it: "[Ordinal/Name Pointer] Table" lines
+# are "[index] name" with ordinal = index + ordinal base.
+"$objdump" -p "$out/chronox32.dll" > "$out/objdump.txt"
+base=$(sed -n 's/^Ordinal Base[[:space:]]*\([0-9]*\).*/\1/p' "$out/objdump.txt" | head -n1)
+addresses=$(sed -n 's/^[[:space:]]*Export Address Table[[:space:]]*\([0-9a-fA-F]\{8\}\)$/\1/p' "$out/objdump.txt" | head -n1)
+if [ -z "$base" ] || [ -z "$addresses" ]; then
+  echo "chronox32.dll: no export table found" >&2
+  exit 1
+fi
+awk -v base="$base" '
+  /^\[Ordinal\/Name Pointer\] Table/ { on = 1; next }
+  on && /^[[:space:]]*$/ { exit }
+  on { gsub(/[][]/, " "); print $1 + base, $2 }
+' "$out/objdump.txt" | sort -n > "$actual"
+
+status=0
+if ! diff -u "$expected" "$actual"; then
+  echo "chronox32.dll: named exports differ from $list" >&2
+  status=1
+fi
+want=$(wc -l < "$expected")
+if [ $((16#$addresses)) -ne "$want" ]; then
+  echo "chronox32.dll: $((16#$addresses)) exported addresses, expected $want" >&2
+  status=1
+fi
+if [ $status -eq 0 ]; then
+  echo "chronox32.dll: $want exports match $list"
+fi
+exit $status
