@@ -1,4 +1,5 @@
 #pragma once
+#include "db/CLASSOrvDB.h"
 #include "platform/CommPort.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
@@ -25,6 +26,7 @@ protected:
     void TearDown() override
     {
         window.reset();
+        CLASSOrvDB::releaseInstance();
         platform::CommPort::instance().setPortOpen(false);
         platform::Progress::instance().reset();
     }

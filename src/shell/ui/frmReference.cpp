@@ -1,5 +1,6 @@
 #include "shell/ui/frmReference.h"
 
+#include "db/CLASSOrvDB.h"
 #include "platform/CommPort.h"
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
@@ -74,13 +75,18 @@ void frmReference::Form_Load()
 void frmReference::cmdBrowse_Click()
 {
     // The file dialog opens over this dialog, which stays open behind it.
-    const auto chosen = ShowOpen(QStringLiteral("VELMAR.MDB"), QStringLiteral("access (*.mdb) | *.mdb"));
+    const auto chosen = ShowOpen(CLASSOrvDB::kDialogFileName, CLASSOrvDB::kDialogFilter);
     if (chosen)
         TextDatabasePathName->setText(*chosen);
 }
 
 void frmReference::cmdOk_Click()
 {
+    // The database file named in the box becomes the program's; a file that cannot be opened is
+    // reported by the database object, which keeps the open one.
+    if (!TextDatabasePathName->text().isEmpty())
+        CLASSOrvDB::instance().intReopenDB(TextDatabasePathName->text());
+
     int16_t port = 1;
     for (int i = 0; i < 4; ++i) {
         if (optPort[i]->isChecked()) {

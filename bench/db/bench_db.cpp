@@ -1,0 +1,132 @@
+// Times the page store: save and load of a 257-page tone-remote image and of a 145-page radio
+// image (partition 16, 128 channels) in a database that already holds 1000 stored modules.
+// Prints the median and the slowest of each; the target is under 20 ms for each operation.
+#include "db/CLASSOrvDB.h"
+#include "db/DatabaseFile.h"
+#include "db/DbQuery.h"
+#include "db/PageImage.h"
+#include "shell/Globals.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+class BenchPages : public CPageImage {
+public:
+    BenchPages(int pages, int last, bool toneRemote, int serial)
+        : pages_(pages), last_(last), toneRemote_(toneRemote), image_(pages, QByteArray(kPageSize, '\0'))
+    {
+        strSerial = QString::number(serial);
+        for (int p = 0; p < pages; ++p)
+            for (int i = 0; i < kPageSize; ++i)
+                image_[p][i] = static_cast<char>((p * 31 + i * 7 + serial) & 0xFF);
+    }
+    int16_t intWritePage(int page, const QByteArray& bytes) override
+    {
+        if (page < 0 || page >= pages_ || bytes.size() != kPageSize)
+            return -1;
+        image_[page] = bytes;
+        return 0;
+    }
+    int16_t intReadPage(int page, QByteArray& bytes) const override
+    {
+        if (page < 0 || page >= pages_)
+            return -1;
+        bytes = image_[page];
+        return 0;
+    }
+    int pageCount() const override { return pages_; }
+    int lastStoredPage() const override { return last_; }
+    bool isToneRemote() const override { return toneRemote_; }
+
+private:
+    int pages_, last_;
+    bool toneRemote_;
+    QList<QByteArray> image_;
+};
+
+// 1000 stored modules, half tone remote (257 pages), half radio (145 pages), in one transaction.
+void fillDatabase(CLASSOrvDB& db)
+{
+    const QSqlDatabase access = db.dbAccess();
+    velmardb::Transaction t(access);
+    QSqlQuery module = velmardb::prepare(access, QStringLiteral("INSERT INTO tblModule (SERIALNUMBER, DATECREATE, DATEUPDATE) "
+                                                                "VALUES (?, '2024-01-01 00:00:00', '2024-01-01 00:00:00')"));
+    QSqlQuery page = velmardb::prepare(access, QStringLiteral("INSERT INTO tblModulePage VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (int m = 0; m < 1000; ++m) {
+        velmardb::exec(module, {100000 + m});
+        const qlonglong id = module.lastInsertId().toLongLong();
+        const int pages = m % 2 ? 257 : 145;
+        for (int p = 0; p < pages; ++p)
+            velmardb::exec(page, {id, p, p & 0xFF, m & 0xFF, 1, 2, 3, 4, 5, 6});
+    }
+    module.finish();
+    page.finish();
+    t.commit();
+}
+
+struct Figures {
+    double median;
+    double slowest;
+};
+
+Figures measure(int runs, const std::function<bool()>& op)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!op()) {
+            std::fprintf(stderr, "bench_db: an operation failed\n");
+            std::exit(1);
+        }
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back()};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("velmar.mdb"));
+    QString error;
+    if (!velmardb::createDatabase(path, velmardb::databaseScripts(QStringLiteral(VELMAR_SOURCE_DIR)), &error)) {
+        std::fprintf(stderr, "bench_db: %s\n", qPrintable(error));
+        return 1;
+    }
+    basVelmar::gDatabasePath = path;
+    CLASSOrvDB& db = CLASSOrvDB::instance();
+    fillDatabase(db);
+
+    const int runs = 30;
+    BenchPages tr(257, 256, true, 200000);
+    BenchPages radio(149, 144, false, 200001);
+    int32_t trID = 0, radioID = 0;
+
+    const Figures trSave = measure(runs, [&] { return db.intSaveOrvDocumentTR(tr) == 0; });
+    db.intSerial2ModuleID(tr.strSerial, trID);
+    const Figures trLoad = measure(runs, [&] { return db.intOpenOrvDocumentTR(trID, tr) == 0; });
+    const Figures radioSave = measure(runs, [&] { return db.intSaveOrvDocument(radio) == 0; });
+    db.intSerial2ModuleID(radio.strSerial, radioID);
+    const Figures radioLoad = measure(runs, [&] { return db.intOpenOrvDocument(radioID, radio) == 0; });
+
+    std::printf("page store, %d runs each, database with 1000 stored modules (target < 20 ms each)\n", runs);
+    std::printf("  save tone remote (257 pages): median %6.2f ms, slowest %6.2f ms\n", trSave.median, trSave.slowest);
+    std::printf("  load tone remote (257 pages): median %6.2f ms, slowest %6.2f ms\n", trLoad.median, trLoad.slowest);
+    std::printf("  save radio (145 pages):       median %6.2f ms, slowest %6.2f ms\n", radioSave.median, radioSave.slowest);
+    std::printf("  load radio (145 pages):       median %6.2f ms, slowest %6.2f ms\n", radioLoad.median, radioLoad.slowest);
+    CLASSOrvDB::releaseInstance();
+    return 0;
+}

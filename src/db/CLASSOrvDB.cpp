@@ -1,0 +1,186 @@
+// The database object itself: creation with the missing-file dialogue, the connection and reopening.
+#include "db/CLASSOrvDB.h"
+
+#include "db/DbQuery.h"
+#include "db/OrvDBGuard.h"
+#include "platform/EndProgram.h"
+#include "platform/FileDialogs.h"
+#include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
+#include "shell/Globals.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using platform::MsgBox;
+
+namespace {
+
+// The schema version the program works with (PRAGMA user_version of data/schema.sql).
+constexpr int kSchemaVersion = 1;
+constexpr int kHighestSerial = 16777215;
+
+QString missingFileText(const QString& path) { return QStringLiteral("Could not find file '%1'.").arg(path); }
+
+} // namespace
+
+CLASSOrvDB* CLASSOrvDB::instance_ = nullptr;
+
+CLASSOrvDB::CLASSOrvDB() = default;
+
+CLASSOrvDB::~CLASSOrvDB()
+{
+    if (!connection_.isEmpty())
+        closeConnection(connection_);
+}
+
+CLASSOrvDB& CLASSOrvDB::instance()
+{
+    if (!instance_) {
+        std::unique_ptr<CLASSOrvDB> created(new CLASSOrvDB);
+        created->openAtStartUp();
+        instance_ = created.release();
+    }
+    return *instance_;
+}
+
+void CLASSOrvDB::releaseInstance()
+{
+    delete instance_;
+    instance_ = nullptr;
+}
+
+QSqlDatabase CLASSOrvDB::dbAccess() const
+{
+    return connection_.isEmpty() ? QSqlDatabase() : QSqlDatabase::database(connection_, false);
+}
+
+bool CLASSOrvDB::isOpen() const { return dbAccess().isOpen(); }
+
+void CLASSOrvDB::openAtStartUp()
+{
+    const QString path = basVelmar::gDatabasePath;
+    try {
+        if (!QFileInfo(path).isFile())
+            throw platform::Error(velmardb::kErrFileNotFound, missingFileText(path));
+        switchTo(openConnection(path), path);
+        return;
+    } catch (const platform::Error& e) {
+        if (e.number() != velmardb::kErrFileNotFound) {
+            MsgBox(QString::number(e.number()) + e.description(), platform::vbOKOnly);
+            platform::EndProgram(1);
+            return;
+        }
+    }
+
+    if (MsgBox(QStringLiteral("Can't find VELMAR.MDB, Continue [Yes] or quit [NO}?"), platform::vbYesNo) != platform::vbYes) {
+        platform::EndProgram(0);
+        return;
+    }
+    const std::optional<QString> chosen = platform::ShowOpen(kDialogFileName, kDialogFilter);
+    if (!chosen) {
+        MsgBox(QStringLiteral("Quit from VelmarWin"), platform::vbOKOnly);
+        platform::EndProgram(0);
+        return;
+    }
+    try {
+        if (!QFileInfo(*chosen).isFile())
+            throw platform::Error(velmardb::kErrFileNotFound, missingFileText(*chosen));
+        switchTo(openConnection(*chosen), *chosen);
+    } catch (const platform::Error& e) {
+        MsgBox(QString::number(e.number()) + e.description(), platform::vbOKOnly);
+        platform::EndProgram(1);
+    }
+}
+
+QString CLASSOrvDB::openConnection(const QString& path)
+{
+    static int opened = 0;
+    const QString name = QStringLiteral("velmar-db-%1").arg(++opened);
+    QString failure;
+    int number = velmardb::kErrNotDatabase;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            failure = velmardb::errorText(db.lastError());
+            number = velmardb::kErrDatabase;
+        } else {
+            // SQLite opens any file; the first statement tells whether it is a database, the schema
+            // version whether it is this program's.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA schema_version")) || !q.next()) {
+                failure = QStringLiteral("The file '%1' is not a database (%2).").arg(path, velmardb::errorText(q.lastError()));
+            } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next() || q.value(0).toInt() != kSchemaVersion) {
+                failure = QStringLiteral("The file '%1' is not a Velmar database.").arg(path);
+            } else if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON")) ||
+                       !q.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+                failure = velmardb::errorText(q.lastError());
+                number = velmardb::kErrDatabase;
+            } else {
+                // A write-ahead log makes a store one flush to the disk instead of several, and still
+                // durable. Where the file's folder cannot take the log (read-only media), the
+                // database keeps its rollback journal.
+                q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+            }
+        }
+    }
+    if (!failure.isEmpty()) {
+        closeConnection(name);
+        throw platform::Error(number, failure);
+    }
+    return name;
+}
+
+void CLASSOrvDB::closeConnection(const QString& name)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void CLASSOrvDB::switchTo(const QString& connection, const QString& path)
+{
+    const QString previous = connection_;
+    connection_ = connection;
+    strDBName_ = path;
+    basVelmar::gDatabasePath = path;
+    rememberedCTCSS_.reset();
+    if (!previous.isEmpty())
+        closeConnection(previous);
+}
+
+int16_t CLASSOrvDB::intReopenDB(const QString& strAccessFileName)
+{
+    return guarded([&]() -> int16_t {
+        if (!QFileInfo(strAccessFileName).isFile())
+            throw platform::Error(velmardb::kErrFileNotFound, missingFileText(strAccessFileName));
+        switchTo(openConnection(strAccessFileName), strAccessFileName);
+        return 0;
+    });
+}
+
+int32_t CLASSOrvDB::serialValue(const QString& strSerial)
+{
+    bool digitsOnly = !strSerial.isEmpty();
+    for (const QChar c : strSerial)
+        digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    qsizetype first = 0;
+    while (digitsOnly && first < strSerial.size() - 1 && strSerial[first] == QLatin1Char('0'))
+        ++first;
+    const QString significant = strSerial.mid(first);
+    const int value = digitsOnly && significant.size() <= 8 ? significant.toInt() : -1;
+    if (value < 0 || value > kHighestSerial)
+        throw platform::Error(velmardb::kErrTypeMismatch,
+                              QStringLiteral("The serial number [%1] is not valid: a serial number is a whole number "
+                                             "from 0 to %2.")
+                                  .arg(strSerial)
+                                  .arg(kHighestSerial));
+    return value;
+}
+
