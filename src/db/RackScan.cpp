@@ -1,0 +1,165 @@
+#include "db/RackScan.h"
+
+#include "link/LinkAddress.h"
+#include "link/LinkCommands.h"
+#include "link/TransferGuard.h"
+#include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
+#include "platform/Progress.h"
+#include "shell/DateCodecs.h"
+#include "shell/ModelCode.h"
+#include "shell/ModuleType.h"
+
+#include <exception>
+#include <optional>
+
+namespace rackscan {
+namespace {
+
+constexpr int kEntrySize = 5;
+constexpr int kConfigurationPage = 2;
+constexpr int kConfigurationByte = 2;  // of page 2
+
+constexpr int kModelPage = 4;
+constexpr int kCustomTypePage1 = 6, kCustomTypePage2 = 7;
+constexpr int kRemarkPage1 = 8, kRemarkPage2 = 9;
+constexpr int kDatePage = 11;
+constexpr int kIdentityPage = 13;
+constexpr uint8_t kToneRemoteMarkByte5 = 0xAA;
+constexpr uint8_t kToneRemoteMarkByte6 = 0x7E;
+
+// A READ reply carries the page at positions 5 to 12 (1-based), page byte 7 first.
+constexpr int kReplyPageOffset = 4;
+constexpr int kPageSize = 8;
+
+// The page of the linked module, byte 7 first; nothing when it does not answer.
+std::optional<QByteArray> readPage(const QByteArray& serial, int page)
+{
+    CLASSREAD& read = CLASSREAD::instance();
+    if (read.intExecute(serial, basVelmar::strLongTo2Bytes(page)) != 0)
+        return std::nullopt;
+    if (read.strResponse.size() < kReplyPageOffset + kPageSize)
+        return std::nullopt;
+    return read.strResponse.mid(kReplyPageOffset, kPageSize);
+}
+
+// Page byte `b` of a page read byte 7 first.
+uint8_t pageByte(const QByteArray& page, int b) { return static_cast<uint8_t>(page.at(kPageSize - 1 - b)); }
+
+// The text of pages read in order, each byte 7 first.
+std::optional<QString> readText(const QByteArray& serial, std::initializer_list<int> pages)
+{
+    QString text;
+    for (int p : pages) {
+        const auto bytes = readPage(serial, p);
+        if (!bytes)
+            return std::nullopt;
+        text += QString::fromLatin1(*bytes);
+    }
+    return text;
+}
+
+// Reads what the module at `serial` is. Nothing when it does not link or stops answering.
+std::optional<CRADIO> readModule(const QByteArray& serial, const QString& serialText)
+{
+    if (CLASSLINK::instance().intExecute(serial) != 0)
+        return std::nullopt;
+    TransferGuard::doEvents();
+
+    const auto config = readPage(serial, kConfigurationPage);
+    if (!config)
+        return std::nullopt;
+    const uint8_t configuration = pageByte(*config, kConfigurationByte);
+    const int16_t type = basVelmar::intModuleTypeCode(configuration);
+    TransferGuard::doEvents();
+
+    const auto model = readPage(serial, kModelPage);
+    if (!model)
+        return std::nullopt;
+    const QString modelText = basVelmar::strModelCodeName(QString::fromLatin1(*model), configuration != 0);
+
+    const auto identity = readPage(serial, kIdentityPage);
+    if (!identity)
+        return std::nullopt;
+
+    CRADIO record;
+    const bool hasTexts = type != basVelmar::kToneRemote
+        || (pageByte(*identity, 5) == kToneRemoteMarkByte5 && pageByte(*identity, 6) == kToneRemoteMarkByte6);
+    if (!hasTexts) {
+        record.intInit(serialText, type, modelText, QString(), QString(), 0, 0);
+        return record;
+    }
+    const auto custom = readText(serial, {kCustomTypePage1, kCustomTypePage2});
+    const auto remark = custom ? readText(serial, {kRemarkPage1, kRemarkPage2}) : std::nullopt;
+    const auto datePage = remark ? readPage(serial, kDatePage) : std::nullopt;
+    if (!datePage)
+        return std::nullopt;
+    basVelmar::DateBytes d{};
+    for (int i = 0; i < kPageSize; ++i)
+        d[i] = static_cast<uint8_t>(datePage->at(i));  // byte 7 first
+    const double date = basVelmar::dteBytesToDate(d);
+    record.intInit(serialText, type, modelText, *custom, *remark, date, date);
+    return record;
+}
+
+int16_t scan(CRADIOCollection& rack)
+{
+    platform::Progress& progress = platform::Progress::instance();
+    if (CLASSUNLINK::instance().intExecute() != 0)
+        return -1;
+    progress.setWidth(500);
+    CLASSPOLL& poll = CLASSPOLL::instance();
+    if (poll.intExecute() != 0)
+        return -1;
+    progress.setWidth(1500);
+    const QList<QByteArray> entries = pollEntries(poll.strResponse);
+    progress.setWidth(platform::Progress::kFull);
+    rack.clear();
+
+    for (const QByteArray& serial : entries) {
+        const QString serialText = basVelmar::strBytesToDecimal(serial);
+        auto record = std::make_shared<CRADIO>();
+        if (auto found = readModule(serial, serialText))
+            *record = *found;
+        else
+            record->intInit(serialText, basVelmar::kUnknownModule, QString(), QString(), QString(), 0, 0);
+        rack.append(record);
+        TransferGuard::doEvents();
+    }
+
+    if (CLASSUNLINK::instance().intExecute() != 0)
+        return -1;
+    CLASSUNLINK::instance().intExecute();
+    return 0;
+}
+
+} // namespace
+
+QList<QByteArray> pollEntries(const QByteArray& reply)
+{
+    QList<QByteArray> out;
+    for (int p = 0; p + 4 <= reply.size(); p += kEntrySize)
+        out.append(reply.mid(p + 1, 3));
+    return out;
+}
+
+int16_t intScanRack(CRADIOCollection& rack)
+{
+    platform::ProgressScope progress(QStringLiteral("Reading rack..."));
+    rack.clear();
+    TransferGuard guard;
+    if (!guard.acquired())
+        return -1;
+    int16_t result = -1;
+    try {
+        result = scan(rack);
+    } catch (const platform::Error& e) {
+        platform::MsgBox(e.description(), platform::vbOKOnly);
+    } catch (const std::exception& e) {
+        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
+    }
+    TransferGuard::doEvents();
+    return result;
+}
+
+} // namespace rackscan

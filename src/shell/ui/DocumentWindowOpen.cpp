@@ -1,0 +1,20 @@
+#include "shell/ui/DocumentWindowOpen.h"
+
+#include "shell/ui/DocumentWindow.h"
+
+#include <QPointer>
+#include <QWidget>
+
+int16_t openInNewDocumentWindow(WindowRegistry::WindowKind kind, const std::function<int16_t(IDocumentWindow&)>& opener)
+{
+    IDocumentWindow* window = WindowRegistry::createWindow(kind);
+    if (!window)
+        return -1;
+    QPointer<QWidget> widget = window->widget();
+    const int16_t status = opener(*window);
+    // A window that has been shown belongs to the main window from now on; one that has not is
+    // nobody's (unless it already went away by itself).
+    if (widget && !widget->parentWidget() && !widget->isVisible())
+        delete widget.data();
+    return status;
+}

@@ -1,0 +1,161 @@
+#include "shell/ui/FileOpenCommands.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
+#include "shell/ModuleProbes.h"
+#include "shell/ModuleType.h"
+#include "shell/ui/DocumentWindow.h"
+#include "shell/ui/DocumentWindowOpen.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <exception>
+#include <optional>
+
+namespace basVelmar {
+namespace {
+
+using WindowRegistry::WindowKind;
+
+constexpr int16_t kImportStandard = 1;
+constexpr int16_t kImportUser = 2;
+constexpr int kFileNotFound = 53;
+
+// A file the user chose: its path as chosen (Linux names keep their case) and its title, the name
+// without the folder, upper-cased for comparisons and messages.
+struct ChosenFile {
+    QString path;
+    QString title;
+};
+
+std::optional<ChosenFile> chooseFile(const QString& fileName, const QString& filter)
+{
+    const std::optional<QString> path = platform::ShowOpen(fileName, filter);
+    if (!path || path->isEmpty())
+        return std::nullopt;
+    return ChosenFile{*path, QFileInfo(*path).fileName().toUpper()};
+}
+
+// The chosen file must exist and be readable; raises platform::Error with the reason otherwise.
+void requireReadable(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        throw platform::Error(kFileNotFound, QStringLiteral("File not found: ") + path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::Error(kFileNotFound, file.errorString() + QStringLiteral(": ") + path);
+}
+
+void showCannotOpen(const QString& title)
+{
+    platform::MsgBox(QStringLiteral("Velmar can not open file ") + title, platform::vbOKOnly | platform::vbCritical,
+                     QStringLiteral("Invalid file format."));
+}
+
+// An archive file into the editor of its module type; a file that is no archive into the radio
+// editor as an MCF file. `mcfStatus` receives the MCF reader's status when it was tried.
+int16_t openArchiveOrMCF(const QString& path, int16_t& mcfStatus)
+{
+    int16_t type = kUnknownModule;
+    if (intGetFileModuleType(path, type) == 0) {
+        if (!isRadioModule(type) && type != kToneRemote) {
+            platform::MsgBox(QStringLiteral("Unknow Module type"), platform::vbOKOnly);
+            return -1;
+        }
+        openInNewDocumentWindow(WindowRegistry::kindForTypeCode(type),
+                                [&](IDocumentWindow& w) { return w.intInitFromArchive(path); });
+        return 0;
+    }
+    mcfStatus = openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromMCF(path); });
+    return 0;
+}
+
+// Import of the models of another database into the catalogue.
+void importModels(int16_t kind, const QString& path)
+{
+    Q_UNUSED(kind);
+    Q_UNUSED(path);
+    platform::MsgBox(QStringLiteral("Importing models from another database is not available in this version."),
+                     platform::vbOKOnly | platform::vbInformation);
+}
+
+// Runs a command; a failure is shown with its own text and gives -1.
+template <class F>
+int16_t trapped(F&& body)
+{
+    try {
+        return body();
+    } catch (const platform::Error& e) {
+        platform::MsgBox(e.description(), platform::vbOKOnly);
+    } catch (const std::exception& e) {
+        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
+    }
+    return -1;
+}
+
+} // namespace
+
+int16_t intOpenArchiveFile()
+{
+    return trapped([]() -> int16_t {
+        const auto file = chooseFile(QString(), QStringLiteral("All files (*.*)|*.*|Vorn MCF file (*.mcf)|*.mcf"));
+        if (!file)
+            return -1;
+        if (file->title.endsWith(QLatin1String("BIN")) || file->title.endsWith(QLatin1String("HEX"))) {
+            showCannotOpen(file->title);
+            return -1;
+        }
+        requireReadable(file->path);
+        int16_t mcfStatus = 0;
+        if (openArchiveOrMCF(file->path, mcfStatus) != 0)
+            return -1;
+        if (mcfStatus != 0) {
+            showCannotOpen(file->title);
+            return -1;
+        }
+        return 0;
+    });
+}
+
+int16_t intOpenEPROMFile()
+{
+    return trapped([]() -> int16_t {
+        const auto file = chooseFile(
+            QString(), QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All Files (*.*)|*.*"));
+        if (!file)
+            return -1;
+        if (file->title.size() <= 4)
+            return 0;
+        requireReadable(file->path);
+        const QString extension = file->title.right(4);
+        if (extension == QLatin1String(".MCF")) {
+            int16_t mcfStatus = 0;
+            return openArchiveOrMCF(file->path, mcfStatus);
+        }
+        if (extension == QLatin1String(".BIN"))
+            openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromBIN(file->path); });
+        else if (extension == QLatin1String(".HEX"))
+            openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromHEX(file->path); });
+        else if (extension == QLatin1String(".MDB"))
+            importModels(kImportStandard, file->path);
+        return 0;
+    });
+}
+
+int16_t intImportModelsDB(int16_t kind)
+{
+    return trapped([kind]() -> int16_t {
+        const auto file = chooseFile(QStringLiteral("*.mdb"), QStringLiteral("USER.MDB file (*.MDB) | *.mdb |"));
+        if (!file)
+            return -1;
+        if (file->title.size() <= 4)
+            return 0;
+        requireReadable(file->path);
+        if (kind == kImportStandard || kind == kImportUser)
+            importModels(kind, file->path);
+        return 0;
+    });
+}
+
+} // namespace basVelmar
