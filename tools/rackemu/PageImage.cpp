@@ -89,7 +89,8 @@ QByteArray radioImage(Kind kind, uint32_t serial)
     setBytes(img, 2, {0, 0, 0, kDefaultChannels >> 8, kDefaultChannels & 0xFF, config, kRadioPartition, 255});
     setImageSerial(img, serial);
     setText(img, 3, "15012024");
-    setText(img, 4, receiver ? "31150000" : kind == Kind::Exciter ? "33150000" : "32150000");
+    // Model codes of the VHF models the program's catalogue ships (Vr31-05/15/25-0000).
+    setText(img, 4, receiver ? "31050000" : kind == Kind::Exciter ? "31250000" : "31150000");
     if (!receiver) {
         setPageByte(img, 5, 7, 10);         // tail timer, 0.2 s
         setWord(img, 5, 6, 1500);           // transmit time-out, 30 s

@@ -1,0 +1,21 @@
+#pragma once
+// The values of a channel page that the files and the report carry: the stored frequency and the
+// CTCSS tone, in Hz, through the frequency codec and the tone table.
+#include <QByteArray>
+#include <cstdint>
+
+namespace radiochannel {
+
+// The frequency the page's frequency word holds (the radio frequency plus the intermediate
+// frequency), Hz; 0 for no frequency and for a word that does not decode.
+int32_t storedFrequency(uint8_t byte7, uint8_t byte6, uint8_t byte5);
+
+// The page's tone code (byte 2 high, byte 1 low).
+inline int32_t toneCode(uint8_t byte2, uint8_t byte1) { return byte2 * 256 + byte1; }
+
+// The frequency of a tone code, Hz; 0 for code 0 and for a code the tone table does not hold.
+double toneFrequency(int32_t code);
+// The code of a tone frequency; 0 for no tone and for a frequency the tone table does not hold.
+int32_t toneCodeOf(double hz);
+
+} // namespace radiochannel

@@ -1,0 +1,59 @@
+// The radio-module document in the database, and saving a document back to where it came from.
+#include "radio/CLASSOrvDocument.h"
+
+#include "db/CLASSOrvDB.h"
+
+int16_t CLASSOrvDocument::intDB2Document(int32_t lngModuleIDP)
+{
+    // The stored copy is loaded beside the document and taken over only when all of it loaded and
+    // decoded, so a load that fails leaves the document as it was.
+    CLASSOrvDocument loaded(*this);
+    loaded.intDocumentFrom = kFromDatabase;
+    if (CLASSOrvDB::instance().intOpenOrvDocument(lngModuleIDP, loaded) != 0 || loaded.intInitSystemInfo() != 0
+        || loaded.intReadModData() != 0)
+        return -1;
+    *this = loaded;
+    return 0;
+}
+
+int16_t CLASSOrvDocument::intDocument2DB()
+{
+    if (intEditSystem() != 0)
+        return -1;
+    const int16_t status = CLASSOrvDB::instance().intSaveOrvDocument(*this);
+    if (status == 0)
+        fModified = false;
+    return status;
+}
+
+int16_t CLASSOrvDocument::intDocument2Default(QString& strWhere)
+{
+    int16_t status = 0;
+    switch (intDocumentFrom) {
+    case kFromModule:
+        status = intDocument2Module();
+        strWhere = QStringLiteral("Saving to Radio");
+        break;
+    case kFromBIN:
+        status = intDocument2BIN(strDocumentFileName);
+        strWhere = QStringLiteral("Saving to file (BIN)");
+        break;
+    case kFromHEX:
+        status = intDocument2HEX(strDocumentFileName);
+        strWhere = QStringLiteral("Saving to file (HEX)");
+        break;
+    case kFromArchive:
+        status = intDocument2Archive(strDocumentFileName);
+        strWhere = QStringLiteral("Saving to file (MCF)");
+        break;
+    case kFromDatabase:
+    case kFromNew:
+    case kFromMCF:
+        status = intDocument2DB();
+        strWhere = QStringLiteral("Saving to Database");
+        break;
+    default:
+        break;
+    }
+    return status;
+}

@@ -1,0 +1,153 @@
+// Factory programming of a radio module: its model's RF data from the catalogue, its identity in
+// the system pages, and pages 2 to 16 written into the one module in the rack.
+#include "radio/CLASSOrvDocument.h"
+
+#include "db/CLASSOrvDB.h"
+#include "db/RackScan.h"
+#include "link/LinkCommands.h"
+#include "link/TransferGuard.h"
+#include "radio/RadioDateText.h"
+#include "radio/RadioFailure.h"
+#include "shell/ByteCodecs.h"
+#include "shell/DateCodecs.h"
+
+#include <QDateTime>
+
+using namespace radiolayout;
+
+namespace {
+
+// Characters 3, 4, 6, 7, 9, 10, 11 and 12 of a model text: the eight digits of "Vr31-15-0000".
+QString factoryModelCode(const QString& model)
+{
+    const QString m = model.leftJustified(kTextLength, QLatin1Char(' '));
+    QString code;
+    for (const int position : {3, 4, 6, 7, 9, 10, 11, 12})
+        code += m.at(position - 1);
+    return code;
+}
+
+void checkTextLength(const QString& text, const char* what)
+{
+    if (text.size() > kTextLength)
+        radiodoc::fail(radiodoc::kOutOfRange, QStringLiteral("The %1 \"%2\" is longer than %3 characters.")
+                                                  .arg(QLatin1String(what), text)
+                                                  .arg(kTextLength));
+}
+
+} // namespace
+
+int16_t CLASSOrvDocument::ReadFactoryModel()
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        ModData data;
+        if (CLASSOrvDB::instance().ReadFactModel(strCustomType, data) != 0)
+            return -1;
+        modelID_ = data.lngID;
+        lngLowerFreql = data.lngLowFreq;
+        lngUpperFreql = data.lngUpFreq;
+        lngRef1 = data.lngRef1;
+        lngRef2 = data.lngRef2;
+        lngIntFreq = data.lngIntFreq;
+        lngTCXOFreq = data.lngTCXOFreq;
+        intPrescalar = data.intPrescalar;
+        boolDoubled = data.boolDoubled;
+        intRxTxEx = data.intType;
+        strModelAsMade = data.strInfoType;
+        lngBanLFreq = data.lngBanLFreq;
+        lngBanUFreq = data.lngBanUFreq;
+        return 0;
+    });
+}
+
+int16_t CLASSOrvDocument::ChangeFactoryWriteData(int32_t lngSer, int16_t intChan, uint8_t bytFlag, int16_t intPar,
+                                                 const QString& strMT, const QString& strCust,
+                                                 const QString& strProdDate, const QDateTime& datDate)
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        checkTextLength(strMT, "model");
+        checkTextLength(strCust, "custom type");
+        if (lngSer < 0 || lngSer > 0xFFFFFF)
+            radiodoc::fail(radiodoc::kOutOfRange, QStringLiteral("The serial number %1 is not a number from 0 to 16777215.").arg(lngSer));
+        if (intChan < 0 || intChan > kMaxChannels)
+            radiodoc::fail(radiodoc::kOutOfRange,
+                           QStringLiteral("A radio module has 0 to %1 channels, not %2.").arg(kMaxChannels).arg(intChan));
+        if (intPar != kPartition && intPar != kOldPartition)
+            radiodoc::fail(radiodoc::kOutOfRange,
+                           QStringLiteral("The partition is %1 or %2, not %3.").arg(kPartition).arg(kOldPartition).arg(intPar));
+        // The date is taken to the second, as its text form holds it.
+        const std::optional<QDateTime> stamp = radiodate::fromStampText(radiodate::stampText(datDate));
+        if (!stamp)
+            radiodoc::fail(radiodoc::kTypeMismatch, QStringLiteral("The date of the factory write is not a valid date."));
+
+        // The pages change together or not at all.
+        CLASSOrvDocument changed(*this);
+        changed.at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((lngSer >> 16) & 0xFF);
+        changed.at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((lngSer >> 8) & 0xFF);
+        changed.at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(lngSer & 0xFF);
+        changed.at(kIdentityPage, identity::kChannelsHigh) = static_cast<uint8_t>((intChan >> 8) & 0xFF);
+        changed.at(kIdentityPage, identity::kChannelsLow) = static_cast<uint8_t>(intChan & 0xFF);
+        changed.at(kIdentityPage, identity::kConfig) = bytFlag;
+        changed.at(kIdentityPage, identity::kPartition) = static_cast<uint8_t>(intPar);
+        changed.setPageText(kModelCodePage, factoryModelCode(strMT));
+        changed.setPageText(kProductionDatePage, strProdDate.leftJustified(8, QLatin1Char(' '), true));
+        changed.pages_[kOptionPage].fill(0);
+        changed.setPageText(kCustomTypePage, strCust.leftJustified(kTextLength, QLatin1Char(' ')));
+        changed.setPageText(kToolTagPage, QLatin1String(kToolTag));
+
+        basVelmar::DateBytes date{};
+        if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(*stamp), date) != 0)
+            return -1;
+        for (int i = 0; i < kPageSize; ++i)
+            changed.at(kLastWritePage, kPageSize - 1 - i) = date[static_cast<std::size_t>(i)];
+
+        if (intPar != kOldPartition) {
+            const auto putLong = [&](int page, int high, int32_t value) {
+                if (basVelmar::intLongToBytes(value, changed.at(page, high), changed.at(page, high - 1),
+                                              changed.at(page, high - 2), changed.at(page, high - 3))
+                    != 0)
+                    throw platform::Error(0, QString()); // the codec has shown its message
+            };
+            putLong(kBandPage, rf::kHighGroup, lngUpperFreql);
+            putLong(kBandPage, rf::kLowGroup, lngLowerFreql);
+            putLong(kReferencePage, rf::kHighGroup, lngRef2);
+            putLong(kReferencePage, rf::kLowGroup, lngRef1);
+            basVelmar::intIntegerToBytes(intPrescalar, changed.at(kSynthPage, rf::kPrescalerHigh),
+                                         changed.at(kSynthPage, rf::kPrescalerLow));
+            changed.at(kSynthPage, rf::kDoubled) = boolDoubled ? 1 : 0;
+            changed.at(kSynthPage, rf::kKind) = static_cast<uint8_t>(intRxTxEx);
+            changed.at(kSynthPage, rf::kMarkHigh) = rf::kMark;
+            changed.at(kSynthPage, rf::kMarkLow) = 0;
+        }
+        *this = changed;
+        return 0;
+    });
+}
+
+int16_t CLASSOrvDocument::FactoryWrite(int32_t lngSerialNew)
+{
+    // The new serial number travels in page 2; the module is found by the poll.
+    Q_UNUSED(lngSerialNew);
+    TransferGuard guard;
+    if (!guard.acquired())
+        return -1;
+    return radiodoc::trapped([&]() -> int16_t {
+        CLASSPOLL& poll = CLASSPOLL::instance();
+        if (poll.intExecute() != 0)
+            return -1;
+        // Only a module alone in the rack can be told apart from the others by nothing but a poll.
+        const QList<QByteArray> modules = rackscan::pollEntries(poll.strResponse);
+        if (modules.size() != 1)
+            return -1;
+        const QByteArray address = modules.front();
+        if (CLASSLINK::instance().intExecute(address) != 0)
+            return -1;
+        for (int page = kIdentityPage; page <= kPartition; ++page)
+            if (!writePage(address, page))
+                return -1;
+        if (CLASSRESTART::instance().intExecute(address) != 0)
+            return -1;
+        fModified = false;
+        return 0;
+    });
+}

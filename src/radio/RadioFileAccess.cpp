@@ -1,0 +1,28 @@
+#include "radio/RadioFileAccess.h"
+
+#include "platform/PlatformError.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace radiofile {
+
+QByteArray readFileStart(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::Error(kFileNotFound,
+                              QStringLiteral("Cannot open the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        throw platform::Error(kFileNotFound,
+                              QStringLiteral("Cannot read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return bytes;
+}
+
+void refuse(const QString& path, const QString& what)
+{
+    throw platform::Error(kBadFileFormat, QStringLiteral("The file %1 %2").arg(QDir::toNativeSeparators(path), what));
+}
+
+} // namespace radiofile

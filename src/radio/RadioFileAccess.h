@@ -1,0 +1,19 @@
+#pragma once
+// Reading the radio module's files, and the numbers of the failures the file members report.
+#include <QByteArray>
+#include <QString>
+
+namespace radiofile {
+
+constexpr int kFileNotFound = 53;
+constexpr int kBadFileFormat = 321;
+constexpr int kDivisionByZero = 11;
+
+// Up to `maxBytes` bytes from the start of the file. Raises platform::Error(kFileNotFound) when
+// the file cannot be opened or read.
+QByteArray readFileStart(const QString& path, qint64 maxBytes);
+
+// Raises platform::Error(kBadFileFormat) with "The file <name> <what>".
+[[noreturn]] void refuse(const QString& path, const QString& what);
+
+} // namespace radiofile

@@ -1,0 +1,196 @@
+// The system settings of a radio module: decoding the system pages into the document's fields
+// and encoding the fields back into the pages.
+#include "radio/CLASSOrvDocument.h"
+
+#include "link/TransferGuard.h"
+#include "radio/RadioFailure.h"
+#include "shell/DateCodecs.h"
+#include "shell/ModelCode.h"
+
+#include <QDate>
+
+using namespace radiolayout;
+
+namespace {
+
+// A text field of a page ends at its blanks; a page never written holds zero bytes, which count
+// as blanks too.
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QChar(0); }
+
+QString chopTrailingBlanks(QString s)
+{
+    while (!s.isEmpty() && isBlank(s.back()))
+        s.chop(1);
+    return s;
+}
+
+QString trimBlanks(QString s)
+{
+    s = chopTrailingBlanks(std::move(s));
+    qsizetype lead = 0;
+    while (lead < s.size() && isBlank(s.at(lead)))
+        ++lead;
+    return s.mid(lead);
+}
+
+// A field of 0/1 weighed into the option byte.
+uint8_t optionBit(uint8_t field, uint8_t bit, const char* name)
+{
+    if (field > 1)
+        radiodoc::fail(radiodoc::kOverflow,
+                       QStringLiteral("The option %1 holds %2; it can only be 0 or 1.").arg(QLatin1String(name)).arg(field));
+    return field ? bit : 0;
+}
+
+uint8_t hiByte(int16_t v) { return static_cast<uint8_t>((static_cast<uint16_t>(v) >> 8) & 0xFF); }
+uint8_t loByte(int16_t v) { return static_cast<uint8_t>(static_cast<uint16_t>(v) & 0xFF); }
+
+bool isTransmitterKind(int16_t kind) { return kind == 1 || kind == 2; }
+
+} // namespace
+
+QString CLASSOrvDocument::pageText(int page, int chars) const
+{
+    QString text;
+    text.reserve(chars);
+    for (int i = 0; i < chars; ++i)
+        text.append(QLatin1Char(static_cast<char>(at(page + i / kPageSize, kPageSize - 1 - i % kPageSize))));
+    return text;
+}
+
+void CLASSOrvDocument::setPageText(int page, const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    for (int i = 0; i < bytes.size(); ++i)
+        at(page + i / kPageSize, kPageSize - 1 - i % kPageSize) = static_cast<uint8_t>(bytes.at(i));
+}
+
+QString CLASSOrvDocument::decodeModelCode() const
+{
+    return chopTrailingBlanks(basVelmar::strModelCodeName(pageText(kModelCodePage, modelcode::kLength),
+                                                          (bytFlag1 & config::kTwoLetterCode) != 0));
+}
+
+int16_t CLASSOrvDocument::intInitSystemInfo()
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        TransferGuard::doEvents();
+
+        strFirmwareVersion = QStringLiteral("V%1%2.%3%4")
+                                 .arg(at(kStatePage, state::kFirmwareMajorHi))
+                                 .arg(at(kStatePage, state::kFirmwareMajorLo))
+                                 .arg(at(kStatePage, state::kFirmwareMinorHi))
+                                 .arg(at(kStatePage, state::kFirmwareMinorLo));
+
+        const uint8_t currentHigh = at(kStatePage, state::kCurrentHigh);
+        if (currentHigh >= 128)
+            radiodoc::fail(radiodoc::kOverflow,
+                           QStringLiteral("The default channel stored in the module (%1) is out of range.")
+                               .arg(currentHigh * 256 + at(kStatePage, state::kCurrentLow)));
+        intCurrentchannel = static_cast<int16_t>(currentHigh * 256 + at(kStatePage, state::kCurrentLow));
+
+        strSerial = QString::number(at(kIdentityPage, identity::kSerialHigh) * 65536
+                                    + at(kIdentityPage, identity::kSerialMid) * 256
+                                    + at(kIdentityPage, identity::kSerialLow));
+
+        const int channels = at(kIdentityPage, identity::kChannelsHigh) * 256 + at(kIdentityPage, identity::kChannelsLow);
+        if (channels > kMaxChannels)
+            radiodoc::fail(radiodoc::kOutOfRange,
+                           QStringLiteral("The module reports %1 channels; a radio module has at most %2.")
+                               .arg(channels)
+                               .arg(kMaxChannels));
+        intMaxchannel = static_cast<int16_t>(channels);
+
+        bytFlag1 = at(kIdentityPage, identity::kConfig);
+        intPartition = at(kIdentityPage, identity::kPartition);
+        switch (bytFlag1 & config::kKindMask) {
+        case config::kKindTransmitter: intRxTxEx = 1; break;
+        case config::kKindExciter: intRxTxEx = 2; break;
+        default: intRxTxEx = 0; break;
+        }
+
+        strProductionDate = pageText(kProductionDatePage, 8);
+        strModuleType = decodeModelCode();
+
+        const bool transmitter = isTransmitterKind(intRxTxEx);
+        if (transmitter) {
+            bytTailtime = at(kOptionPage, options::kTailTime);
+            intTransmittime = static_cast<int16_t>(at(kOptionPage, options::kTimeoutHigh) * 256
+                                                   + at(kOptionPage, options::kTimeoutLow));
+            intTXlockouttime = static_cast<int16_t>(at(kOptionPage, options::kLockoutHigh) * 256
+                                                    + at(kOptionPage, options::kLockoutLow));
+        }
+
+        bytFlag2 = at(kOptionPage, options::kBits);
+        bytChangeDefaultChanOnChanChange = (bytFlag2 & options::kChangeDefaultChanOnChanChange) ? 1 : 0;
+        bytChangeSelectType = (bytFlag2 & options::kChangeSelectType) ? 1 : 0;
+        if (transmitter) {
+            bytReverseToneBurst = (bytFlag2 & options::kReverseToneBurst) ? 1 : 0;
+            bytReverseToneBurstType = (bytFlag2 & options::kReverseToneBurstType) ? 1 : 0;
+            bytLengthOfReverseToneBurst = at(kOptionPage, options::kToneBurstLength);
+        }
+
+        strCustomType = trimBlanks(pageText(kCustomTypePage, kTextLength));
+        strUserRemark = chopTrailingBlanks(pageText(kRemarkPage, kTextLength));
+
+        basVelmar::DateBytes d;
+        for (int i = 0; i < kPageSize; ++i)
+            d[i] = at(kLastWritePage, kPageSize - 1 - i);
+        const double lastWrite = basVelmar::dteBytesToDate(d);
+        const QDate shown = lastWrite == 0 ? QDate::currentDate() : basVelmar::dateTimeFromDte(lastWrite).date();
+        strLastModified = shown.toString(QStringLiteral("dd-MM-yyyy"));
+        return 0;
+    });
+}
+
+int16_t CLASSOrvDocument::intEditSystem()
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        // Everything is checked before the first byte changes, so a refused save leaves the pages
+        // as they were.
+        bool isNumber = false;
+        const qlonglong serial = strSerial.trimmed().toLongLong(&isNumber);
+        if (!isNumber || serial < 0 || serial > 0xFFFFFF)
+            radiodoc::fail(radiodoc::kTypeMismatch,
+                           QStringLiteral("The serial number \"%1\" is not a number from 0 to 16777215.").arg(strSerial));
+        if (strCustomType.size() > kTextLength)
+            radiodoc::fail(radiodoc::kOutOfRange,
+                           QStringLiteral("The custom type \"%1\" is longer than %2 characters.")
+                               .arg(strCustomType)
+                               .arg(kTextLength));
+        const bool transmitter = isTransmitterKind(intRxTxEx);
+        uint8_t optionBits = optionBit(bytChangeDefaultChanOnChanChange, options::kChangeDefaultChanOnChanChange,
+                                       "ChangeDefaultChanOnChanChange")
+            | optionBit(bytChangeSelectType, options::kChangeSelectType, "ChangeSelectType");
+        if (transmitter)
+            optionBits |= optionBit(bytReverseToneBurst, options::kReverseToneBurst, "ReverseToneBurst")
+                | optionBit(bytReverseToneBurstType, options::kReverseToneBurstType, "ReverseToneBurstType");
+
+        at(kStatePage, state::kCurrentHigh) = hiByte(intCurrentchannel);
+        at(kStatePage, state::kCurrentLow) = loByte(intCurrentchannel);
+
+        at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((serial >> 16) & 0xFF);
+        at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((serial >> 8) & 0xFF);
+        at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(serial & 0xFF);
+
+        // A short remark is kept padded to 20 characters; the pages take its first 16.
+        if (strUserRemark.size() < kTextLength)
+            strUserRemark = strUserRemark.leftJustified(20, QLatin1Char(' '));
+        setPageText(kRemarkPage, strUserRemark.left(kTextLength));
+
+        if (intRxTxEx != 0) {
+            at(kOptionPage, options::kTailTime) = bytTailtime;
+            at(kOptionPage, options::kTimeoutHigh) = hiByte(intTransmittime);
+            at(kOptionPage, options::kTimeoutLow) = loByte(intTransmittime);
+            at(kOptionPage, options::kLockoutHigh) = hiByte(intTXlockouttime);
+            at(kOptionPage, options::kLockoutLow) = loByte(intTXlockouttime);
+        }
+
+        at(kOptionPage, options::kBits) = optionBits;
+        if (transmitter)
+            at(kOptionPage, options::kToneBurstLength) = bytLengthOfReverseToneBurst;
+
+        setPageText(kCustomTypePage, strCustomType.leftJustified(kTextLength, QLatin1Char(' ')));
+        return 0;
+    });
+}

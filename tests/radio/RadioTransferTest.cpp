@@ -1,0 +1,227 @@
+// Reading and writing a module of the emulated rack through the real serial port.
+#include "RadioFixture.h"
+
+#include "platform/Progress.h"
+
+using namespace radiolayout;
+using rackemu::Command;
+using rackemu::Kind;
+
+namespace {
+
+std::vector<int> range(int first, int last)
+{
+    std::vector<int> v;
+    for (int p = first; p <= last; ++p)
+        v.push_back(p);
+    return v;
+}
+
+class RadioTransfer : public RadioRackTest {
+protected:
+    // Puts a module with this image in the rack.
+    void addModule(Kind kind, const QByteArray& image)
+    {
+        rackemu::Module m;
+        m.serial = kSerial;
+        m.kind = kind;
+        m.pages = image;
+        ASSERT_GE(rack_.addModule(m), 0);
+    }
+    // A document holding the image, decoded as a loader leaves it.
+    void load(const QByteArray& image)
+    {
+        for (int p = 0; p < kPageCount; ++p)
+            doc.intWritePage(p, imagePages(image, p, p));
+        ASSERT_EQ(doc.intInitSystemInfo(), 0);
+        ASSERT_EQ(doc.intReadModData(), 0);
+        doc.intDocumentFrom = kFromModule;
+    }
+    QByteArray modulePages(int first, int last) const { return imagePages(rack_.pages(kSerial), first, last); }
+
+    testsupport::ScriptedMsgBox boxes;
+    CLASSOrvDocument doc;
+};
+
+TEST_F(RadioTransfer, ReadsEveryPageOfA128ChannelModule)
+{
+    const QByteArray image = moduleImage(Kind::Receiver, kSerial, 128);
+    addModule(Kind::Receiver, image);
+
+    ASSERT_EQ(doc.intModule2Document(QString::number(kSerial)), 0);
+    std::vector<int> expected{kIdentityPage};
+    for (int p : range(0, 145))
+        expected.push_back(p);
+    EXPECT_EQ(pagesOf(Command::Read), expected);
+    const std::vector<Command> c = commands();
+    ASSERT_GE(c.size(), 4u);
+    EXPECT_EQ((std::vector<Command>{c[0], c[1], c[2]}), (std::vector<Command>{Command::Unlink, Command::Unlink, Command::Link}));
+    EXPECT_EQ(c.back(), Command::Unlink);
+
+    EXPECT_EQ(documentPages(doc, 0, 145), imagePages(image, 0, 145));
+    EXPECT_EQ(documentPages(doc, 146, kLastPage), QByteArray(3 * kPageSize, '\0'));
+    EXPECT_EQ(doc.intDocumentFrom, kFromModule);
+    EXPECT_EQ(doc.strSerial, QString::number(kSerial));
+    EXPECT_EQ(doc.intMaxchannel, 128);
+    EXPECT_EQ(doc.strModuleType, "Vr31-05-0000");
+    EXPECT_EQ(doc.lngIntFreq, 21400000) << "the catalogue's data of the model";
+    EXPECT_TRUE(platform::Progress::instance().atRest());
+}
+
+TEST_F(RadioTransfer, WritesPageOneAndFiveToTheLastPage)
+{
+    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 128);
+    addModule(Kind::Transmitter, image);
+    load(image);
+    doc.strUserRemark = "Written remark";
+    ASSERT_EQ(doc.DeleteChannel(7), 0);
+    doc.fModified = true;
+
+    ASSERT_EQ(doc.intDocument2Module(), 0);
+    ASSERT_TRUE(waitForCommand(Command::Restart));
+    EXPECT_FALSE(doc.fModified);
+    EXPECT_EQ(pagesOf(Command::Read), (std::vector<int>{kIdentityPage, kModelCodePage}));
+    std::vector<int> written{kStatePage};
+    for (int p : range(kOptionPage, 144))
+        written.push_back(p);
+    EXPECT_EQ(pagesOf(Command::Write), written);
+    const std::vector<Command> c = commands();
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_EQ(c[c.size() - 2], Command::End);
+    EXPECT_EQ(c.back(), Command::Restart);
+
+    // The module now holds the document's pages; pages 0, 2, 3 and 4 were never written.
+    EXPECT_EQ(modulePages(1, 1), documentPages(doc, 1, 1));
+    EXPECT_EQ(modulePages(5, 144), documentPages(doc, 5, 144));
+    EXPECT_EQ(modulePages(0, 0) + modulePages(2, 4), imagePages(image, 0, 0) + imagePages(image, 2, 4));
+    EXPECT_EQ(modulePages(kRemarkPage, kRemarkPage + 1), textPage("Written ") + textPage("remark  "));
+    EXPECT_NE(modulePages(kLastWritePage, kLastWritePage), imagePages(image, kLastWritePage, kLastWritePage))
+        << "stamped with the time of writing";
+    EXPECT_EQ(rack_.module(0).restarts, 1);
+}
+
+TEST_F(RadioTransfer, KindWarningAnsweredNoWritesNothing)
+{
+    addModule(Kind::Receiver, moduleImage(Kind::Receiver, kSerial, 8));
+    load(moduleImage(Kind::Transmitter, kSerial, 8));
+    doc.fModified = true;
+    boxes.expect("Warning! The data type is different from the module type! Continue?", platform::vbNo);
+    EXPECT_EQ(doc.intDocument2Module(), 0);
+    EXPECT_EQ(boxes.shown().at(0).style, platform::vbYesNo | platform::vbCritical | platform::vbDefaultButton2);
+    EXPECT_TRUE(pagesOf(Command::Write).empty());
+    EXPECT_EQ(rack_.frameCount(Command::End), 0);
+    EXPECT_TRUE(doc.fModified);
+}
+
+TEST_F(RadioTransfer, ModuleOfTheOtherLayoutTakesTheDocumentsPartition)
+{
+    QByteArray moduleImg = moduleImage(Kind::Transmitter, kSerial, 10);
+    rackemu::setPageByte(moduleImg, kIdentityPage, identity::kPartition, kOldPartition);
+    addModule(Kind::Transmitter, moduleImg);
+    load(moduleImage(Kind::Transmitter, kSerial, 128));
+
+    ASSERT_EQ(doc.intDocument2Module(), 0);
+    std::vector<int> written{kIdentityPage, kStatePage};
+    for (int p : range(kOptionPage, 10 + 16))
+        written.push_back(p);
+    EXPECT_EQ(pagesOf(Command::Write), written);
+    // Page 2 keeps the module's configuration byte and channel count, with the document's partition.
+    QByteArray identityPage = imagePages(moduleImg, kIdentityPage, kIdentityPage);
+    identityPage[identity::kPartition] = kPartition;
+    EXPECT_EQ(modulePages(kIdentityPage, kIdentityPage), identityPage);
+    EXPECT_EQ(doc.intMaxchannel, 10);
+    EXPECT_EQ(modulePages(5, 26), documentPages(doc, 5, 26));
+}
+
+TEST_F(RadioTransfer, WriteDefaultSendsTheStatePageDatePageAndChannel)
+{
+    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 8);
+    addModule(Kind::Transmitter, image);
+    load(image);
+    doc.intModifyCurrentchannel(0);
+    ASSERT_EQ(doc.intEditDeviation(1, 33), 0);
+
+    ASSERT_EQ(doc.WriteDefault(0), 0);
+    ASSERT_TRUE(waitForCommand(Command::Restart));
+    EXPECT_EQ(pagesOf(Command::Write), (std::vector<int>{kStatePage, kLastWritePage, kPartition}));
+    EXPECT_EQ(rack_.frameCount(Command::End), 1);
+    EXPECT_EQ(rack_.frameCount(Command::Restart), 1);
+    EXPECT_EQ(modulePages(kPartition, kPartition), documentPages(doc, kPartition, kPartition));
+    EXPECT_TRUE(doc.fModified);
+}
+
+TEST_F(RadioTransfer, WriteDefaultToAModuleOfAnotherKindWritesNothing)
+{
+    addModule(Kind::Receiver, moduleImage(Kind::Receiver, kSerial, 8));
+    load(moduleImage(Kind::Transmitter, kSerial, 8));
+    const QByteArray dateBefore = pageOf(doc, kLastWritePage);
+    boxes.expect("Wrong module type!");
+    EXPECT_EQ(doc.WriteDefault(0), 0);
+    EXPECT_EQ(boxes.shown().at(0).title, "Writing Error");
+    EXPECT_TRUE(pagesOf(Command::Write).empty());
+    EXPECT_NE(pageOf(doc, kLastWritePage), dateBefore) << "the document already carries the new date";
+}
+
+TEST_F(RadioTransfer, ModuleThatStopsAnsweringDuringARead)
+{
+    addModule(Kind::Receiver, moduleImage(Kind::Receiver, kSerial, 128));
+    rack_.setFault(kSerial, rackemu::Fault::stopAfter(40));
+    boxes.expect("No response from module");
+    EXPECT_EQ(doc.intModule2Document(QString::number(kSerial)), -1);
+    EXPECT_EQ(doc.intDocumentFrom, kFromModule);
+    EXPECT_TRUE(platform::Progress::instance().atRest());
+}
+
+TEST_F(RadioTransfer, ModuleThatStopsAnsweringDuringAWrite)
+{
+    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 128);
+    addModule(Kind::Transmitter, image);
+    load(image);
+    doc.fModified = true;
+    rack_.setFault(kSerial, rackemu::Fault::stopAfter(30));
+    EXPECT_EQ(doc.intDocument2Module(), -1);
+    EXPECT_TRUE(doc.fModified);
+    EXPECT_EQ(rack_.frameCount(Command::End), 0);
+    EXPECT_TRUE(platform::Progress::instance().atRest());
+}
+
+TEST_F(RadioTransfer, NoModuleAtTheAddress)
+{
+    boxes.expect("No response from module");
+    EXPECT_EQ(doc.intModule2Document("77"), -1);
+    EXPECT_EQ(doc.strSerial, "77");
+    load(moduleImage(Kind::Transmitter, 77, 8));
+    EXPECT_EQ(doc.intDocument2Module(), -1);
+    EXPECT_EQ(doc.WriteDefault(0), -1);
+    EXPECT_TRUE(pagesOf(Command::Write).empty());
+}
+
+TEST_F(RadioTransfer, IncompatibleFirmwareIsReportedAndTheReadGoesOn)
+{
+    QByteArray image = moduleImage(Kind::Receiver, kSerial, 4);
+    image.replace(kStatePage * kPageSize, kPageSize, page7to0({0, 9, 0, 9, 0, 0, 255, 255}));
+    addModule(Kind::Receiver, image);
+    boxes.expect("Warning: The Firmware version is not compatible. Data read maybe incorrect.");
+    ASSERT_EQ(doc.intModule2Document(QString::number(kSerial)), 0);
+    EXPECT_EQ(doc.strFirmwareVersion, "V09.09");
+    EXPECT_EQ(documentPages(doc, 0, 21), imagePages(image, 0, 21));
+}
+
+TEST_F(RadioTransfer, ChannelCountBeyondTheImageIsRefusedBeforeReading)
+{
+    QByteArray image = moduleImage(Kind::Receiver, kSerial, 4);
+    rackemu::setPageByte(image, kIdentityPage, identity::kChannelsLow, 140);
+    addModule(Kind::Receiver, image);
+    boxes.expect("140 channels");
+    EXPECT_EQ(doc.intModule2Document(QString::number(kSerial)), -1);
+    EXPECT_EQ(pagesOf(Command::Read), (std::vector<int>{kIdentityPage}));
+
+    // Written back, a count beyond the image is refused before a page is sent.
+    load(moduleImage(Kind::Receiver, kSerial, 4));
+    doc.intWritePage(kIdentityPage, pageOf(doc, kIdentityPage).replace(identity::kChannelsLow, 1, "\x90"));
+    boxes.expect("144 channels");
+    EXPECT_EQ(doc.intDocument2Module(), -1);
+    EXPECT_TRUE(pagesOf(Command::Write).empty());
+}
+
+} // namespace
