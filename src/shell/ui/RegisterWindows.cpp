@@ -1,10 +1,19 @@
 #include "shell/ui/WindowRegistry.h"
 
+#include "modules/frmConnectDB.h"
+#include "modules/frmReadModule.h"
+#include "modules/frmReadRack.h"
+#include "radioview/frmOrvView.h"
+
 namespace WindowRegistry {
 
 // The one place where the program's module dialogs and document windows are made known to the menus.
 void registerWindows()
 {
+    registerWindow(WindowKind::Radio, [] { return new frmOrvView; });
+    registerDialog(kReadModule, [](QWidget* parent) -> QDialog* { return new frmReadModule(parent); });
+    registerDialog(kReadRack, [](QWidget* parent) -> QDialog* { return new frmReadRack(parent); });
+    registerDialog(kConnectDB, [](QWidget* parent) -> QDialog* { return new frmConnectDB(parent); });
 }
 
 } // namespace WindowRegistry

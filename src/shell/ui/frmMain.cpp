@@ -1,5 +1,7 @@
 #include "shell/ui/frmMain.h"
 
+#include "db/CBROWSER.h"
+#include "link/LinkCommands.h"
 #include "platform/CommPort.h"
 #include "platform/Help.h"
 #include "platform/MsgBox.h"
@@ -10,6 +12,7 @@
 #include "shell/IniAccess.h"
 #include "shell/LookupTables.h"
 #include "shell/ui/DocumentWindow.h"
+#include "shell/ui/FileOpenCommands.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/frmAbout.h"
 #include "shell/ui/frmReference.h"
@@ -72,6 +75,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 
 frmMain::~frmMain()
 {
+    // The document windows go with the MDI area after this object has gone: their activation
+    // signals must not reach it.
+    disconnect(mdi_, nullptr, this, nullptr);
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -303,11 +309,20 @@ void frmMain::MNUCUSTOM_Click() { showDialog(WindowRegistry::kUserDatabase); }
 void frmMain::MNUMODULEMANAGE_Click() { showDialog(WindowRegistry::kModuleManagement); }
 void frmMain::MNUREADMODULE_Click() { showDialog(WindowRegistry::kReadModule); }
 
-void frmMain::MNUARCHIVEOPEN_Click() {}
-void frmMain::MNUIMPORT_Click() {}
-void frmMain::MNUUPDATESTANDARD_Click() {}
-void frmMain::MNUUPDATEUSER_Click() {}
-void frmMain::MNUREADRACK_Click() {}
+void frmMain::MNUARCHIVEOPEN_Click() { basVelmar::intOpenArchiveFile(); }
+void frmMain::MNUIMPORT_Click() { basVelmar::intOpenEPROMFile(); }
+void frmMain::MNUUPDATESTANDARD_Click() { basVelmar::intImportModelsDB(1); }
+void frmMain::MNUUPDATEUSER_Click() { basVelmar::intImportModelsDB(2); }
+
+void frmMain::MNUREADRACK_Click()
+{
+    if (CBROWSER::instance().intUpdateCollectRack() != 0) {
+        MsgBox(QStringLiteral("No response from rack. Please check connection."), vbExclamation,
+               QStringLiteral("Read Module"));
+        return;
+    }
+    WindowRegistry::showDialog(WindowRegistry::kReadRack, this);
+}
 
 void frmMain::MNUREFERENCES_Click()
 {
@@ -413,7 +428,14 @@ void frmMain::onSubWindowActivated(QMdiSubWindow* sub)
     updateDocumentButtons();
 }
 
-void frmMain::sendUnlinks() {}
+void frmMain::sendUnlinks()
+{
+    // Release whatever module is still linked; with no port open there is nothing to release.
+    if (!CommPort::instance().portOpen())
+        return;
+    CLASSUNLINK::instance().intExecute();
+    CLASSUNLINK::instance().intExecute();
+}
 
 void frmMain::closeEvent(QCloseEvent* event)
 {

@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace moduledialogs {
+
+// Puts the dialog in the middle of its screen: (screen - dialog) \ 2 both ways, after it has taken
+// the size of its contents.
+void centreOnScreen(QWidget& dialog);
+
+} // namespace moduledialogs

@@ -1,0 +1,18 @@
+#include "modules/ModuleListFont.h"
+
+#include <QFont>
+#include <QWidget>
+
+namespace moduledialogs {
+
+void setListFont(QWidget& heading, QWidget& list)
+{
+    QFont font(QStringLiteral("Courier New"));
+    // Where Courier New is not installed, another fixed-pitch face stands in.
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    heading.setFont(font);
+    list.setFont(font);
+}
+
+} // namespace moduledialogs

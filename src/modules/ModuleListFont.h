@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace moduledialogs {
+
+// The fixed-pitch font of the module lists and their column headings, so that the columns of the
+// lines stand under their headings.
+void setListFont(QWidget& heading, QWidget& list);
+
+} // namespace moduledialogs

@@ -1,0 +1,63 @@
+#include "modules/ModuleOpening.h"
+
+#include "shell/Globals.h"
+#include "shell/ModuleType.h"
+#include "shell/ui/DocumentWindowOpen.h"
+#include "shell/ui/WindowRegistry.h"
+
+namespace moduleopen {
+
+std::optional<long> digitsValue(const QString& text)
+{
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    for (QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    return digits.toLong();
+}
+
+std::optional<long> serialValue(const QString& text)
+{
+    const std::optional<long> value = digitsValue(text);
+    if (!value || *value > kMaxSerial)
+        return std::nullopt;
+    return value;
+}
+
+int16_t intOpenInWindow(int16_t typeCode, const QString& serial, const std::function<int16_t(IDocumentWindow&)>& opener)
+{
+    bool windowMade = false;
+    // A failure raised inside the opener is passed on once the window that did not get shown has
+    // been discarded.
+    std::exception_ptr failure;
+    const int16_t status = openInNewDocumentWindow(WindowRegistry::kindForTypeCode(typeCode), [&](IDocumentWindow& w) -> int16_t {
+        windowMade = true;
+        try {
+            return opener(w);
+        } catch (...) {
+            failure = std::current_exception();
+            return -1;
+        }
+    });
+    if (failure)
+        std::rethrow_exception(failure);
+    if (!windowMade) {
+        platform::MsgBox(QStringLiteral("Module [") + serial + QStringLiteral("] is a ")
+                             + basVelmar::strModuleTypeText(typeCode)
+                             + QStringLiteral(" module, which this version cannot open yet."),
+                         platform::vbOKOnly | platform::vbInformation);
+        return -1;
+    }
+    return status;
+}
+
+UnlinkOnViewCloseOff::UnlinkOnViewCloseOff() : saved_(basVelmar::gUnlinkOnViewClose)
+{
+    basVelmar::gUnlinkOnViewClose = false;
+}
+
+UnlinkOnViewCloseOff::~UnlinkOnViewCloseOff() { basVelmar::gUnlinkOnViewClose = saved_; }
+
+} // namespace moduleopen

@@ -1,0 +1,61 @@
+#pragma once
+// What the module dialogs share when they put modules into document windows: the serial number
+// of a typed or listed text, the window of a module's type, the unlink flag held off while windows
+// open, and the trap that shows a failure.
+#include "platform/MsgBox.h"
+#include "platform/PlatformError.h"
+
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <optional>
+
+class IDocumentWindow;
+
+namespace moduleopen {
+
+// The highest serial number: a module's address on the line has 24 bits.
+constexpr long kMaxSerial = 16777215;
+
+// The value of a text of decimal digits, blanks around them allowed; nothing for an empty text,
+// any other character, or more than 9 digits.
+std::optional<long> digitsValue(const QString& text);
+// The same for a serial number: nothing also for a value above kMaxSerial.
+std::optional<long> serialValue(const QString& text);
+
+// Opens a module of type code `typeCode` in a new document window of its kind (tone remote, or
+// radio for every other code) through `opener`, one of the window's intInitFrom... members, which
+// shows the window and reports its own failures. When the program has no window for that kind,
+// the user is told that module `serial` cannot be opened yet. The opener's status, or -1.
+int16_t intOpenInWindow(int16_t typeCode, const QString& serial, const std::function<int16_t(IDocumentWindow&)>& opener);
+
+// Keeps the document windows from unlinking while the dialogs create and fill them: clears
+// basVelmar::gUnlinkOnViewClose and puts the saved value back when it goes, on every path.
+class UnlinkOnViewCloseOff {
+public:
+    UnlinkOnViewCloseOff();
+    ~UnlinkOnViewCloseOff();
+    UnlinkOnViewCloseOff(const UnlinkOnViewCloseOff&) = delete;
+    UnlinkOnViewCloseOff& operator=(const UnlinkOnViewCloseOff&) = delete;
+
+private:
+    bool saved_;
+};
+
+// Runs `body` (which returns a status); a failure it raises is shown with its own description in
+// a plain OK box and gives -1.
+template <class Body>
+int16_t trapped(Body&& body)
+{
+    try {
+        return body();
+    } catch (const platform::Error& e) {
+        platform::MsgBox(e.description(), platform::vbOKOnly);
+    } catch (const std::exception& e) {
+        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
+    }
+    return -1;
+}
+
+} // namespace moduleopen

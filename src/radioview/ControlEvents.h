@@ -1,0 +1,24 @@
+#pragma once
+// Key and focus events of the editor's boxes, delivered the way the forms expect them:
+// a key filter that sees each typed character first and may discard it, and a check that runs
+// when the focus is about to move from a box to another control of the same window.
+#include <QChar>
+#include <functional>
+
+class QWidget;
+
+namespace orvview {
+
+// `filter` sees every character typed into `box` (Backspace as '\b') and returns false to
+// discard it. Keys that type no character (arrows, Delete, shortcuts) pass untouched.
+void onKeyPress(QWidget* box, std::function<bool(QChar)> filter);
+
+// `check` runs when the focus moves from `box` to another control inside `window`; when it
+// returns false the focus goes back to `box`. A check that shows a message box is not run again
+// for the focus change that the box itself causes.
+void onValidate(QWidget* box, QWidget* window, std::function<bool()> check);
+
+// `handler` runs whenever the focus leaves `box` for another control inside `window`.
+void onLostFocus(QWidget* box, QWidget* window, std::function<void()> handler);
+
+} // namespace orvview

@@ -1,0 +1,185 @@
+// Opening a radio module in the window (new, from the database, from the module in the rack),
+// the commands that store it and write it back, Locate in Rack, and the question on closing.
+#include "radioview/frmOrvView.h"
+
+#include "db/CLASSOrvDB.h"
+#include "link/LinkAddress.h"
+#include "link/LinkCommands.h"
+#include "link/TransferGuard.h"
+#include "platform/BusyCursor.h"
+#include "platform/DoEvents.h"
+#include "platform/MsgBox.h"
+#include "radio/CLASSOrvDocument.h"
+#include "radio/RadioFailure.h"
+#include "radioview/OrvViewTransfer.h"
+#include "shell/ui/frmMain.h"
+
+#include <QMdiArea>
+
+using platform::MsgBox;
+
+namespace {
+
+// The first `length` characters of a text without the blanks at their end.
+QString leftTrimmedRight(const QString& text, int length)
+{
+    QString s = text.left(length);
+    while (s.endsWith(QLatin1Char(' ')))
+        s.chop(1);
+    return s;
+}
+
+} // namespace
+
+int16_t frmOrvView::intInitFromNew(const NewModuleArgs& args)
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        platform::BusyCursor busy;
+        platform::DoEvents();
+        const QString model = leftTrimmedRight(args.model, 12);
+        CLASSOrvDocument& doc = document();
+        doc.strCustomType = model;
+        if (args.origin == QLatin1String("Standard")) {
+            doc.strModuleType = model;
+            doc.strCustomType.clear();
+        }
+        if (doc.intReadModData() != 0)
+            return -1;
+        const auto serial = static_cast<int32_t>(args.serial);
+        const auto channels = static_cast<int32_t>(args.maxChannels);
+        const auto partition = static_cast<int32_t>(args.partition);
+        // A document that could not be made is not shown: its messages have been given.
+        if (doc.NewRadio(model, args.origin, serial, args.suffix, args.productionDate, channels, partition) != 0
+            || doc.intNew2Document(model, args.origin, serial, args.suffix, args.productionDate, channels, partition) != 0)
+            return -1;
+        platform::DoEvents();
+        intInitGrid();
+        intShowDocument();
+        return 0;
+    });
+}
+
+int16_t frmOrvView::intInitFromDB(const QString& serial)
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        platform::BusyCursor busy;
+        const QString serialNumber = leftTrimmedRight(serial, 8);
+        platform::DoEvents();
+        int32_t moduleID = 0;
+        if (CLASSOrvDB::instance().intSerial2ModuleID(serialNumber, moduleID) != 0)
+            return -1;
+        platform::DoEvents();
+        if (document().intDB2Document(moduleID) != 0)
+            return -1;
+        platform::DoEvents();
+        intInitGrid();
+        intShowDocument();
+        if (frmMain* main = frmMain::instance())
+            main->mdiArea()->cascadeSubWindows();
+        return 0;
+    });
+}
+
+int16_t frmOrvView::intInitFromModule(const QString& serial)
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        platform::BusyCursor busy;
+        const QString serialNumber = leftTrimmedRight(serial, 8);
+        platform::DoEvents();
+        int16_t status = -1;
+        {
+            TransferScope transfer(*this);
+            if (!transfer.acquired())
+                return -1;
+            status = document().intModule2Document(serialNumber);
+        }
+        if (status != 0) {
+            MsgBox(QStringLiteral("Cannot read from module."), platform::vbExclamation, QStringLiteral("Error"));
+            return -1;
+        }
+        platform::DoEvents();
+        setCaption(windowTitle() + QStringLiteral("   ") + serialNumber);
+        intInitGrid();
+        intShowDocument();
+        return 0;
+    });
+}
+
+int16_t frmOrvView::CommandWrite()
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        platform::BusyCursor busy;
+        TransferScope transfer(*this);
+        if (!transfer.acquired())
+            return -1;
+        if (intSystemEditApply() != 0)
+            return -1;
+        if (document().intDocument2Module() != 0) {
+            radiodoc::message(QStringLiteral("Can't find the module in the rack!"), platform::vbCritical);
+            return -1;
+        }
+        return 0;
+    });
+}
+
+int16_t frmOrvView::intCommandSave()
+{
+    return radiodoc::trapped([&]() -> int16_t {
+        platform::BusyCursor busy;
+        if (intSystemEditApply() != 0)
+            return -1;
+        return document().intDocument2DB();
+    });
+}
+
+void frmOrvView::cmdSaveToDB_Click() { intCommandSave(); }
+
+void frmOrvView::cmdWriteToRack_Click() { CommandWrite(); }
+
+void frmOrvView::LinkModule_Click()
+{
+    radiodoc::trapped([&]() -> int16_t {
+        TransferScope transfer(*this);
+        if (!transfer.acquired())
+            return -1;
+        bool isNumber = false;
+        const qlonglong serial = document().strSerial.trimmed().toLongLong(&isNumber);
+        const QByteArray address = isNumber ? basVelmar::strLongTo3Bytes(serial) : QByteArray();
+        CLASSUNLINK::instance().intExecute();
+        if (CLASSUNLINK::instance().intExecute() == 0)
+            CLASSLINK::instance().intExecute(address);
+        return 0;
+    });
+}
+
+bool frmOrvView::Form_QueryUnload()
+{
+    // The document is in the middle of a transfer: it cannot go now.
+    if (transferRunning_)
+        return false;
+    if (!document_ || !document_->fModified)
+        return true;
+    switch (MsgBox(QStringLiteral("The content has changed. Do you want to save the changes?"), platform::vbYesNoCancel)) {
+    case platform::vbYes: {
+        if (intSystemEditApply() != 0)
+            return false;
+        QString where;
+        int16_t status = -1;
+        {
+            TransferScope transfer(*this);
+            if (!transfer.acquired())
+                return false;
+            status = document().intDocument2Default(where);
+        }
+        if (status != 0) {
+            MsgBox(QStringLiteral("Error: ") + where);
+            return false;
+        }
+        return true;
+    }
+    case platform::vbNo:
+        return true;
+    default:
+        return false;
+    }
+}

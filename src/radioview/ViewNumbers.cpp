@@ -1,0 +1,82 @@
+#include "radioview/ViewNumbers.h"
+
+#include "platform/PlatformError.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace orvview {
+
+namespace {
+
+constexpr int kErrOverflow = 6;
+constexpr int kErrTypeMismatch = 13;
+
+QLocale userLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+QString formatFixed(double value, int decimals, bool leadingZero)
+{
+    const QLocale locale = userLocale();
+    QString text = locale.toString(value, 'f', decimals);
+    if (!leadingZero) {
+        const QString zeroPoint = QStringLiteral("0") + locale.decimalPoint();
+        if (text.startsWith(zeroPoint))
+            text.remove(0, 1);
+        else if (text.startsWith(locale.negativeSign() + zeroPoint))
+            text.remove(locale.negativeSign().size(), 1);
+    }
+    return text;
+}
+
+QString plainNumber(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    return userLocale().toString(value, 'g', 15);
+}
+
+bool parseNumber(const QString& text, double& value)
+{
+    bool ok = false;
+    const double v = userLocale().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+double toNumber(const QString& text)
+{
+    double value = 0;
+    if (!parseNumber(text, value))
+        throw platform::Error(kErrTypeMismatch, QStringLiteral("Type mismatch"));
+    return value;
+}
+
+int64_t roundHalfEven(double value)
+{
+    const double r = std::nearbyint(value); // the default rounding mode: to nearest, halves to even
+    if (!(r >= double(std::numeric_limits<int64_t>::min()) && r < double(std::numeric_limits<int64_t>::max())))
+        throw platform::Error(kErrOverflow, QStringLiteral("Overflow"));
+    return static_cast<int64_t>(r);
+}
+
+int32_t floorToInteger(double value, int bits)
+{
+    const double f = std::floor(value);
+    const double low = bits == 16 ? std::numeric_limits<int16_t>::min() : std::numeric_limits<int32_t>::min();
+    const double high = bits == 16 ? std::numeric_limits<int16_t>::max() : std::numeric_limits<int32_t>::max();
+    if (!(f >= low && f <= high))
+        throw platform::Error(kErrOverflow, QStringLiteral("Overflow"));
+    return static_cast<int32_t>(f);
+}
+
+} // namespace orvview

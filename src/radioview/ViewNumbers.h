@@ -1,0 +1,26 @@
+#pragma once
+// Numbers as the radio-module editor shows them to the user and reads them back from its boxes:
+// the decimal separator of the user's locale, no digit grouping.
+#include <QString>
+#include <cstdint>
+
+namespace orvview {
+
+// `value` with `decimals` decimals; with `leadingZero` false a value below 1 has no digit before
+// the separator (".000000", "-.5"), as the "#.000000" picture writes it; otherwise "#0.000000".
+QString formatFixed(double value, int decimals, bool leadingZero = true);
+// `value` with as many digits as it needs and no fixed decimals (67, 88.5, 403.0125).
+QString plainNumber(double value);
+
+// The number a box holds: optional blanks around, the locale's separator. False when the text is
+// empty or no number.
+bool parseNumber(const QString& text, double& value);
+// As parseNumber, but a text that is no number raises platform::Error "Type mismatch".
+double toNumber(const QString& text);
+// The nearest whole number, halves to the even neighbour (0.5 -> 0, 1.5 -> 2).
+int64_t roundHalfEven(double value);
+// The largest whole number not above `value` as a 32-bit (`bits` 32) or 16-bit (`bits` 16)
+// integer; a value that does not fit raises platform::Error "Overflow".
+int32_t floorToInteger(double value, int bits);
+
+} // namespace orvview

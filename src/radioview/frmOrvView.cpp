@@ -1,0 +1,367 @@
+// The radio-module window: its controls, its load and close steps and its place among the main
+// window's document windows.
+#include "radioview/frmOrvView.h"
+
+#include "radio/CLASSOrvDocument.h"
+#include "radioview/ControlEvents.h"
+#include "radioview/OrvViewCaptions.h"
+#include "radioview/OrvViewShown.h"
+#include "shell/Globals.h"
+#include "shell/ui/frmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+
+template <class W>
+W* named(W* w, const QString& name)
+{
+    w->setObjectName(name);
+    return w;
+}
+
+QLineEdit* displayBox(const QString& name, QWidget* parent)
+{
+    auto* box = named(new QLineEdit(parent), name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QLabel* label(const QString& name, const QString& caption, QWidget* parent)
+{
+    return named(new QLabel(caption, parent), name);
+}
+
+} // namespace
+
+frmOrvView::frmOrvView(QWidget* parent) : QWidget(parent), shown_(std::make_unique<ShownSettings>())
+{
+    setObjectName(QStringLiteral("frmOrvView"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(kDesignCaption);
+    buildControls();
+    buildMenus();
+    buildHotKeys();
+}
+
+frmOrvView::~frmOrvView()
+{
+    // A window that goes without its close step (the program ends) still leaves the count.
+    if (loaded_ && !closed_)
+        if (frmMain* main = frmMain::instance())
+            main->documentWindowClosed();
+}
+
+CLASSOrvDocument& frmOrvView::document()
+{
+    if (!document_)
+        document_ = std::make_unique<CLASSOrvDocument>();
+    return *document_;
+}
+
+CPageImage* frmOrvView::getDocument() { return &document(); }
+
+bool frmOrvView::binHexLayout() const { return binHex_; }
+
+bool frmOrvView::canSave() const
+{
+    return !document_ || (document_->intDocumentFrom != kFromBIN && document_->intDocumentFrom != kFromHEX);
+}
+
+bool frmOrvView::canWrite() const { return canSave(); }
+
+void frmOrvView::buildControls()
+{
+    auto* outer = new QHBoxLayout(this);
+    SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    auto* systemTab = new QWidget(SSTab1);
+    auto* channelTab = new QWidget(SSTab1);
+    SSTab1->addTab(systemTab, QStringLiteral("S&ystem Information"));
+    SSTab1->addTab(channelTab, QStringLiteral("Channel &Information"));
+    buildSettingsTab(systemTab);
+    buildChannelTab(channelTab);
+    outer->addWidget(SSTab1, 1);
+
+    auto* buttons = new QVBoxLayout;
+    auto button = [&](const QString& name, const QString& caption, void (frmOrvView::*handler)()) {
+        auto* b = named(new QPushButton(caption, this), name);
+        connect(b, &QPushButton::clicked, this, handler);
+        buttons->addWidget(b);
+        return b;
+    };
+    cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), orvview::kSaveCaption, &frmOrvView::cmdSaveToDB_Click);
+    cmdWriteToRack = button(QStringLiteral("cmdWriteToRack"), QStringLiteral("&Write "), &frmOrvView::cmdWriteToRack_Click);
+    cmdQuit = button(QStringLiteral("cmdQuit"), orvview::kCloseCaption, &frmOrvView::cmdQuit_Click);
+    buttons->addSpacing(16);
+    cmdEditChannel = button(QStringLiteral("cmdEditChannel"), QStringLiteral("&Edit"), &frmOrvView::cmdEditChannel_Click);
+    cmdDeleteChannel = button(QStringLiteral("cmdDeleteChannel"), QStringLiteral("&Delete"), &frmOrvView::cmdDeleteChannel_Click);
+    cmdDefaultChannel =
+        button(QStringLiteral("cmdDefaultChannel"), QStringLiteral("Def&ault Chan"), &frmOrvView::cmdDefaultChannel_Click);
+    cmdEpots = button(QStringLiteral("cmdEpots"), QStringLiteral("E&POTs"), &frmOrvView::cmdEpots_Click);
+    cmdShow = button(QStringLiteral("cmdShow"), QStringLiteral("Show"), &frmOrvView::cmdShow_Click);
+    buttons->addStretch(1);
+    outer->addLayout(buttons);
+
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int) {
+        const int previous = currentTab_;
+        currentTab_ = SSTab1->currentIndex();
+        SSTab1_Click(previous);
+    });
+    resize(760, 520);
+}
+
+void frmOrvView::buildSettingsTab(QWidget* tab)
+{
+    auto* tabLayout = new QVBoxLayout(tab);
+    FrameSystem = named(new QGroupBox(tab), QStringLiteral("FrameSystem"));
+    tabLayout->addWidget(FrameSystem);
+    auto* grid = new QGridLayout(FrameSystem);
+    QWidget* f = FrameSystem;
+
+    int row = 0;
+    auto left = [&](QLabel* l, QWidget* box) {
+        grid->addWidget(l, row, 0);
+        grid->addWidget(box, row, 1);
+        ++row;
+    };
+    txtSerialNum = named(new QLineEdit(f), QStringLiteral("txtSerialNum"));
+    txtSerialNum->setMaxLength(8);
+    // Digits only, typed or pasted.
+    txtSerialNum->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,8}")), txtSerialNum));
+    left(label(QStringLiteral("Label1"), QStringLiteral("Serial Number:"), f), txtSerialNum);
+    txtCustomType = displayBox(QStringLiteral("txtCustomType"), f);
+    left(label(QStringLiteral("Label2"), QStringLiteral("Custom Model:"), f), txtCustomType);
+    lblStdName = label(QStringLiteral("lblStdName"), QStringLiteral("Standard Model: "), f);
+    txtStandard = displayBox(QStringLiteral("txtStandard"), f);
+    left(lblStdName, txtStandard);
+    txtTypes = displayBox(QStringLiteral("txtTypes"), f);
+    left(label(QStringLiteral("Label7"), QStringLiteral("Module Type: "), f), txtTypes);
+    txtLastModified = displayBox(QStringLiteral("txtLastModified"), f);
+    left(label(QStringLiteral("Label3"), QStringLiteral("Last Modified: "), f), txtLastModified);
+    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Firmware SW:"), f);
+    txtFirmwareVersion = displayBox(QStringLiteral("txtFirmwareVersion"), f);
+    left(Label4, txtFirmwareVersion);
+    txtUserRemark = named(new QLineEdit(f), QStringLiteral("txtUserRemark"));
+    txtUserRemark->setMaxLength(16);
+    left(label(QStringLiteral("Label6"), QStringLiteral("Remark: "), f), txtUserRemark);
+    txtLowFreqLim = displayBox(QStringLiteral("txtLowFreqLim"), f);
+    left(label(QStringLiteral("LabelFrequencyRange"), QStringLiteral("Lower Frequency  Limit [MHz]:"), f), txtLowFreqLim);
+    txtUppFreqLim = displayBox(QStringLiteral("txtUppFreqLim"), f);
+    left(label(QStringLiteral("Label5"), QStringLiteral("Upper Frequency  Limit [MHz]:"), f), txtUppFreqLim);
+    const int leftRows = row;
+
+    row = 0;
+    auto right = [&](QLabel* l, QWidget* w) {
+        grid->addWidget(l, row, 2);
+        grid->addWidget(w, row, 3);
+        ++row;
+    };
+    const QString designCaption[2] = {QStringLiteral("Injection Side/Transmit time:"), QStringLiteral("Int Freq/TX Lockout:")};
+    for (int i = 0; i < 2; ++i) {
+        LabelModule[i] = label(QStringLiteral("LabelModule(%1)").arg(i), designCaption[i], f);
+        ComboModule[i] = named(new QComboBox(f), QStringLiteral("ComboModule(%1)").arg(i));
+        right(LabelModule[i], ComboModule[i]);
+        connect(ComboModule[i], &QComboBox::currentIndexChanged, this, [this, i] { ComboModule_Click(i); });
+    }
+    LabelTailtime = label(QStringLiteral("LabelTailtime"), QStringLiteral("Transmit tail timer (sec):"), f);
+    ComboTailtime = named(new QComboBox(f), QStringLiteral("ComboTailtime"));
+    right(LabelTailtime, ComboTailtime);
+    chkChangeDefaultChannelOnChannelChange = named(new QCheckBox(f), QStringLiteral("chkChangeDefaultChannelOnChannelChange"));
+    right(label(QStringLiteral("lblChangeDefaultChannelOnChannelChange"), QStringLiteral("Change Default Chan on Chan Change:"), f),
+          chkChangeDefaultChannelOnChannelChange);
+    cboChangeSelectType = named(new QComboBox(f), QStringLiteral("cboChangeSelectType"));
+    right(label(QStringLiteral("lblChannelSelectType"), QStringLiteral("Change Select Type:"), f), cboChangeSelectType);
+    lblReverseToneBurst = label(QStringLiteral("lblReverseToneBurst"), QStringLiteral("Reverse Tone Burst:"), f);
+    chkReverseToneBurst = named(new QCheckBox(f), QStringLiteral("chkReverseToneBurst"));
+    right(lblReverseToneBurst, chkReverseToneBurst);
+    lblReverseToneBurstType = label(QStringLiteral("lblReverseToneBurstType"), QStringLiteral("Reverse Tone Burst Type:"), f);
+    cboReverseToneBurstType = named(new QComboBox(f), QStringLiteral("cboReverseToneBurstType"));
+    right(lblReverseToneBurstType, cboReverseToneBurstType);
+    lblLengthOfReverseToneBurst =
+        label(QStringLiteral("lblLengthOfReverseToneBurst"), QStringLiteral("Length Of Reverse Tone Burst (ms):"), f);
+    txtLengthOfReverseToneBurst = named(new QLineEdit(f), QStringLiteral("txtLengthOfReverseToneBurst"));
+    txtLengthOfReverseToneBurst->setMaxLength(4);
+    txtLengthOfReverseToneBurst->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), txtLengthOfReverseToneBurst));
+    right(lblLengthOfReverseToneBurst, txtLengthOfReverseToneBurst);
+    grid->setRowStretch(std::max(leftRows, row), 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    connect(txtSerialNum, &QLineEdit::textChanged, this, &frmOrvView::txtSerialNum_Change);
+    orvview::onValidate(txtSerialNum, this, [this] { return txtSerialNum_Validate(); });
+    connect(txtUserRemark, &QLineEdit::textChanged, this, &frmOrvView::txtUserRemark_Change);
+    connect(txtLengthOfReverseToneBurst, &QLineEdit::textChanged, this, &frmOrvView::txtLengthOfReverseToneBurst_Change);
+    orvview::onValidate(txtLengthOfReverseToneBurst, this, [this] { return txtLengthOfReverseToneBurst_Validate(); });
+    connect(ComboTailtime, &QComboBox::currentIndexChanged, this, &frmOrvView::ComboTailtime_Click);
+    connect(cboChangeSelectType, &QComboBox::currentIndexChanged, this, &frmOrvView::cboChangeSelectType_Click);
+    connect(cboReverseToneBurstType, &QComboBox::currentIndexChanged, this, &frmOrvView::cboReverseToneBurstType_Click);
+    connect(chkChangeDefaultChannelOnChannelChange, &QCheckBox::stateChanged, this,
+            &frmOrvView::chkChangeDefaultChannelOnChannelChange_Click);
+    connect(chkReverseToneBurst, &QCheckBox::stateChanged, this, &frmOrvView::chkReverseToneBurst_Click);
+}
+
+void frmOrvView::buildChannelTab(QWidget* tab)
+{
+    auto* tabLayout = new QHBoxLayout(tab);
+    frameChannel = named(new QGroupBox(QStringLiteral("Channel Information "), tab), QStringLiteral("frameChannel"));
+    auto* gridLayout = new QVBoxLayout(frameChannel);
+    grdChannel = named(new QTableWidget(frameChannel), QStringLiteral("grdChannel"));
+    grdChannel->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grdChannel->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grdChannel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdChannel->setContextMenuPolicy(Qt::CustomContextMenu);
+    grdChannel->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grdChannel->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    gridLayout->addWidget(grdChannel);
+    tabLayout->addWidget(frameChannel, 1);
+
+    Frame1 = named(new QGroupBox(QStringLiteral(" Default Channel "), tab), QStringLiteral("Frame1"));
+    auto* frame = new QGridLayout(Frame1);
+    int row = 0;
+    auto line = [&](QLabel* l, QWidget* a, QWidget* b = nullptr) {
+        frame->addWidget(l, row++, 0, 1, 2);
+        frame->addWidget(a, row, 0, 1, b ? 1 : 2);
+        if (b)
+            frame->addWidget(b, row, 1);
+        ++row;
+    };
+    txtDFChannel = displayBox(QStringLiteral("txtDFChannel"), Frame1);
+    line(label(QStringLiteral("lblDFChannel"), QStringLiteral("Chan"), Frame1), txtDFChannel);
+    txtDFFrequency = displayBox(QStringLiteral("txtDFFrequency"), Frame1);
+    line(label(QStringLiteral("lblDFFrequency"), QStringLiteral("Frequency MHz"), Frame1), txtDFFrequency);
+    txtDFCTCSS = displayBox(QStringLiteral("txtDFCTCSS"), Frame1);
+    line(label(QStringLiteral("lblDFCTCSS"), QStringLiteral("CTCSS"), Frame1), txtDFCTCSS);
+    lblDFDeviation = label(QStringLiteral("lblDFDeviation"), QStringLiteral("Deviation  Reference"), Frame1);
+    txtDFDeviation = displayBox(QStringLiteral("txtDFDeviation"), Frame1);
+    txtDFReference = displayBox(QStringLiteral("txtDFReference"), Frame1);
+    line(lblDFDeviation, txtDFDeviation, txtDFReference);
+    txtDFPIN = displayBox(QStringLiteral("txtDFPIN"), Frame1);
+    line(label(QStringLiteral("lblDFPIN"), QStringLiteral("PIN 8-1"), Frame1), txtDFPIN);
+    txtDFSetting = displayBox(QStringLiteral("txtDFSetting"), Frame1);
+    line(label(QStringLiteral("lblDFSetting"), QStringLiteral("Switch"), Frame1), txtDFSetting);
+    frame->setRowStretch(row, 1);
+    tabLayout->addWidget(Frame1);
+
+    connect(grdChannel, &QTableWidget::cellDoubleClicked, this, [this] { grdChannel_DblClick(); });
+    connect(grdChannel, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { grdChannel_MouseDown(2, 0, p.x(), p.y()); });
+    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), grdChannel, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(enter, &QShortcut::activated, this, [this] { grdChannel_KeyDown(13, 0); });
+    auto* keypadEnter = new QShortcut(QKeySequence(Qt::Key_Enter), grdChannel, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(keypadEnter, &QShortcut::activated, this, [this] { grdChannel_KeyDown(13, 0); });
+
+    MNUChannelPopup = named(new QMenu(QStringLiteral("ChannelPopupMenu"), this), QStringLiteral("MNUChannelPopup"));
+    MNUChannelPopupCopy = named(MNUChannelPopup->addAction(QStringLiteral("&Copy")), QStringLiteral("MNUChannelPopupCopy"));
+    MNUChannelPopupPaste = named(MNUChannelPopup->addAction(QStringLiteral("&Paste")), QStringLiteral("MNUChannelPopupPaste"));
+    connect(MNUChannelPopupCopy, &QAction::triggered, this, &frmOrvView::MNUChannelPopupCopy_Click);
+    connect(MNUChannelPopupPaste, &QAction::triggered, this, &frmOrvView::MNUChannelPopupPaste_Click);
+}
+
+void frmOrvView::buildHotKeys()
+{
+    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
+}
+
+void frmOrvView::fillComboNumbers(QComboBox* combo, int last, int step)
+{
+    combo->clear();
+    for (int v = 0; v <= last; v += step)
+        combo->addItem(QString::number(v));
+}
+
+void frmOrvView::Form_Load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    filling_ = true;
+    fillComboNumbers(ComboModule[0], 300, 10);
+    fillComboNumbers(ComboModule[1], 60, 10);
+    fillComboNumbers(ComboTailtime, 50, 1);
+    filling_ = false;
+    intVersionSet();
+    if (frmMain* main = frmMain::instance()) {
+        main->addDocumentWindow(this);
+        main->documentWindowOpened();
+    } else {
+        show();
+    }
+}
+
+int16_t frmOrvView::intVersionSet()
+{
+    if (basVelmar::gEdition == 0)
+        menuEntry(QStringLiteral("MNUNEW"))->setEnabled(true);
+    if (frmMain* main = frmMain::instance())
+        main->intVersionSet();
+    return 0;
+}
+
+void frmOrvView::setCaption(const QString& caption)
+{
+    Form_Load();
+    setWindowTitle(caption);
+}
+
+void frmOrvView::renewCaption()
+{
+    setCaption(QStringLiteral("Model: ") + document().strModuleUsed + QStringLiteral(" Serial Number: ")
+               + document().strSerial);
+}
+
+void frmOrvView::markModified()
+{
+    if (!filling_)
+        document().fModified = true;
+}
+
+void frmOrvView::closeWindow()
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void frmOrvView::cmdQuit_Click() { closeWindow(); }
+
+void frmOrvView::closeEvent(QCloseEvent* event)
+{
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (loaded_) {
+        closed_ = true;
+        if (frmMain* main = frmMain::instance())
+            main->documentWindowClosed();
+    }
+}

@@ -1,0 +1,35 @@
+#include "RecordingWindow.h"
+
+#include "shell/Globals.h"
+#include "shell/ui/frmMain.h"
+
+void RecordingWindow::install(bool toneRemote)
+{
+    using WindowRegistry::WindowKind;
+    calls.clear();
+    duringOpen = nullptr;
+    WindowRegistry::registerWindow(WindowKind::Radio, [] { return new RecordingWindow(WindowKind::Radio); });
+    if (toneRemote)
+        WindowRegistry::registerWindow(WindowKind::ToneRemote, [] { return new RecordingWindow(WindowKind::ToneRemote); });
+    else
+        WindowRegistry::registerWindow(WindowKind::ToneRemote, [] { return nullptr; });
+}
+
+void RecordingWindow::openAlready(int16_t source, const QString& serial)
+{
+    auto* w = new RecordingWindow(WindowRegistry::WindowKind::Radio);
+    w->doc_.strSerial = serial;
+    w->doc_.intDocumentFrom = source;
+    frmMain::instance()->addDocumentWindow(w);
+}
+
+int16_t RecordingWindow::open(int16_t source, const QString& serial)
+{
+    calls.append({kind_, source, serial, basVelmar::gUnlinkOnViewClose});
+    if (duringOpen)
+        duringOpen();
+    doc_.strSerial = serial;
+    doc_.intDocumentFrom = source;
+    frmMain::instance()->addDocumentWindow(this);
+    return 0;
+}
