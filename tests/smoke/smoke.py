@@ -37,9 +37,15 @@ with tempfile.TemporaryDirectory() as folder:
         proc.kill()
         print("the program did not exit")
         sys.exit(1)
+    while select.select([master], [], [], 0.2)[0]:  # what is still on its way
+        sent += os.read(master, 4096)
     output = proc.stdout.read().decode(errors="replace")
     print(output)
     if proc.returncode != 0:
         print("exit code", proc.returncode)
         sys.exit(1)
     print("program ran %.2f s, sent %d bytes on its port: %s" % (time.monotonic() - started, len(sent), sent.hex()))
+    # On its way out the program releases the rack: two UNLINK frames, nothing else.
+    if sent != b"\x0d\x0d" * 2:
+        print("expected two UNLINK frames (0d0d 0d0d) at exit")
+        sys.exit(1)
