@@ -32,7 +32,8 @@ int16_t intOpenInWindow(int16_t typeCode, const QString& serial, const std::func
     // A failure raised inside the opener is passed on once the window that did not get shown has
     // been discarded.
     std::exception_ptr failure;
-    const int16_t status = openInNewDocumentWindow(WindowRegistry::kindForTypeCode(typeCode), [&](IDocumentWindow& w) -> int16_t {
+    const auto kind = WindowRegistry::kindForTypeCode(typeCode);
+    const int16_t status = openInNewDocumentWindow(kind, [&](IDocumentWindow& w) -> int16_t {
         windowMade = true;
         try {
             return opener(w);

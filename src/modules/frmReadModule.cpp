@@ -100,8 +100,7 @@ void frmReadModule::CommandOK_Click()
     platform::BusyCursor busy;
     moduleopen::trapped([this]() -> int16_t {
         const QString typed = TextSerial->text();
-        const std::optional<long> number = moduleopen::digitsValue(typed);
-        if (!number) {
+        if (!moduleopen::digitsValue(typed)) {
             MsgBox(QStringLiteral("Serial should be number"), platform::vbOKOnly);
             return -1;
         }

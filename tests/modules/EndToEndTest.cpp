@@ -40,8 +40,11 @@ QByteArray factoryImage(const QString& model, uint32_t serial)
     doc.strModuleType = model;
     EXPECT_EQ(doc.intReadModData(), 0);
     const QDate made(2024, 1, 15);
-    EXPECT_EQ(doc.NewRadio(model, QStringLiteral("Standard"), static_cast<int32_t>(serial), QStringLiteral("0000"), made, 4, 16), 0);
-    EXPECT_EQ(doc.intNew2Document(model, QStringLiteral("Standard"), static_cast<int32_t>(serial), QStringLiteral("0000"), made, 4, 16), 0);
+    const QString origin = QStringLiteral("Standard");
+    const QString suffix = QStringLiteral("0000");
+    const auto number = static_cast<int32_t>(serial);
+    EXPECT_EQ(doc.NewRadio(model, origin, number, suffix, made, 4, 16), 0);
+    EXPECT_EQ(doc.intNew2Document(model, origin, number, suffix, made, 4, 16), 0);
     for (int n = 0; n < 4; ++n) {
         QByteArray page(kPageSize, '\0');
         uint8_t f1 = 0, f2 = 0, f3 = 0;

@@ -25,7 +25,8 @@ protected:
         ModulesTest::SetUp();
         rack.addModule({700001, Kind::Receiver, moduleImage(Kind::Receiver, 700001, kReceiverByte, "Spare for Ch 7")});
         // A tone remote whose remark names another kind.
-        rack.addModule({700002, Kind::ToneRemote, moduleImage(Kind::ToneRemote, 700002, kToneRemoteByte, "Receiver link")});
+        rack.addModule(
+            {700002, Kind::ToneRemote, moduleImage(Kind::ToneRemote, 700002, kToneRemoteByte, "Receiver link")});
         rack.addModule({700003, Kind::Transmitter, moduleImage(Kind::Transmitter, 700003, kTransmitterByte)});
         rack.addModule({700004, Kind::Transmitter, moduleImage(Kind::Transmitter, 700004, 0xC1)});  // no known kind
         startRack();
@@ -65,7 +66,8 @@ TEST_F(ReadRack, ListsTheModulesTheScanFound)
 TEST_F(ReadRack, ClickingALineLinksItsModuleUnlessItIsOpen)
 {
     click(1);
-    const std::vector<std::pair<Command, int32_t>> linked{{Command::Unlink, -1}, {Command::Unlink, -1}, {Command::Link, 700002}};
+    const std::vector<std::pair<Command, int32_t>> linked{
+        {Command::Unlink, -1}, {Command::Unlink, -1}, {Command::Link, 700002}};
     EXPECT_EQ(sent(), linked);
     EXPECT_EQ(rack.linkedSerial(), 700002);
 

@@ -10,7 +10,8 @@ void RecordingWindow::install(bool toneRemote)
     duringOpen = nullptr;
     WindowRegistry::registerWindow(WindowKind::Radio, [] { return new RecordingWindow(WindowKind::Radio); });
     if (toneRemote)
-        WindowRegistry::registerWindow(WindowKind::ToneRemote, [] { return new RecordingWindow(WindowKind::ToneRemote); });
+        WindowRegistry::registerWindow(WindowKind::ToneRemote,
+                                       [] { return new RecordingWindow(WindowKind::ToneRemote); });
     else
         WindowRegistry::registerWindow(WindowKind::ToneRemote, [] { return nullptr; });
 }
