@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv)
@@ -14,8 +15,12 @@ int main(int argc, char** argv)
     platform::installWidgetServices();
     WindowRegistry::registerWindows();
     std::unique_ptr<frmMain> window(basVelmar::Main());
-    // Start-up checks (smoke test, start-up benchmark) ask the program to close once it is shown.
-    if (qEnvironmentVariableIsSet("VELMAR_EXIT_WHEN_SHOWN"))
+    // Start-up checks (smoke test, start-up benchmark) ask the program to say when its window is
+    // shown and to close then.
+    if (qEnvironmentVariableIsSet("VELMAR_EXIT_WHEN_SHOWN")) {
+        std::fputs("shown\n", stdout);
+        std::fflush(stdout);
         QTimer::singleShot(0, window.get(), &QWidget::close);
+    }
     return app.exec();
 }
