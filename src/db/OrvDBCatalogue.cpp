@@ -33,6 +33,20 @@ int16_t kindOf(const QVariant& typeColumn)
 
 bool doubled(const QVariant& doubledColumn) { return doubledColumn.isNull() || doubledColumn.toString() != kNoDoubler; }
 
+// The radio-frequency columns of a catalogue row: band edges, references, intermediate and TCXO
+// frequencies, prescaler and doubler.
+void takeRfColumns(const QSqlQuery& q, ModData& read)
+{
+    read.lngLowFreq = toLong(q.value(QStringLiteral("Lowerfreql")));
+    read.lngUpFreq = toLong(q.value(QStringLiteral("Upperfreql")));
+    read.lngRef1 = toLong(q.value(QStringLiteral("Ref1")));
+    read.lngRef2 = toLong(q.value(QStringLiteral("Ref2")));
+    read.lngIntFreq = toLong(q.value(QStringLiteral("IntFreq")));
+    read.lngTCXOFreq = toLong(q.value(QStringLiteral("TCXOFreq")));
+    read.intPrescalar = velmardb::toInt16(q.value(QStringLiteral("Prescalar")));
+    read.boolDoubled = doubled(q.value(QStringLiteral("Doubled")));
+}
+
 const QString kSelectByNumber = QStringLiteral("SELECT * FROM qryModData WHERE MODULENUMB = ? COLLATE NOCASE");
 
 } // namespace
@@ -44,14 +58,7 @@ int16_t CLASSOrvDB::readModDataRow(const QString& sql, const QVariantList& value
         return -1;
     ModData read = data;
     read.lngID = toLong(q.value(QStringLiteral("ID")));
-    read.lngLowFreq = toLong(q.value(QStringLiteral("Lowerfreql")));
-    read.lngUpFreq = toLong(q.value(QStringLiteral("Upperfreql")));
-    read.lngRef1 = toLong(q.value(QStringLiteral("Ref1")));
-    read.lngRef2 = toLong(q.value(QStringLiteral("Ref2")));
-    read.lngIntFreq = toLong(q.value(QStringLiteral("IntFreq")));
-    read.lngTCXOFreq = toLong(q.value(QStringLiteral("TCXOFreq")));
-    read.intPrescalar = velmardb::toInt16(q.value(QStringLiteral("Prescalar")));
-    read.boolDoubled = doubled(q.value(QStringLiteral("Doubled")));
+    takeRfColumns(q, read);
     const int16_t kind = kindOf(q.value(QStringLiteral("Type")));
     if (kind >= 0) {
         read.intType = kind;
@@ -99,14 +106,7 @@ int16_t CLASSOrvDB::intBrowserModData(const QString& strModuleType, ModData& dat
         if (!q.next())
             return -1;
         ModData read = data;
-        read.lngLowFreq = toLong(q.value(QStringLiteral("Lowerfreql")));
-        read.lngUpFreq = toLong(q.value(QStringLiteral("Upperfreql")));
-        read.lngRef1 = toLong(q.value(QStringLiteral("Ref1")));
-        read.lngRef2 = toLong(q.value(QStringLiteral("Ref2")));
-        read.lngIntFreq = toLong(q.value(QStringLiteral("IntFreq")));
-        read.lngTCXOFreq = toLong(q.value(QStringLiteral("TCXOFreq")));
-        read.intPrescalar = velmardb::toInt16(q.value(QStringLiteral("Prescalar")));
-        read.boolDoubled = doubled(q.value(QStringLiteral("Doubled")));
+        takeRfColumns(q, read);
         const int16_t kind = kindOf(q.value(QStringLiteral("Type")));
         if (kind >= basVelmar::kReceiver && kind <= basVelmar::kExciter)
             read.intType = kind;

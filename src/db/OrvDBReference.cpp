@@ -3,8 +3,8 @@
 
 #include "db/DbQuery.h"
 #include "db/OrvDBGuard.h"
+#include "shell/LocaleNumbers.h"
 
-#include <QLocale>
 #include <QSqlQuery>
 
 #include <cmath>
@@ -18,28 +18,8 @@ namespace {
 // Two CTCSS frequencies closer than this are the same tone (the table holds tenths of a hertz).
 constexpr double kCTCSSTolerance = 0.005;
 
-QLocale userLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
-// A number as text in the user's locale, as many digits as it needs (67 for 67.0, 71.9).
-QString plainNumber(double value) { return userLocale().toString(value, 'g', 15); }
-
 // A frequency space in kHz with three decimals and no 0 before the separator below 1 (12.500, .500).
-QString thousandsText(double value)
-{
-    const QLocale locale = userLocale();
-    QString text = locale.toString(value / 1000.0, 'f', 3);
-    const QString zeroPoint = QStringLiteral("0") + locale.decimalPoint();
-    if (text.startsWith(zeroPoint))
-        text.remove(0, 1);
-    else if (text.startsWith(QLatin1Char('-') + zeroPoint))
-        text.remove(1, 1);
-    return text;
-}
+QString thousandsText(double value) { return basVelmar::formatFixed(value / 1000.0, 3, false); }
 
 [[noreturn]] void noSuchCell(int row, int col)
 {
@@ -137,7 +117,7 @@ int16_t CLASSOrvDB::fillList(const QString& sql, const QString& column, IListCon
             if (thousands)
                 list.AddItem(thousandsText(velmardb::toDouble(value)));
             else if (value.typeId() == QMetaType::Double)
-                list.AddItem(plainNumber(value.toDouble()));
+                list.AddItem(basVelmar::plainNumber(value.toDouble()));
             else
                 list.AddItem(toText(value));
         }

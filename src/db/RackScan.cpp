@@ -2,15 +2,14 @@
 
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
+#include "link/ReadReply.h"
 #include "link/TransferGuard.h"
-#include "platform/MsgBox.h"
-#include "platform/PlatformError.h"
 #include "platform/Progress.h"
 #include "shell/DateCodecs.h"
+#include "shell/FailureTrap.h"
 #include "shell/ModelCode.h"
 #include "shell/ModuleType.h"
 
-#include <exception>
 #include <optional>
 
 namespace rackscan {
@@ -28,30 +27,27 @@ constexpr int kIdentityPage = 13;
 constexpr uint8_t kToneRemoteMarkByte5 = 0xAA;
 constexpr uint8_t kToneRemoteMarkByte6 = 0x7E;
 
-// A READ reply carries the page at positions 5 to 12 (1-based), page byte 7 first.
-constexpr int kReplyPageOffset = 4;
-constexpr int kPageSize = 8;
+using ReplyDecoder = std::optional<QByteArray> (*)(const QByteArray&);
 
-// The page of the linked module, byte 7 first; nothing when it does not answer.
-std::optional<QByteArray> readPage(const QByteArray& serial, int page)
+// A page of the linked module as `decode` takes it from the READ reply: linkengine::readReplyPage
+// (byte i at index i) or linkengine::readReplyLine (byte 7 first, for texts and dates). Nothing
+// when the module does not answer.
+std::optional<QByteArray> readPage(const QByteArray& serial, int page, ReplyDecoder decode)
 {
     CLASSREAD& read = CLASSREAD::instance();
     if (read.intExecute(serial, basVelmar::strLongTo2Bytes(page)) != 0)
         return std::nullopt;
-    if (read.strResponse.size() < kReplyPageOffset + kPageSize)
-        return std::nullopt;
-    return read.strResponse.mid(kReplyPageOffset, kPageSize);
+    return decode(read.strResponse);
 }
 
-// Page byte `b` of a page read byte 7 first.
-uint8_t pageByte(const QByteArray& page, int b) { return static_cast<uint8_t>(page.at(kPageSize - 1 - b)); }
+uint8_t pageByte(const QByteArray& page, int b) { return static_cast<uint8_t>(page.at(b)); }
 
-// The text of pages read in order, each byte 7 first.
+// The text of pages read in order, the first character of each in its byte 7.
 std::optional<QString> readText(const QByteArray& serial, std::initializer_list<int> pages)
 {
     QString text;
     for (int p : pages) {
-        const auto bytes = readPage(serial, p);
+        const auto bytes = readPage(serial, p, linkengine::readReplyLine);
         if (!bytes)
             return std::nullopt;
         text += QString::fromLatin1(*bytes);
@@ -66,19 +62,19 @@ std::optional<CRADIO> readModule(const QByteArray& serial, const QString& serial
         return std::nullopt;
     TransferGuard::doEvents();
 
-    const auto config = readPage(serial, kConfigurationPage);
+    const auto config = readPage(serial, kConfigurationPage, linkengine::readReplyPage);
     if (!config)
         return std::nullopt;
     const uint8_t configuration = pageByte(*config, kConfigurationByte);
     const int16_t type = basVelmar::intModuleTypeCode(configuration);
     TransferGuard::doEvents();
 
-    const auto model = readPage(serial, kModelPage);
+    const auto model = readPage(serial, kModelPage, linkengine::readReplyLine);
     if (!model)
         return std::nullopt;
     const QString modelText = basVelmar::strModelCodeName(QString::fromLatin1(*model), configuration != 0);
 
-    const auto identity = readPage(serial, kIdentityPage);
+    const auto identity = readPage(serial, kIdentityPage, linkengine::readReplyPage);
     if (!identity)
         return std::nullopt;
 
@@ -91,12 +87,12 @@ std::optional<CRADIO> readModule(const QByteArray& serial, const QString& serial
     }
     const auto custom = readText(serial, {kCustomTypePage1, kCustomTypePage2});
     const auto remark = custom ? readText(serial, {kRemarkPage1, kRemarkPage2}) : std::nullopt;
-    const auto datePage = remark ? readPage(serial, kDatePage) : std::nullopt;
+    const auto datePage = remark ? readPage(serial, kDatePage, linkengine::readReplyLine) : std::nullopt;
     if (!datePage)
         return std::nullopt;
     basVelmar::DateBytes d{};
-    for (int i = 0; i < kPageSize; ++i)
-        d[i] = static_cast<uint8_t>(datePage->at(i));  // byte 7 first
+    for (std::size_t i = 0; i < d.size(); ++i)
+        d[i] = static_cast<uint8_t>(datePage->at(static_cast<int>(i)));  // byte 7 first
     const double date = basVelmar::dteBytesToDate(d);
     record.intInit(serialText, type, modelText, *custom, *remark, date, date);
     return record;
@@ -150,14 +146,7 @@ int16_t intScanRack(CRADIOCollection& rack)
     TransferGuard guard;
     if (!guard.acquired())
         return -1;
-    int16_t result = -1;
-    try {
-        result = scan(rack);
-    } catch (const platform::Error& e) {
-        platform::MsgBox(e.description(), platform::vbOKOnly);
-    } catch (const std::exception& e) {
-        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
-    }
+    const int16_t result = basVelmar::trapped([&] { return scan(rack); });
     TransferGuard::doEvents();
     return result;
 }

@@ -56,17 +56,40 @@ void blockOnPort(CommPort& port, int ms)
         std::this_thread::sleep_for(std::chrono::milliseconds(ms) - spent);
 }
 
+// Runs `body` as one transfer on the line: refused with -1 while another transfer runs; a port or
+// timer failure it raises is shown and gives -1.
+template <class Body>
+int16_t onTheLine(Body&& body)
+{
+    TransferGuard guard;
+    if (!guard.acquired())
+        return -1;
+    try {
+        return body();
+    } catch (const platform::Error& err) {
+        showFailure(err.description());
+        return -1;
+    }
+}
+
+// Discards both buffers and hands the frame to the port; false when the port would not take it.
+bool sendAfresh(const QByteArray& frame)
+{
+    CommPort& port = CommPort::instance();
+    port.clearOutput();
+    port.clearInput();
+    return basVelmar::CommOutput(frame) == 0;
+}
+
 // One try: quiet time, both buffers discarded, the frame sent, the reply gathered in `rx`.
 // False when the frame could not be handed to the port.
 bool oneTry(const ExchangeRule& rule, const QByteArray& frame, QByteArray& rx)
 {
     quietWait();
     LinkAlarm reply;
-    CommPort& port = CommPort::instance();
-    port.clearOutput();
-    port.clearInput();
-    if (basVelmar::CommOutput(frame) != 0)
+    if (!sendAfresh(frame))
         return false;
+    CommPort& port = CommPort::instance();
     reply.set(rule.replyMs);
     for (;;) {
         rx += port.input();
@@ -140,11 +163,8 @@ const ExchangeRule& ruleOf(Exchange e) { return kRules.at(static_cast<std::size_
 
 int16_t exchange(Exchange e, const QByteArray& frame, QByteArray& response)
 {
-    TransferGuard guard;
-    if (!guard.acquired())
-        return -1;
-    const ExchangeRule& rule = ruleOf(e);
-    try {
+    return onTheLine([&]() -> int16_t {
+        const ExchangeRule& rule = ruleOf(e);
         int16_t status = -1;
         for (int attempt = 0; attempt < rule.tries; ++attempt) {
             QByteArray rx;
@@ -160,53 +180,32 @@ int16_t exchange(Exchange e, const QByteArray& frame, QByteArray& response)
                 return *verdict;
         }
         return e == Exchange::Poll ? status : int16_t{-1};
-    } catch (const platform::Error& err) {
-        showFailure(err.description());
-        return -1;
-    }
+    });
 }
 
 int16_t sendAndSettle(const QByteArray& frame, QByteArray& response)
 {
-    TransferGuard guard;
-    if (!guard.acquired())
-        return -1;
-    try {
+    return onTheLine([&]() -> int16_t {
         LinkAlarm settle;
-        CommPort& port = CommPort::instance();
-        port.clearOutput();
-        port.clearInput();
-        if (basVelmar::CommOutput(frame) != 0)
+        if (!sendAfresh(frame))
             return -1;
         quietWait();
         settle.set(kUnlinkSettleMs);
         settle.sleepOut();
         response.clear();
         return 0;
-    } catch (const platform::Error& err) {
-        showFailure(err.description());
-        return -1;
-    }
+    });
 }
 
 int16_t sendAfterQuiet(const QByteArray& frame, QByteArray& response)
 {
-    TransferGuard guard;
-    if (!guard.acquired())
-        return -1;
-    try {
+    return onTheLine([&]() -> int16_t {
         quietWait();
-        CommPort& port = CommPort::instance();
-        port.clearOutput();
-        port.clearInput();
-        if (basVelmar::CommOutput(frame) != 0)
+        if (!sendAfresh(frame))
             return -1;
         response.clear();
         return 0;
-    } catch (const platform::Error& err) {
-        showFailure(err.description());
-        return -1;
-    }
+    });
 }
 
 } // namespace linkengine

@@ -29,21 +29,11 @@ std::optional<long> serialValue(const QString& text)
 int16_t intOpenInWindow(int16_t typeCode, const QString& serial, const std::function<int16_t(IDocumentWindow&)>& opener)
 {
     bool windowMade = false;
-    // A failure raised inside the opener is passed on once the window that did not get shown has
-    // been discarded.
-    std::exception_ptr failure;
     const auto kind = WindowRegistry::kindForTypeCode(typeCode);
     const int16_t status = openInNewDocumentWindow(kind, [&](IDocumentWindow& w) -> int16_t {
         windowMade = true;
-        try {
-            return opener(w);
-        } catch (...) {
-            failure = std::current_exception();
-            return -1;
-        }
+        return opener(w);
     });
-    if (failure)
-        std::rethrow_exception(failure);
     if (!windowMade) {
         platform::MsgBox(QStringLiteral("Module [") + serial + QStringLiteral("] is a ")
                              + basVelmar::strModuleTypeText(typeCode)

@@ -44,19 +44,4 @@ private:
     bool saved_;
 };
 
-// Runs `body` (which returns a status); a failure it raises is shown with its own description in
-// a plain OK box and gives -1.
-template <class Body>
-int16_t trapped(Body&& body)
-{
-    try {
-        return body();
-    } catch (const platform::Error& e) {
-        platform::MsgBox(e.description(), platform::vbOKOnly);
-    } catch (const std::exception& e) {
-        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
-    }
-    return -1;
-}
-
 } // namespace moduleopen

@@ -8,6 +8,7 @@
 #include "modules/ModuleListItem.h"
 #include "modules/ModuleListLine.h"
 #include "modules/ModuleOpening.h"
+#include "shell/FailureTrap.h"
 #include "platform/BusyCursor.h"
 #include "shell/ModuleType.h"
 #include "shell/ui/DocumentWindow.h"
@@ -62,7 +63,7 @@ void frmConnectDB::Form_Load()
 {
     moduledialogs::centreOnScreen(*this);
     platform::BusyCursor busy;
-    moduleopen::trapped([this]() -> int16_t {
+    basVelmar::trapped([this]() -> int16_t {
         CBROWSER& browser = CBROWSER::instance();
         // The collection reports its own failures; the list then stays empty.
         if (browser.intUpdateCollectRadioDB() != 0)
@@ -83,7 +84,7 @@ int16_t frmConnectDB::intOpen()
     // is still there to try again or to cancel.
     setEnabled(false);
     moduleopen::UnlinkOnViewCloseOff unlinkOff;
-    const int16_t status = moduleopen::trapped([this]() -> int16_t {
+    const int16_t status = basVelmar::trapped([this]() -> int16_t {
         for (const std::shared_ptr<CRADIO>& record : modulelist::selectedModules(*LstModule)) {
             const std::optional<long> serial = moduleopen::serialValue(record->strSerial);
             // A module of a kind without a name has no editor to open it in.

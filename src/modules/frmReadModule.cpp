@@ -7,6 +7,7 @@
 #include "modules/DialogPlacement.h"
 #include "modules/KeyDown.h"
 #include "modules/ModuleOpening.h"
+#include "shell/FailureTrap.h"
 #include "platform/BusyCursor.h"
 #include "radioview/ControlEvents.h"
 #include "shell/ModuleProbes.h"
@@ -98,7 +99,7 @@ void frmReadModule::Form_Load() { moduledialogs::centreOnScreen(*this); }
 void frmReadModule::CommandOK_Click()
 {
     platform::BusyCursor busy;
-    moduleopen::trapped([this]() -> int16_t {
+    basVelmar::trapped([this]() -> int16_t {
         const QString typed = TextSerial->text();
         if (!moduleopen::digitsValue(typed)) {
             MsgBox(QStringLiteral("Serial should be number"), platform::vbOKOnly);

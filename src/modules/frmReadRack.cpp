@@ -11,6 +11,7 @@
 #include "modules/ModuleListItem.h"
 #include "modules/ModuleListLine.h"
 #include "modules/ModuleOpening.h"
+#include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
 #include "shell/ui/DocumentWindow.h"
 #include "shell/ui/OpenModules.h"
@@ -94,7 +95,7 @@ void frmReadRack::Form_Load()
 int16_t frmReadRack::intOK()
 {
     moduleopen::UnlinkOnViewCloseOff unlinkOff;
-    return moduleopen::trapped([this]() -> int16_t {
+    return basVelmar::trapped([this]() -> int16_t {
         // Each window reads its module in full before the next line is looked at.
         for (const std::shared_ptr<CRADIO>& record : modulelist::selectedModules(*ListModule)) {
             const std::optional<long> serial = closedSerial(*record);
@@ -110,7 +111,7 @@ int16_t frmReadRack::intOK()
 
 void frmReadRack::LinkModule()
 {
-    moduleopen::trapped([this]() -> int16_t {
+    basVelmar::trapped([this]() -> int16_t {
         for (const std::shared_ptr<CRADIO>& record : modulelist::selectedModules(*ListModule)) {
             const std::optional<long> serial = closedSerial(*record);
             if (!serial)
@@ -129,7 +130,7 @@ void frmReadRack::LinkModule()
 
 void frmReadRack::UnlinkModule()
 {
-    moduleopen::trapped([this]() -> int16_t {
+    basVelmar::trapped([this]() -> int16_t {
         TransferGuard guard;
         if (!guard.acquired())
             return -1;

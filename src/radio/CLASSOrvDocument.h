@@ -160,6 +160,8 @@ private:
     int usedChannelPage(int n) const;
     // Takes the RF data from pages 12 to 15; false when they are absent.
     bool readModDataFromPages();
+    // The model's row of the catalogue into the RF fields, the kind and the model's origin.
+    void takeModData(const struct ModData& data);
     // One catalogue look-up of a model name into the RF fields.
     bool lookUpModel(const QString& model);
     // Page 11 := this moment.

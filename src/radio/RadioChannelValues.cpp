@@ -24,4 +24,14 @@ int32_t toneCodeOf(double hz)
     return CLASSOrvDB::instance().intCTCSSFrequency2CTCSSTone(hz, code) == 0 ? code : 0;
 }
 
+QString bitString(uint8_t value)
+{
+    QString bits;
+    for (int bit = 7; bit >= 0; --bit)
+        bits.append((value >> bit) & 1 ? QLatin1Char('1') : QLatin1Char('0'));
+    return bits;
+}
+
+QString switchSetting(int channel) { return bitString(static_cast<uint8_t>(~channel & 0xFF)); }
+
 } // namespace radiochannel

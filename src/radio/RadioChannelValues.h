@@ -1,7 +1,9 @@
 #pragma once
-// The values of a channel page that the files and the report carry: the stored frequency and the
-// CTCSS tone, in Hz, through the frequency codec and the tone table.
+// The values of a channel page that the files, the report and the editor carry: the stored
+// frequency and the CTCSS tone, in Hz, through the frequency codec and the tone table; the output
+// pins and the channel's switch setting as rows of bits.
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 
 namespace radiochannel {
@@ -17,5 +19,11 @@ inline int32_t toneCode(uint8_t byte2, uint8_t byte1) { return byte2 * 256 + byt
 double toneFrequency(int32_t code);
 // The code of a tone frequency; 0 for no tone and for a frequency the tone table does not hold.
 int32_t toneCodeOf(double hz);
+
+// The eight bits of a byte, bit 7 first, written with 1 and 0.
+QString bitString(uint8_t value);
+// The switch setting of channel n (from 0): the eight bits of the complement of n, most
+// significant first ("11111111" for channel 0).
+QString switchSetting(int channel);
 
 } // namespace radiochannel

@@ -62,7 +62,7 @@ void renderChannel(const CLASSOrvDocument& doc, int index, Flavour flavour, Synt
     if (stored % ref != 0)
         ref = doc.lngRef2 > 0 ? doc.lngRef2 : doc.lngRef1;
     if (ref == 0)
-        radiodoc::fail(radiofile::kDivisionByZero,
+        radiodoc::fail(radiodoc::kDivisionByZero,
                        QStringLiteral("The model's references are both 0: the synthesizer values of channel %1 cannot "
                                       "be computed.")
                            .arg(channelNumberShown(index)));
@@ -73,7 +73,7 @@ void renderChannel(const CLASSOrvDocument& doc, int index, Flavour flavour, Synt
                               + QStringLiteral(" and Ref2=") + QString::number(doc.lngRef2),
                           platform::vbOKOnly | platform::vbCritical);
     if (doc.intPrescalar == 0)
-        radiodoc::fail(radiofile::kDivisionByZero,
+        radiodoc::fail(radiodoc::kDivisionByZero,
                        QStringLiteral("The model's prescaler is 0: the synthesizer values of channel %1 cannot be "
                                       "computed.")
                            .arg(channelNumberShown(index)));

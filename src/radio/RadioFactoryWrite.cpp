@@ -43,19 +43,7 @@ int16_t CLASSOrvDocument::ReadFactoryModel()
         ModData data;
         if (CLASSOrvDB::instance().ReadFactModel(strCustomType, data) != 0)
             return -1;
-        modelID_ = data.lngID;
-        lngLowerFreql = data.lngLowFreq;
-        lngUpperFreql = data.lngUpFreq;
-        lngRef1 = data.lngRef1;
-        lngRef2 = data.lngRef2;
-        lngIntFreq = data.lngIntFreq;
-        lngTCXOFreq = data.lngTCXOFreq;
-        intPrescalar = data.intPrescalar;
-        boolDoubled = data.boolDoubled;
-        intRxTxEx = data.intType;
-        strModelAsMade = data.strInfoType;
-        lngBanLFreq = data.lngBanLFreq;
-        lngBanUFreq = data.lngBanUFreq;
+        takeModData(data);
         return 0;
     });
 }

@@ -7,7 +7,6 @@ namespace radiofile {
 
 constexpr int kFileNotFound = 53;
 constexpr int kBadFileFormat = 321;
-constexpr int kDivisionByZero = 11;
 
 // Up to `maxBytes` bytes from the start of the file. Raises platform::Error(kFileNotFound) when
 // the file cannot be opened or read.

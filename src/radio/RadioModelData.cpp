@@ -18,11 +18,8 @@ void warnCustomTypeMissing(const QString& customType)
 
 } // namespace
 
-bool CLASSOrvDocument::lookUpModel(const QString& model)
+void CLASSOrvDocument::takeModData(const ModData& data)
 {
-    ModData data;
-    if (CLASSOrvDB::instance().intReadModData(model, data) != 0)
-        return false;
     modelID_ = data.lngID;
     lngLowerFreql = data.lngLowFreq;
     lngUpperFreql = data.lngUpFreq;
@@ -36,6 +33,14 @@ bool CLASSOrvDocument::lookUpModel(const QString& model)
     strModelAsMade = data.strInfoType;
     lngBanLFreq = data.lngBanLFreq;
     lngBanUFreq = data.lngBanUFreq;
+}
+
+bool CLASSOrvDocument::lookUpModel(const QString& model)
+{
+    ModData data;
+    if (CLASSOrvDB::instance().intReadModData(model, data) != 0)
+        return false;
+    takeModData(data);
     return true;
 }
 

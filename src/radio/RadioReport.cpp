@@ -5,6 +5,7 @@
 #include "radio/RadioChannelValues.h"
 #include "radio/RadioFailure.h"
 #include "radio/frmOrvPreview.h"
+#include "shell/LocaleNumbers.h"
 #include "shell/ModuleType.h"
 #include "shell/NumberText.h"
 #include "shell/PrintJob.h"
@@ -25,19 +26,8 @@ QString kindText(int16_t kind)
 // Whole MHz.
 QString wholeMegahertz(int32_t hz) { return QString::number(std::llround(hz / 1e6)); }
 
-// MHz with six decimals and no leading zero before the point (as 0.5 MHz gives .500000).
-QString megahertz(double mhz)
-{
-    QString text = QString::number(mhz, 'f', 6);
-    if (text.startsWith(QLatin1String("0.")))
-        text.remove(0, 1);
-    else if (text.startsWith(QLatin1String("-0.")))
-        text.remove(1, 1);
-    return text;
-}
-
-// Eight "1" and "0" for the bits of a byte, bit 7 first.
-QString bits(uint8_t byte) { return QStringLiteral("%1").arg(byte, 8, 2, QLatin1Char('0')); }
+// MHz with six decimals, "." as the separator, and no leading zero before it (as 0.5 MHz gives .500000).
+QString megahertz(double mhz) { return basVelmar::formatFixed(mhz, 6, false, QLocale::c()); }
 
 } // namespace
 
@@ -87,7 +77,7 @@ int16_t CLASSOrvDocument::intDocument2Printer(frmOrvPreview& frmPreview, PrintJo
                 radiochannel::toneCode(at(page, channel::kCtcssHigh), at(page, channel::kCtcssLow))));
             basVelmar::intPrintTextBoxLines(job, f.TxtCTCSS);
 
-            f.TxtPin.text = bits(at(page, channel::kPins));
+            f.TxtPin.text = radiochannel::bitString(at(page, channel::kPins));
             basVelmar::intPrintTextBoxLines(job, f.TxtPin);
 
             if (transmitter) {
@@ -97,8 +87,7 @@ int16_t CLASSOrvDocument::intDocument2Printer(frmOrvPreview& frmPreview, PrintJo
                 basVelmar::intPrintTextBoxLines(job, f.txtReference);
             }
 
-            // The switch setting of channel i is the complement of i.
-            f.TxtSwitch.text = bits(static_cast<uint8_t>(~i & 0xFF));
+            f.TxtSwitch.text = radiochannel::switchSetting(i);
             const bool pageFull = basVelmar::intPrintTextBoxLines(job, f.TxtSwitch) == 1;
             // A page filled by the last row needs no further page.
             if (pageFull && i + 1 < intMaxchannel)

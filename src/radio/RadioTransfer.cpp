@@ -4,6 +4,7 @@
 
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
+#include "link/ReadReply.h"
 #include "link/TransferGuard.h"
 #include "platform/Progress.h"
 #include "radio/RadioFailure.h"
@@ -12,19 +13,17 @@
 
 #include <QDateTime>
 #include <cmath>
+#include <optional>
 
 using namespace radiolayout;
 
 namespace {
 
 // Positions (from 0) in the 13 reply bytes of a READ: lead byte, serial address, the page's bytes
-// with byte 7 first, check byte.
+// (linkengine::readReplyPage), check byte.
 constexpr int kReplyLead = 0;
 constexpr int kReplySerial = 1;
-constexpr int kReplyData = 4;
 constexpr int kReplyLength = 13;
-// Page byte `byte` in a READ reply.
-constexpr int replyIndex(int byte) { return kReplyData + (kPageSize - 1 - byte); }
 
 const QString& noResponse()
 {
@@ -46,6 +45,8 @@ uint8_t replyByte(const QByteArray& reply, int index)
     return index < reply.size() ? static_cast<uint8_t>(reply.at(index)) : 0;
 }
 
+uint8_t byteOf(const QByteArray& page, int byte) { return static_cast<uint8_t>(page.at(byte)); }
+
 // Kind of a module's configuration byte as intRxTxEx counts it; -1 for a module of no radio kind.
 int moduleKind(uint8_t configuration)
 {
@@ -66,11 +67,18 @@ int16_t relink(const QByteArray& address)
     return CLASSLINK::instance().intExecute(address);
 }
 
-// Reads one page; the reply is in CLASSREAD's strResponse.
-bool readPage(const QByteArray& address, int page)
+using ReplyDecoder = std::optional<QByteArray> (*)(const QByteArray&);
+
+// Reads one page and gives its bytes as `decode` takes them from the reply: byte i at index i, or
+// (linkengine::readReplyLine) byte 7 first. The whole reply stays in CLASSREAD's strResponse.
+// Nothing when the module does not answer in full.
+std::optional<QByteArray> readPage(const QByteArray& address, int page,
+                                   ReplyDecoder decode = linkengine::readReplyPage)
 {
     CLASSREAD& read = CLASSREAD::instance();
-    return read.intExecute(address, basVelmar::strLongTo2Bytes(page)) == 0 && read.strResponse.size() >= kReplyLength;
+    if (read.intExecute(address, basVelmar::strLongTo2Bytes(page)) != 0 || read.strResponse.size() < kReplyLength)
+        return std::nullopt;
+    return decode(read.strResponse);
 }
 
 // Channel counts and last pages that the image can hold; anything else is refused with a message
@@ -133,26 +141,27 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
         return -1;
     platform::ProgressScope progress(QStringLiteral("Reading Module..."));
     return radiodoc::trapped([&]() -> int16_t {
-        if (relink(address) != 0 || !readPage(address, kIdentityPage)) {
+        const std::optional<QByteArray> identityPage =
+            relink(address) == 0 ? readPage(address, kIdentityPage) : std::nullopt;
+        if (!identityPage) {
             radiodoc::message(noResponse());
             return -1;
         }
-        const QByteArray& reply = CLASSREAD::instance().strResponse;
-        const int channels = replyByte(reply, replyIndex(identity::kChannelsHigh)) * 256
-            + replyByte(reply, replyIndex(identity::kChannelsLow));
-        const int lastPage = channels + replyByte(reply, replyIndex(identity::kPartition)) + 1;
+        const int channels =
+            byteOf(*identityPage, identity::kChannelsHigh) * 256 + byteOf(*identityPage, identity::kChannelsLow);
+        const int lastPage = channels + byteOf(*identityPage, identity::kPartition) + 1;
         checkChannelArea(channels, lastPage);
         const int step = static_cast<int>(std::lround(double(platform::Progress::kFull) / (lastPage > 0 ? lastPage : 1)));
 
         TransferGuard::doEvents();
         for (int page = 0; page <= lastPage; ++page) {
-            if (!readPage(address, page)) {
+            const std::optional<QByteArray> data = readPage(address, page);
+            if (!data) {
                 radiodoc::message(noResponse());
                 return -1;
             }
-            const QByteArray& data = CLASSREAD::instance().strResponse;
             for (int i = 0; i < kPageSize; ++i)
-                at(page, i) = replyByte(data, replyIndex(i));
+                at(page, i) = byteOf(*data, i);
             advance(step);
         }
         platform::Progress::instance().setWidth(platform::Progress::kFull);
@@ -187,12 +196,10 @@ int16_t CLASSOrvDocument::intDocument2Module()
             return -1;
         platform::ProgressScope progress(QStringLiteral("Writing Module"));
 
-        if (!readPage(address, kIdentityPage))
+        const std::optional<QByteArray> identityPage = readPage(address, kIdentityPage);
+        if (!identityPage || replyByte(CLASSREAD::instance().strResponse, kReplyLead) == 0)
             return -1;
-        const QByteArray identityReply = CLASSREAD::instance().strResponse;
-        if (replyByte(identityReply, kReplyLead) == 0)
-            return -1;
-        const uint8_t moduleConfig = replyByte(identityReply, replyIndex(identity::kConfig));
+        const uint8_t moduleConfig = byteOf(*identityPage, identity::kConfig);
         if (moduleKind(moduleConfig) != intRxTxEx
             && radiodoc::message(QStringLiteral("Warning! The data type is different from the module type! Continue?"),
                                  platform::vbYesNo | platform::vbCritical | platform::vbDefaultButton2)
@@ -201,17 +208,16 @@ int16_t CLASSOrvDocument::intDocument2Module()
 
         // A module of the other layout keeps its own configuration byte and channel count; the
         // document's partition goes to it with page 2, which is then written first.
-        const bool writeIdentity = replyByte(identityReply, replyIndex(identity::kPartition)) != intPartition;
+        const bool writeIdentity = byteOf(*identityPage, identity::kPartition) != intPartition;
         if (writeIdentity) {
             at(kIdentityPage, identity::kConfig) = moduleConfig;
-            at(kIdentityPage, identity::kChannelsLow) = replyByte(identityReply, replyIndex(identity::kChannelsLow));
-            at(kIdentityPage, identity::kChannelsHigh) = replyByte(identityReply, replyIndex(identity::kChannelsHigh));
+            at(kIdentityPage, identity::kChannelsLow) = byteOf(*identityPage, identity::kChannelsLow);
+            at(kIdentityPage, identity::kChannelsHigh) = byteOf(*identityPage, identity::kChannelsHigh);
         }
 
         TransferGuard::doEvents();
-        if (!readPage(address, kModelCodePage))
-            return -1;
-        if (TestModelType(CLASSREAD::instance().strResponse.mid(kReplyData, kPageSize)) != 0)
+        const std::optional<QByteArray> modelCode = readPage(address, kModelCodePage, linkengine::readReplyLine);
+        if (!modelCode || TestModelType(*modelCode) != 0)
             return -1;
 
         const int channels = at(kIdentityPage, identity::kChannelsHigh) * 256 + at(kIdentityPage, identity::kChannelsLow);
@@ -252,12 +258,12 @@ int16_t CLASSOrvDocument::WriteDefault(int16_t intChannelIndex)
 
         const QByteArray address = serialAddress(strSerial);
         TransferGuard guard;
-        if (!guard.acquired() || relink(address) != 0 || !readPage(address, kIdentityPage))
+        if (!guard.acquired() || relink(address) != 0)
             return -1;
-        const QByteArray& reply = CLASSREAD::instance().strResponse;
-        if (reply.mid(kReplySerial, 3) != address)
+        const std::optional<QByteArray> identityPage = readPage(address, kIdentityPage);
+        if (!identityPage || CLASSREAD::instance().strResponse.mid(kReplySerial, 3) != address)
             return -1;
-        if (moduleKind(replyByte(reply, replyIndex(identity::kConfig))) != intRxTxEx) {
+        if (moduleKind(byteOf(*identityPage, identity::kConfig)) != intRxTxEx) {
             radiodoc::message(QStringLiteral("Wrong module type!"), platform::vbOKOnly | platform::vbExclamation,
                               QStringLiteral("Writing Error"));
             return 0;

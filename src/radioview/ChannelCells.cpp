@@ -27,14 +27,6 @@ int32_t channelToneCode(const QByteArray& page)
 
 bool channelFlagged(const QByteArray& page) { return (pageByte(page, channel::kFreq1) & channel::kFlagBit) != 0; }
 
-QString bitString(uint8_t value)
-{
-    QString bits;
-    for (int bit = 7; bit >= 0; --bit)
-        bits.append((value >> bit) & 1 ? QLatin1Char('1') : QLatin1Char('0'));
-    return bits;
-}
-
 QByteArray imageBytes(const CPageImage& doc)
 {
     QByteArray image;
@@ -44,7 +36,5 @@ QByteArray imageBytes(const CPageImage& doc)
             image += page;
     return image;
 }
-
-QString switchSetting(int shownChannel) { return bitString(static_cast<uint8_t>(~shownChannel & 0xFF)); }
 
 } // namespace orvview

@@ -1,7 +1,6 @@
 #pragma once
 // What the channel grid and the default-channel frame show of one channel page.
 #include <QByteArray>
-#include <QString>
 #include <cstdint>
 
 class CPageImage;
@@ -18,13 +17,7 @@ bool channelFlagged(const QByteArray& page);
 // Byte `byte` of a page.
 uint8_t pageByte(const QByteArray& page, int byte);
 
-// The channel's switch setting: the eight bits of the complement of the shown channel number,
-// most significant first ("11111111" for channel 0).
-QString switchSetting(int shownChannel);
 // Every page of a document, one after the other: to tell whether a command changed any.
 QByteArray imageBytes(const CPageImage& doc);
-
-// The eight bits of a byte, bit 7 first, written with 1 and 0.
-QString bitString(uint8_t value);
 
 } // namespace orvview

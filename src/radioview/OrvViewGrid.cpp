@@ -6,6 +6,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "radio/CLASSOrvDocument.h"
+#include "radio/RadioChannelValues.h"
 #include "radio/RadioFailure.h"
 #include "radioview/ChannelCells.h"
 #include "radioview/ViewNumbers.h"
@@ -255,7 +256,7 @@ int16_t frmOrvView::showRows(int16_t first, int16_t last, bool binHex)
             const uint8_t pins = pageByte(page, radiolayout::channel::kPins);
             for (int bit = 0; bit < 8; ++bit)
                 setTextMatrix(r, pinColumns[bit], (pins >> bit) & 1 ? QStringLiteral("High") : QStringLiteral("Low"));
-            setTextMatrix(r, intColSwitch, switchSetting(shown));
+            setTextMatrix(r, intColSwitch, radiochannel::switchSetting(shown));
         }
         intShowChannelDefault();
         return 0;
@@ -284,8 +285,8 @@ int16_t frmOrvView::intShowChannelDefault()
             txtDFDeviation->setText(QString::number(pageByte(page, radiolayout::channel::kDeviation)));
             txtDFReference->setText(QString::number(pageByte(page, radiolayout::channel::kReference)));
         }
-        txtDFPIN->setText(bitString(pageByte(page, radiolayout::channel::kPins)));
-        txtDFSetting->setText(switchSetting(doc.intCurrentchannel));
+        txtDFPIN->setText(radiochannel::bitString(pageByte(page, radiolayout::channel::kPins)));
+        txtDFSetting->setText(radiochannel::switchSetting(doc.intCurrentchannel));
         return 0;
     });
 }

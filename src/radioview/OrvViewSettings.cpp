@@ -65,6 +65,19 @@ struct Filling {
 
 int16_t frmOrvView::intVSBReference() { return 0; }
 
+frmOrvView::ShownSettings frmOrvView::shownSettings() const
+{
+    return ShownSettings{txtUserRemark->text(),
+                         ComboModule[0]->currentIndex(),
+                         ComboModule[1]->currentIndex(),
+                         ComboTailtime->currentIndex(),
+                         chkChangeDefaultChannelOnChannelChange->isChecked(),
+                         cboChangeSelectType->currentIndex(),
+                         chkReverseToneBurst->isChecked(),
+                         cboReverseToneBurstType->currentIndex(),
+                         txtLengthOfReverseToneBurst->text()};
+}
+
 int16_t frmOrvView::intShowSystem()
 {
     return radiodoc::trapped([&]() -> int16_t {
@@ -146,15 +159,7 @@ int16_t frmOrvView::intShowSystem()
         fillList(cboChangeSelectType, {QStringLiteral("Binary"), QStringLiteral("BCD")});
         setListIndex(cboChangeSelectType, doc.bytChangeSelectType);
 
-        *shown_ = ShownSettings{txtUserRemark->text(),
-                                ComboModule[0]->currentIndex(),
-                                ComboModule[1]->currentIndex(),
-                                ComboTailtime->currentIndex(),
-                                chkChangeDefaultChannelOnChannelChange->isChecked(),
-                                cboChangeSelectType->currentIndex(),
-                                chkReverseToneBurst->isChecked(),
-                                cboReverseToneBurstType->currentIndex(),
-                                txtLengthOfReverseToneBurst->text()};
+        *shown_ = shownSettings();
         SSTab1_Click(0);
         return 0;
     });
@@ -215,15 +220,7 @@ int16_t frmOrvView::intSystemEditApply()
                 doc.bytLengthOfReverseToneBurst =
                     static_cast<uint8_t>(txtLengthOfReverseToneBurst->text().toInt() / kBurstUnitMs);
         }
-        *shown_ = ShownSettings{txtUserRemark->text(),
-                                ComboModule[0]->currentIndex(),
-                                ComboModule[1]->currentIndex(),
-                                ComboTailtime->currentIndex(),
-                                chkChangeDefaultChannelOnChannelChange->isChecked(),
-                                cboChangeSelectType->currentIndex(),
-                                chkReverseToneBurst->isChecked(),
-                                cboReverseToneBurstType->currentIndex(),
-                                txtLengthOfReverseToneBurst->text()};
+        *shown_ = shownSettings();
         return 0;
     });
 }

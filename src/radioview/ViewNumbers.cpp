@@ -2,7 +2,6 @@
 
 #include "platform/PlatformError.h"
 
-#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -13,40 +12,12 @@ namespace {
 constexpr int kErrOverflow = 6;
 constexpr int kErrTypeMismatch = 13;
 
-QLocale userLocale()
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    return locale;
-}
-
 } // namespace
-
-QString formatFixed(double value, int decimals, bool leadingZero)
-{
-    const QLocale locale = userLocale();
-    QString text = locale.toString(value, 'f', decimals);
-    if (!leadingZero) {
-        const QString zeroPoint = QStringLiteral("0") + locale.decimalPoint();
-        if (text.startsWith(zeroPoint))
-            text.remove(0, 1);
-        else if (text.startsWith(locale.negativeSign() + zeroPoint))
-            text.remove(locale.negativeSign().size(), 1);
-    }
-    return text;
-}
-
-QString plainNumber(double value)
-{
-    if (value == 0)
-        return QStringLiteral("0");
-    return userLocale().toString(value, 'g', 15);
-}
 
 bool parseNumber(const QString& text, double& value)
 {
     bool ok = false;
-    const double v = userLocale().toDouble(text.trimmed(), &ok);
+    const double v = basVelmar::userNumberLocale().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(v))
         return false;
     value = v;

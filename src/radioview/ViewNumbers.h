@@ -1,16 +1,15 @@
 #pragma once
 // Numbers as the radio-module editor shows them to the user and reads them back from its boxes:
 // the decimal separator of the user's locale, no digit grouping.
+#include "shell/LocaleNumbers.h"
+
 #include <QString>
 #include <cstdint>
 
 namespace orvview {
 
-// `value` with `decimals` decimals; with `leadingZero` false a value below 1 has no digit before
-// the separator (".000000", "-.5"), as the "#.000000" picture writes it; otherwise "#0.000000".
-QString formatFixed(double value, int decimals, bool leadingZero = true);
-// `value` with as many digits as it needs and no fixed decimals (67, 88.5, 403.0125).
-QString plainNumber(double value);
+using basVelmar::formatFixed;
+using basVelmar::plainNumber;
 
 // The number a box holds: optional blanks around, the locale's separator. False when the text is
 // empty or no number.

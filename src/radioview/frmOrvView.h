@@ -210,6 +210,8 @@ private:
     void setCaption(const QString& caption);
     void renewCaption();
     void markModified();
+    // What the settings tab's controls hold now.
+    ShownSettings shownSettings() const;
 
     // Grid helpers.
     bool binHexLayout() const;

@@ -2,6 +2,7 @@
 
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
+#include "link/ReadReply.h"
 #include "platform/MsgBox.h"
 #include "shell/ModuleType.h"
 
@@ -11,9 +12,7 @@ namespace basVelmar {
 namespace {
 
 constexpr int kConfigurationPage = 2;
-// Position of the configuration byte (page byte 2) in a READ reply, 0-based: the page follows the
-// module's address, page byte 7 first.
-constexpr int kConfigurationReplyIndex = 9;
+constexpr int kConfigurationByte = 2;
 
 constexpr int kArchiveRecordSize = 9;
 constexpr int kArchiveTypeByte = 4;
@@ -37,9 +36,10 @@ int16_t intReadModuleType(const QString& serial, int16_t& typeCode)
     CLASSREAD& read = CLASSREAD::instance();
     if (read.intExecute(strLongTo3Bytes(number), strLongTo2Bytes(kConfigurationPage)) != 0)
         return -1;
-    if (read.strResponse.size() <= kConfigurationReplyIndex)
+    const std::optional<QByteArray> page = linkengine::readReplyPage(read.strResponse);
+    if (!page)
         return -1;
-    typeCode = intModuleTypeCode(static_cast<uint8_t>(read.strResponse.at(kConfigurationReplyIndex)));
+    typeCode = intModuleTypeCode(static_cast<uint8_t>(page->at(kConfigurationByte)));
     return 0;
 }
 

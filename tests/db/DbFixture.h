@@ -5,6 +5,7 @@
 #include "platform/EndProgram.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
+#include "support/PageBytes.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 
@@ -113,11 +114,4 @@ private:
     platform::EndProgramHandler previousEnd_;
 };
 
-// A page whose text (byte 7 first) is `text`, padded with blanks.
-inline QByteArray textPage(const QByteArray& text)
-{
-    QByteArray page(8, ' ');
-    for (int i = 0; i < 8 && i < text.size(); ++i)
-        page[7 - i] = text[i];
-    return page;
-}
+using testsupport::textPage;

@@ -5,11 +5,13 @@
 #include "link/CommOutput.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
+#include "link/ReadReply.h"
 #include "platform/MsgBox.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <set>
 
 using namespace basVelmar;
@@ -80,6 +82,13 @@ TEST_F(Frames, ReadGivesThePageByteSevenFirst)
     std::reverse(byteSevenFirst.begin(), byteSevenFirst.end());
     EXPECT_EQ(pairs(read.strResponse.mid(4, 8)), pairs(byteSevenFirst)) << "bytes 5 to 12: the page";
     EXPECT_EQ(read.strResponse.at(9), page.at(2)) << "position 10 is page byte 2";
+
+    // The decoded page: byte i at index i, or as the line carries it; nothing from a short reply.
+    EXPECT_EQ(linkengine::readReplyPage(read.strResponse), std::optional<QByteArray>(page));
+    EXPECT_EQ(linkengine::readReplyLine(read.strResponse), std::optional<QByteArray>(byteSevenFirst));
+    EXPECT_EQ(linkengine::readReplyPage(read.strResponse.left(12)), std::optional<QByteArray>(page)) << "no check byte";
+    EXPECT_FALSE(linkengine::readReplyPage(read.strResponse.left(11)));
+    EXPECT_FALSE(linkengine::readReplyLine(QByteArray()));
 }
 
 TEST_F(Frames, WrittenPageReadsBackInTheSameOrder)

@@ -1,25 +1,15 @@
 #include "RackFixture.h"
 
-#include "platform/CommPort.h"
-
 void RackFixture::SetUp()
 {
     rack_.addModule({kSerial, rackemu::Kind::Receiver});
-    const QString path = rack_.start();
-    ASSERT_FALSE(path.isEmpty()) << rack_.errorString().toStdString();
-    folder_.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
-    platform::CommPort& port = platform::CommPort::instance();
-    port.setPortOpen(false);
-    port.setCommPort(1);
-    port.setSettings(QStringLiteral("9600,n,8,1"));
-    port.setPortOpen(true);
+    line_.open();
     rack_.clearFrames();
 }
 
 void RackFixture::TearDown()
 {
-    platform::CommPort::instance().setPortOpen(false);
-    rack_.stop();
+    line_.close();
 }
 
 QByteArray hex(const char* pairs) { return QByteArray::fromHex(QByteArray(pairs).replace(' ', "")); }

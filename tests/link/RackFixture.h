@@ -1,5 +1,6 @@
 #pragma once
 #include "rackemu/Rack.h"
+#include "support/RackOnPort.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 
@@ -22,6 +23,7 @@ protected:
 
     testsupport::ProgramFolder folder_;
     rackemu::Rack rack_;
+    testsupport::RackOnPort line_{rack_, folder_};
 };
 
 // Bytes written as hexadecimal pairs: "0E 00 00 01".

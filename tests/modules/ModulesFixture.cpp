@@ -3,7 +3,6 @@
 #include "RecordingWindow.h"
 #include "db/CBROWSER.h"
 #include "db/CLASSOrvDB.h"
-#include "platform/CommPort.h"
 #include "shell/Globals.h"
 
 QByteArray moduleImage(rackemu::Kind kind, uint32_t serial, uint8_t configuration, const char* remark)
@@ -29,8 +28,7 @@ void ModulesTest::SetUp()
 void ModulesTest::TearDown()
 {
     main.reset();
-    platform::CommPort::instance().setPortOpen(false);
-    rack.stop();
+    line.close();
     CBROWSER::instance().radioRack.clear();
     CBROWSER::instance().radioDB.clear();
     CLASSOrvDB::releaseInstance();
@@ -39,17 +37,7 @@ void ModulesTest::TearDown()
     RecordingWindow::duringOpen = nullptr;
 }
 
-void ModulesTest::startRack()
-{
-    const QString path = rack.start();
-    ASSERT_FALSE(path.isEmpty()) << rack.errorString().toStdString();
-    folder.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
-    platform::CommPort& port = platform::CommPort::instance();
-    port.setPortOpen(false);
-    port.setCommPort(1);
-    port.setSettings(QStringLiteral("9600,n,8,1"));
-    port.setPortOpen(true);
-}
+void ModulesTest::startRack() { line.open(); }
 
 std::vector<std::pair<rackemu::Command, int32_t>> ModulesTest::sent() const
 {

@@ -4,6 +4,7 @@
 // the editors.
 #include "rackemu/Rack.h"
 #include "shell/ui/frmMain.h"
+#include "support/RackOnPort.h"
 #include "support/TempDir.h"
 
 #include <QByteArray>
@@ -34,5 +35,6 @@ protected:
 
     testsupport::ProgramFolder folder;
     rackemu::Rack rack;
+    testsupport::RackOnPort line{rack, folder};
     std::unique_ptr<frmMain> main;
 };

@@ -1,7 +1,6 @@
 #include "RadioFixture.h"
 
 #include "db/CLASSOrvDB.h"
-#include "platform/CommPort.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
 
@@ -10,41 +9,9 @@
 
 using namespace radiolayout;
 
-QByteArray page7to0(std::initializer_list<int> bytes)
-{
-    QByteArray page(kPageSize, '\0');
-    int byte = kPageSize - 1;
-    for (int v : bytes)
-        page[byte--] = static_cast<char>(v);
-    return page;
-}
-
-QByteArray textPage(const char* eight)
-{
-    QByteArray page(kPageSize, '\0');
-    for (int i = 0; i < kPageSize; ++i)
-        page[kPageSize - 1 - i] = eight[i];
-    return page;
-}
-
-QByteArray pageOf(const CLASSOrvDocument& doc, int page)
-{
-    QByteArray bytes;
-    EXPECT_EQ(doc.intReadPage(page, bytes), 0);
-    return bytes;
-}
-
 QByteArray imagePages(const QByteArray& image, int first, int last)
 {
     return image.mid(first * kPageSize, (last - first + 1) * kPageSize);
-}
-
-QByteArray documentPages(const CLASSOrvDocument& doc, int first, int last)
-{
-    QByteArray out;
-    for (int p = first; p <= last; ++p)
-        out += pageOf(doc, p);
-    return out;
 }
 
 QByteArray moduleImage(rackemu::Kind kind, uint32_t serial, int channels)
@@ -89,30 +56,18 @@ int16_t RadioDbTest::loadStored(CLASSOrvDocument& doc, const QString& serial)
 void RadioRackTest::SetUp()
 {
     RadioDbTest::SetUp();
-    const QString path = rack_.start();
-    ASSERT_FALSE(path.isEmpty()) << rack_.errorString().toStdString();
-    folder_.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
-    platform::CommPort& port = platform::CommPort::instance();
-    port.setPortOpen(false);
-    port.setCommPort(1);
-    port.setSettings(QStringLiteral("9600,n,8,1"));
-    port.setPortOpen(true);
+    line_.open();
 }
 
 void RadioRackTest::TearDown()
 {
-    platform::CommPort::instance().setPortOpen(false);
-    rack_.stop();
+    line_.close();
     RadioDbTest::TearDown();
 }
 
 std::vector<int> RadioRackTest::pagesOf(rackemu::Command c) const
 {
-    std::vector<int> pages;
-    for (const rackemu::FrameRecord& f : rack_.frames())
-        if (f.valid && f.command == static_cast<uint8_t>(c))
-            pages.push_back(f.page);
-    return pages;
+    return testsupport::pagesSent(rack_, c);
 }
 
 std::vector<rackemu::Command> RadioRackTest::commands() const

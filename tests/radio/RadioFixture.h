@@ -3,25 +3,22 @@
 // folder, and an emulated rack opened as the program's serial port.
 #include "radio/CLASSOrvDocument.h"
 #include "rackemu/Rack.h"
+#include "support/PageBytes.h"
+#include "support/RackOnPort.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 
 #include <QByteArray>
 #include <QSqlDatabase>
 #include <gtest/gtest.h>
-#include <initializer_list>
 
-// A page from its bytes listed from byte 7 down to byte 0, as the tables of the page layout read;
-// the result holds byte 0 first, as intWritePage takes it.
-QByteArray page7to0(std::initializer_list<int> bytes);
-// A page holding 8 characters, the first in byte 7.
-QByteArray textPage(const char* eight);
-// Page `page` of the document (byte 0 first).
-QByteArray pageOf(const CLASSOrvDocument& doc, int page);
+using testsupport::documentPages;
+using testsupport::page7to0;
+using testsupport::pageOf;
+using testsupport::textPage;
+
 // Pages first..last of an image of 8-byte pages.
 QByteArray imagePages(const QByteArray& image, int first, int last);
-// The document's pages first..last.
-QByteArray documentPages(const CLASSOrvDocument& doc, int first, int last);
 
 // A module image for the emulated rack: firmware V01.01, partition 16, `channels` channels whose
 // pages all differ, and the catalogue's model code of its kind (Vr31-05/15/25-0000).
@@ -56,4 +53,5 @@ protected:
     bool waitForCommand(rackemu::Command c, int count = 1) const;
 
     rackemu::Rack rack_;
+    testsupport::RackOnPort line_{rack_, folder_};
 };

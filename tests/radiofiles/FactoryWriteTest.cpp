@@ -2,20 +2,12 @@
 // written into the one module in an emulated rack.
 #include "RadioFilesFixture.h"
 
-#include "platform/CommPort.h"
 #include "rackemu/Rack.h"
+#include "support/RackOnPort.h"
 
 #include <QDateTime>
 
 namespace {
-
-QByteArray textPage(const char* eight)
-{
-    QByteArray page(8, '\0');
-    for (int i = 0; i < 8; ++i)
-        page[7 - i] = eight[i];
-    return page;
-}
 
 constexpr int32_t kNewSerial = 0x00BEEF;
 
@@ -96,31 +88,20 @@ protected:
     {
         for (const uint32_t s : serials)
             rack_.addModule({s, rackemu::Kind::Transmitter});
-        const QString path = rack_.start();
-        ASSERT_FALSE(path.isEmpty()) << rack_.errorString().toStdString();
-        folder_.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
-        platform::CommPort& port = platform::CommPort::instance();
-        port.setPortOpen(false);
-        port.setCommPort(1);
-        port.setSettings(QStringLiteral("9600,n,8,1"));
-        port.setPortOpen(true);
+        line_.open();
     }
     void TearDown() override
     {
-        platform::CommPort::instance().setPortOpen(false);
-        rack_.stop();
+        line_.close();
         FactoryTest::TearDown();
     }
     std::vector<int> written() const
     {
-        std::vector<int> pages;
-        for (const rackemu::FrameRecord& f : rack_.frames())
-            if (f.valid && f.command == static_cast<uint8_t>(rackemu::Command::Write))
-                pages.push_back(f.page);
-        return pages;
+        return testsupport::pagesSent(rack_, rackemu::Command::Write);
     }
 
     rackemu::Rack rack_;
+    testsupport::RackOnPort line_{rack_, folder_};
 };
 
 TEST_F(FactoryRackTest, OnlyModuleGetsPagesTwoToSixteenAndRestarts)

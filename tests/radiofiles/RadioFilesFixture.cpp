@@ -6,15 +6,6 @@
 #include <QDate>
 #include <QFile>
 
-QByteArray page7to0(std::initializer_list<int> bytes)
-{
-    QByteArray page(8, '\0');
-    int byte = 7;
-    for (int v : bytes)
-        page[byte--] = static_cast<char>(v);
-    return page;
-}
-
 std::array<uint8_t, 3> frequencyWord(int64_t hz)
 {
     if (hz == 0)
@@ -29,21 +20,6 @@ QByteArray channelPage(int64_t storedHz, int toneCode, int deviation, int refere
 {
     const auto w = frequencyWord(storedHz);
     return page7to0({w[0], w[1], w[2], deviation, reference, toneCode >> 8, toneCode & 0xFF, pins});
-}
-
-QByteArray pageOf(const CLASSOrvDocument& doc, int page)
-{
-    QByteArray bytes;
-    EXPECT_EQ(doc.intReadPage(page, bytes), 0);
-    return bytes;
-}
-
-QByteArray documentPages(const CLASSOrvDocument& doc, int first, int last)
-{
-    QByteArray out;
-    for (int p = first; p <= last; ++p)
-        out += pageOf(doc, p);
-    return out;
 }
 
 QByteArray readFile(const QString& path)

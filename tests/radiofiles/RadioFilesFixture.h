@@ -2,6 +2,7 @@
 // Shared pieces of the radio file tests: documents of catalogue models in a database made in a
 // temporary program folder, page helpers, and the files' bytes.
 #include "radio/CLASSOrvDocument.h"
+#include "support/PageBytes.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 
@@ -9,21 +10,20 @@
 #include <array>
 #include <QString>
 #include <gtest/gtest.h>
-#include <initializer_list>
 
 // Catalogue models: 148-174 MHz, references 12500 and 6250 Hz, TCXO 12.8 MHz, prescaler 64.
 inline const QString kReceiverModel = QStringLiteral("Vr31-05-0000");    // IF 21.4 MHz
 inline const QString kTransmitterModel = QStringLiteral("Vr31-15-0000");
 constexpr int32_t kSerial = 0x0A0B0C; // 658188
 
-// A page from its bytes listed from byte 7 down to byte 0.
-QByteArray page7to0(std::initializer_list<int> bytes);
+using testsupport::documentPages;
+using testsupport::page7to0;
+using testsupport::pageOf;
+using testsupport::textPage;
 // The frequency word of a frequency, bytes 7, 6, 5 (step 12500 Hz when it divides, else 6250 Hz).
 std::array<uint8_t, 3> frequencyWord(int64_t hz);
 // A channel page.
 QByteArray channelPage(int64_t storedHz, int toneCode, int deviation, int reference, int pins);
-QByteArray pageOf(const CLASSOrvDocument& doc, int page);
-QByteArray documentPages(const CLASSOrvDocument& doc, int first, int last);
 
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);

@@ -1,7 +1,6 @@
 #include "ViewFixture.h"
 
 #include "db/CLASSOrvDB.h"
-#include "platform/CommPort.h"
 #include "platform/Progress.h"
 #include "radioview/ChannelCells.h"
 #include "shell/FrequencyCodecs.h"
@@ -15,22 +14,6 @@
 #include <QTimer>
 
 using namespace radiolayout;
-
-QByteArray pageOf(const CLASSOrvDocument& doc, int page)
-{
-    QByteArray bytes;
-    EXPECT_EQ(doc.intReadPage(page, bytes), 0);
-    return bytes;
-}
-
-QByteArray page7to0(std::initializer_list<int> bytes)
-{
-    QByteArray page(kPageSize, '\0');
-    int byte = kPageSize - 1;
-    for (int v : bytes)
-        page[byte--] = static_cast<char>(v);
-    return page;
-}
 
 QByteArray withFrequency(QByteArray page, int32_t hz)
 {
@@ -108,21 +91,13 @@ void ViewTest::armModal()
 void ViewRackTest::SetUp()
 {
     ViewTest::SetUp();
-    const QString path = rack_.start();
-    ASSERT_FALSE(path.isEmpty()) << rack_.errorString().toStdString();
-    folder_.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
-    platform::CommPort& port = platform::CommPort::instance();
-    port.setPortOpen(false);
-    port.setCommPort(1);
-    port.setSettings(QStringLiteral("9600,n,8,1"));
-    port.setPortOpen(true);
+    line_.open();
 }
 
 void ViewRackTest::TearDown()
 {
     ViewTest::TearDown();
-    platform::CommPort::instance().setPortOpen(false);
-    rack_.stop();
+    line_.close();
 }
 
 void ViewRackTest::addModule(const QString& model, uint32_t serial)

@@ -4,6 +4,8 @@
 #include "radio/CLASSOrvDocument.h"
 #include "radioview/frmOrvView.h"
 #include "rackemu/Rack.h"
+#include "support/PageBytes.h"
+#include "support/RackOnPort.h"
 #include "shell/ui/frmMain.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
@@ -20,10 +22,8 @@ inline const QString kReceiverModel = QStringLiteral("Vr31-05-0000");
 inline const QString kTransmitterModel = QStringLiteral("Vr31-15-0000");
 inline const QString kBarredExciterModel = QStringLiteral("Vr51-25-0000");
 
-// Page `page` of a document (byte 0 first).
-QByteArray pageOf(const CLASSOrvDocument& doc, int page);
-// A page from its bytes listed from byte 7 down to byte 0.
-QByteArray page7to0(std::initializer_list<int> bytes);
+using testsupport::page7to0;
+using testsupport::pageOf;
 // The channel page's frequency word (bytes 7, 6, 5) for `hz`, on the 12.5 kHz or 6.25 kHz step.
 QByteArray withFrequency(QByteArray page, int32_t hz);
 
@@ -73,4 +73,5 @@ protected:
     int framesOf(rackemu::Command c) const;
 
     rackemu::Rack rack_;
+    testsupport::RackOnPort line_{rack_, folder_};
 };

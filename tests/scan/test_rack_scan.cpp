@@ -2,13 +2,13 @@
 #include "db/RackScan.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
-#include "platform/CommPort.h"
 #include "platform/Progress.h"
 #include "rackemu/Rack.h"
 #include "shell/DateCodecs.h"
 #include "shell/ModuleProbes.h"
 #include "shell/ui/WindowRegistry.h"
 #include "shell/ui/frmMain.h"
+#include "support/RackOnPort.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 
@@ -69,21 +69,10 @@ protected:
             }
         });
     }
-    void start()
-    {
-        const QString path = rack.start();
-        ASSERT_FALSE(path.isEmpty()) << rack.errorString().toStdString();
-        folder.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
-        platform::CommPort& port = platform::CommPort::instance();
-        port.setPortOpen(false);
-        port.setCommPort(1);
-        port.setSettings(QStringLiteral("9600,n,8,1"));
-        port.setPortOpen(true);
-    }
+    void start() { line.open(); }
     void TearDown() override
     {
-        platform::CommPort::instance().setPortOpen(false);
-        rack.stop();
+        line.close();
         CBROWSER::instance().radioRack.clear();
         platform::Progress::instance().reset();
     }
@@ -92,6 +81,7 @@ protected:
 
     testsupport::ProgramFolder folder;
     rackemu::Rack rack;
+    testsupport::RackOnPort line{rack, folder};
     QObject context;
     QStringList captions;
     QList<int> widths;

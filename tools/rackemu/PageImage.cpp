@@ -75,6 +75,18 @@ void setDate(QByteArray& image, int p, QDate date)
 
 const QDate kMadeOn(2024, 1, 15);
 
+// Pages 6 to 11 of every emulated module: no custom type, the remark "Emulated module", the
+// tool tag and the programming date.
+void setCommonTexts(QByteArray& img)
+{
+    setText(img, 6, "        ");
+    setText(img, 7, "        ");
+    setText(img, 8, "Emulated");
+    setText(img, 9, " module ");
+    setText(img, 10, "Velmar  ");
+    setDate(img, 11, kMadeOn);
+}
+
 QByteArray radioImage(Kind kind, uint32_t serial)
 {
     QByteArray img(kRadioPages * kPageBytes, '\0');
@@ -96,12 +108,7 @@ QByteArray radioImage(Kind kind, uint32_t serial)
         setWord(img, 5, 6, 1500);           // transmit time-out, 30 s
         setWord(img, 5, 4, 500);            // transmit lock-out, 10 s
     }
-    setText(img, 6, "        ");
-    setText(img, 7, "        ");
-    setText(img, 8, "Emulated");
-    setText(img, 9, " module ");
-    setText(img, 10, "Velmar  ");
-    setDate(img, 11, kMadeOn);
+    setCommonTexts(img);
     setLong(img, 12, 7, 174000000); // upper band edge
     setLong(img, 12, 3, 148000000); // lower band edge
     setLong(img, 13, 7, 6250);      // second reference
@@ -134,12 +141,7 @@ QByteArray toneRemoteImage(uint32_t serial)
     setText(img, 3, "15-01-24");
     setText(img, 4, "41100000");
     setBytes(img, 5, {0, 0, 0, 0, 0, 0x84, 0, 30});
-    setText(img, 6, "        ");
-    setText(img, 7, "        ");
-    setText(img, 8, "Emulated");
-    setText(img, 9, " module ");
-    setText(img, 10, "Velmar  ");
-    setDate(img, 11, kMadeOn);
+    setCommonTexts(img);
     setText(img, 12, "        ");
     setWord(img, 12, 7, 2175); // keytone frequencies
     setWord(img, 12, 5, 2175);

@@ -10,11 +10,15 @@ int16_t openInNewDocumentWindow(WindowRegistry::WindowKind kind, const std::func
     IDocumentWindow* window = WindowRegistry::createWindow(kind);
     if (!window)
         return -1;
-    QPointer<QWidget> widget = window->widget();
-    const int16_t status = opener(*window);
     // A window that has been shown belongs to the main window from now on; one that has not is
-    // nobody's (unless it already went away by itself).
-    if (widget && !widget->parentWidget() && !widget->isVisible())
-        delete widget.data();
-    return status;
+    // nobody's (unless it already went away by itself), also when the opener raised a failure.
+    struct DiscardUnshown {
+        QPointer<QWidget> widget;
+        ~DiscardUnshown()
+        {
+            if (widget && !widget->parentWidget() && !widget->isVisible())
+                delete widget.data();
+        }
+    } discard{window->widget()};
+    return opener(*window);
 }

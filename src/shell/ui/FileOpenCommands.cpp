@@ -3,6 +3,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
+#include "shell/FailureTrap.h"
 #include "shell/ModuleProbes.h"
 #include "shell/ModuleType.h"
 #include "shell/ui/DocumentWindow.h"
@@ -10,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <exception>
 #include <optional>
 
 namespace basVelmar {
@@ -78,20 +78,6 @@ void importModels(int16_t kind, const QString& path)
     Q_UNUSED(path);
     platform::MsgBox(QStringLiteral("Importing models from another database is not available in this version."),
                      platform::vbOKOnly | platform::vbInformation);
-}
-
-// Runs a command; a failure is shown with its own text and gives -1.
-template <class F>
-int16_t trapped(F&& body)
-{
-    try {
-        return body();
-    } catch (const platform::Error& e) {
-        platform::MsgBox(e.description(), platform::vbOKOnly);
-    } catch (const std::exception& e) {
-        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
-    }
-    return -1;
 }
 
 } // namespace

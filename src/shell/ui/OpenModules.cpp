@@ -1,18 +1,16 @@
 #include "shell/ui/OpenModules.h"
 
 #include "db/PageImage.h"
-#include "platform/MsgBox.h"
+#include "shell/FailureTrap.h"
 #include "shell/ui/DocumentWindow.h"
 #include "shell/ui/frmMain.h"
-
-#include <exception>
 
 namespace basVelmar {
 
 int16_t intIsModuleOpen(long serial, int16_t source, bool& isOpen)
 {
     isOpen = false;
-    try {
+    return trapped([&]() -> int16_t {
         const frmMain* main = frmMain::instance();
         if (!main)
             return 0;
@@ -30,10 +28,7 @@ int16_t intIsModuleOpen(long serial, int16_t source, bool& isOpen)
             }
         }
         return 0;
-    } catch (const std::exception& e) {
-        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
-        return -1;
-    }
+    });
 }
 
 } // namespace basVelmar

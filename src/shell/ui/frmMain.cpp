@@ -8,6 +8,7 @@
 #include "platform/PlatformError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Progress.h"
+#include "shell/FailureTrap.h"
 #include "shell/Globals.h"
 #include "shell/IniAccess.h"
 #include "shell/LookupTables.h"
@@ -220,7 +221,8 @@ QAction* frmMain::toolbarButton(int index) const
 
 void frmMain::MDIForm_Load()
 {
-    try {
+    // A failure in any step is shown and skips the remaining steps.
+    basVelmar::trapped([this]() -> int16_t {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect avail = screen->availableGeometry();
             move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
@@ -234,11 +236,8 @@ void frmMain::MDIForm_Load()
         intVersionSet();
         basVelmar::LoadLookupTables();
         helpFile_ = programFile(QStringLiteral("velmar.hlp"));
-    } catch (const platform::Error& e) {
-        MsgBox(e.description(), vbOKOnly);
-    } catch (const std::exception& e) {
-        MsgBox(QString::fromLocal8Bit(e.what()), vbOKOnly);
-    }
+        return 0;
+    });
 }
 
 int16_t frmMain::intVersionSet()
