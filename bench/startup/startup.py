@@ -2,32 +2,25 @@
 """Starts the program offscreen until its main window is shown and it has closed again, several times,
 and prints the times to the shown window and to the exit. Usage: startup.py <path of velmar> [runs]"""
 import os
-import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
 import time
-import tty
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "pytools"))
+import program_folder  # noqa: E402
 
 program = sys.argv[1]
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
-bindir = os.path.dirname(program)
 
 with tempfile.TemporaryDirectory() as folder:
-    for name in ("velmar", "velmar.mdb", "velmar.html", "libchronox32.so"):
-        src = os.path.join(bindir, name)
-        if os.path.exists(src):
-            shutil.copy2(src, folder)
-    master, slave = os.openpty()
-    tty.setraw(slave)
-    with open(os.path.join(folder, "velmar.ini"), "w") as ini:
-        ini.write("[Comms]\r\nPortNumber=1\r\nDevice1=%s\r\n" % os.ttyname(slave))
+    copied, master = program_folder.prepare(program, folder)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", VELMAR_EXIT_WHEN_SHOWN="1")
     shown, total = [], []
     for _ in range(runs):
         t = time.perf_counter()
-        proc = subprocess.Popen([os.path.join(folder, "velmar")], env=env,
+        proc = subprocess.Popen([copied], env=env,
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         line = proc.stdout.readline()
         shown.append((time.perf_counter() - t) * 1000)

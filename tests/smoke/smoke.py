@@ -4,29 +4,22 @@ pseudo-terminal, lets it show its main window and close, and checks that it ende
 unlinked the rack on its way out."""
 import os
 import select
-import shutil
 import subprocess
 import sys
 import tempfile
 import time
-import tty
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "pytools"))
+import program_folder  # noqa: E402
 
 program, xvfb_run = sys.argv[1], sys.argv[2]
-bindir = os.path.dirname(program)
 
 with tempfile.TemporaryDirectory() as folder:
-    for name in ("velmar", "velmar.mdb", "velmar.html", "libchronox32.so"):
-        src = os.path.join(bindir, name)
-        if os.path.exists(src):
-            shutil.copy2(src, folder)
-    master, slave = os.openpty()
-    tty.setraw(slave)
-    with open(os.path.join(folder, "velmar.ini"), "w") as ini:
-        ini.write("[Comms]\r\nPortNumber=1\r\nDevice1=%s\r\n" % os.ttyname(slave))
+    copied, master = program_folder.prepare(program, folder)
     env = dict(os.environ, VELMAR_EXIT_WHEN_SHOWN="1", ASAN_OPTIONS="detect_leaks=0")
     env.pop("QT_QPA_PLATFORM", None)  # a real (virtual) screen this time
     started = time.monotonic()
-    proc = subprocess.Popen([xvfb_run, "-a", os.path.join(folder, "velmar")], env=env,
+    proc = subprocess.Popen([xvfb_run, "-a", copied], env=env,
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     sent = b""
     while proc.poll() is None and time.monotonic() - started < 90:
