@@ -3,7 +3,7 @@
 #include "radio/CLASSOrvDocument.h"
 
 #include "platform/AtomicFile.h"
-#include "radio/ArchiveRecord.h"
+#include "shell/ArchiveRecord.h"
 #include "radio/RadioFailure.h"
 #include "radio/RadioFileAccess.h"
 #include "shell/ByteCodecs.h"

@@ -2,7 +2,7 @@
 // The channel EPROM of a radio module as an image of 1856 bytes: one synthesizer record per
 // channel, the channel frequencies in BCD, four texts and a blank tail. It is kept as a binary
 // file (the image byte for byte) or as an Intel-HEX text of 16-byte data records.
-#include "radio/RecordFields.h"
+#include "shell/RecordFields.h"
 
 #include <QByteArray>
 #include <QString>

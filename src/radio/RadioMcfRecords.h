@@ -2,7 +2,7 @@
 // The records of an MCF file of a radio module: a header with the module's identity, texts and
 // timers, one record per channel, a version trailer (partition-16 modules only) and the option
 // bytes. Numbers little-endian, texts blank-padded, no gaps between fields.
-#include "radio/RecordFields.h"
+#include "shell/RecordFields.h"
 
 #include <cstddef>
 

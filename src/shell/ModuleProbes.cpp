@@ -4,6 +4,7 @@
 #include "link/LinkCommands.h"
 #include "link/ReadReply.h"
 #include "platform/MsgBox.h"
+#include "shell/ArchiveRecord.h"
 #include "shell/ModuleType.h"
 
 #include <QFile>
@@ -14,15 +15,12 @@ namespace {
 constexpr int kConfigurationPage = 2;
 constexpr int kConfigurationByte = 2;
 
-constexpr int kArchiveRecordSize = 9;
+constexpr int kArchiveRecordSize = sizeof(ArchiveRecord);
 constexpr int kArchiveTypeByte = 4;
 
 bool recordChecksOut(const QByteArray& record)
 {
-    uint8_t check = 0;
-    for (int i = 0; i < kArchiveRecordSize - 1; ++i)
-        check ^= static_cast<uint8_t>(record[i]);
-    return check == static_cast<uint8_t>(record[kArchiveRecordSize - 1]);
+    return archiverecord::checksOut(recordfields::recordAt<ArchiveRecord>(record, 0));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The frame of archive files of both document families: records of 8 data bytes and a check
 // byte, the exclusive-or of the eight.
-#include "radio/RecordFields.h"
+#include "shell/RecordFields.h"
 
 struct ArchiveRecord {
     recordfields::Bytes<8> data;
