@@ -1,7 +1,9 @@
 #include "platform/Ini.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/PlatformError.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <optional>
@@ -127,11 +129,12 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
         }
     }
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    try {
+        writeFileAtomically(path, lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        return true;
+    } catch (const Error&) {
         return false;
-    out.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-    return out.commit();
+    }
 }
 
 } // namespace platform::Ini
