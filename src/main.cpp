@@ -1,7 +1,7 @@
 #include "platform/ui/QtPlatform.h"
-#include "shell/ui/Startup.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmMain.h"
+#include "app/Startup.h"
+#include "docwindow/WindowRegistry.h"
+#include "app/frmMain.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,8 +2,8 @@
 
 #include "shell/Globals.h"
 #include "shell/ModuleType.h"
-#include "shell/ui/DocumentWindowOpen.h"
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/DocumentWindowOpen.h"
+#include "docwindow/WindowRegistry.h"
 
 namespace moduleopen {
 

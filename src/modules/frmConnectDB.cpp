@@ -11,8 +11,8 @@
 #include "shell/FailureTrap.h"
 #include "platform/BusyCursor.h"
 #include "shell/ModuleType.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/OpenModules.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/OpenModules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -12,8 +12,8 @@
 #include "radioview/ControlEvents.h"
 #include "shell/ModuleProbes.h"
 #include "shell/ModuleType.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/OpenModules.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/OpenModules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

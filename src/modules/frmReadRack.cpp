@@ -13,8 +13,8 @@
 #include "modules/ModuleOpening.h"
 #include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/OpenModules.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/OpenModules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -12,7 +12,7 @@
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
 #include "radioview/OrvViewTransfer.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 #include <QMdiArea>
 

@@ -4,7 +4,7 @@
 
 #include "radioview/OrvViewCaptions.h"
 #include "shell/Globals.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 #include <QAction>
 #include <QMdiArea>

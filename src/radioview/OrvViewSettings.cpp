@@ -7,7 +7,7 @@
 #include "radio/RadioFailure.h"
 #include "radioview/OrvViewShown.h"
 #include "radioview/ViewNumbers.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>

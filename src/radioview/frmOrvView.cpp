@@ -7,7 +7,7 @@
 #include "radioview/OrvViewCaptions.h"
 #include "radioview/OrvViewShown.h"
 #include "shell/Globals.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // tab (the channel grid and the default channel), the window's commands (store in the database,
 // write to the module, close) and its menus, which stand in the main window's menu bar while the
 // window is the active one. The window owns its document.
-#include "shell/ui/DocumentWindow.h"
+#include "docwindow/DocumentWindow.h"
 
 #include <QWidget>
 #include <array>

@@ -2,7 +2,7 @@
 #include "DbFixture.h"
 
 #include "shell/LookupTables.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 using namespace basVelmar;
 

@@ -2,7 +2,7 @@
 #include "DbFixture.h"
 
 #include "platform/CommPort.h"
-#include "shell/ui/frmReference.h"
+#include "app/frmReference.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 #include "db/PageImage.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmMain.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/WindowRegistry.h"
+#include "app/frmMain.h"
 
 #include <QList>
 #include <QString>

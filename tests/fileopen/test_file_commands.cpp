@@ -1,7 +1,7 @@
 #include "TestDocumentWindow.h"
 
-#include "shell/ui/FileOpenCommands.h"
-#include "shell/ui/OpenModules.h"
+#include "app/FileOpenCommands.h"
+#include "docwindow/OpenModules.h"
 #include "shell/Globals.h"
 #include "support/ScriptedMsgBox.h"
 

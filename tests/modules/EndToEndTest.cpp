@@ -11,7 +11,7 @@
 #include "radioview/frmOrvView.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/LookupTables.h"
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/WindowRegistry.h"
 #include "support/ScriptedMsgBox.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // serial port 1, a main window to host the document windows, and recording windows in place of
 // the editors.
 #include "rackemu/Rack.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 #include "support/RackOnPort.h"
 #include "support/TempDir.h"
 

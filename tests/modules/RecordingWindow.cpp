@@ -1,7 +1,7 @@
 #include "RecordingWindow.h"
 
 #include "shell/Globals.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 void RecordingWindow::install(bool toneRemote)
 {

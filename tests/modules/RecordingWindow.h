@@ -2,8 +2,8 @@
 // A document window standing in for the editors in the dialogs' tests: it records which opener
 // was called, with what serial text and with what unlink flag, and joins the main window.
 #include "db/PageImage.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/WindowRegistry.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #include "platform/FileDialogs.h"
 #include "shell/Globals.h"
-#include "shell/ui/DocumentWindowOpen.h"
+#include "docwindow/DocumentWindowOpen.h"
 
 #include <QFile>
 #include <QFileInfo>

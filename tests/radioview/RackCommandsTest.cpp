@@ -4,7 +4,7 @@
 
 #include "radioview/ChannelCells.h"
 #include "shell/Globals.h"
-#include "shell/ui/DocumentWindowOpen.h"
+#include "docwindow/DocumentWindowOpen.h"
 
 #include <QLineEdit>
 #include <QMdiSubWindow>

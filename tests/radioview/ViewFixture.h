@@ -6,7 +6,7 @@
 #include "rackemu/Rack.h"
 #include "support/PageBytes.h"
 #include "support/RackOnPort.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 

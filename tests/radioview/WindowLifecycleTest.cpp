@@ -5,7 +5,7 @@
 #include "db/CLASSOrvDB.h"
 #include "radioview/ChannelCells.h"
 #include "shell/Globals.h"
-#include "shell/ui/DocumentWindowOpen.h"
+#include "docwindow/DocumentWindowOpen.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "platform/CommPort.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 #include "support/Pty.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"

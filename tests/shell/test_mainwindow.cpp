@@ -2,7 +2,7 @@
 
 #include "db/PageImage.h"
 #include "platform/ui/HelpWindow.h"
-#include "shell/ui/DocumentWindow.h"
+#include "docwindow/DocumentWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "shell/ui/frmReference.h"
+#include "app/frmReference.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "ShellFixture.h"
 
 #include "shell/Version.h"
-#include "shell/ui/Startup.h"
-#include "shell/ui/frmAbout.h"
+#include "app/Startup.h"
+#include "app/frmAbout.h"
 
 #include <QAction>
 #include <QLabel>

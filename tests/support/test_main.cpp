@@ -2,7 +2,7 @@
 // and file dialog is answered by the test's script, and one nobody expected fails the test.
 #include "support/ScriptedMsgBox.h"
 
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/WindowRegistry.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "shell/ui/DocumentWindowOpen.h"
+#include "docwindow/DocumentWindowOpen.h"
 
-#include "shell/ui/DocumentWindow.h"
+#include "docwindow/DocumentWindow.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "shell/ui/OpenModules.h"
+#include "docwindow/OpenModules.h"
 
 #include "db/PageImage.h"
 #include "shell/FailureTrap.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/frmMain.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/DocumentHost.h"
 
 namespace basVelmar {
 
@@ -11,10 +11,10 @@ int16_t intIsModuleOpen(long serial, int16_t source, bool& isOpen)
 {
     isOpen = false;
     return trapped([&]() -> int16_t {
-        const frmMain* main = frmMain::instance();
-        if (!main)
+        const IDocumentHost* host = IDocumentHost::current();
+        if (!host)
             return 0;
-        for (IDocumentWindow* window : main->documentWindows()) {
+        for (IDocumentWindow* window : host->documentWindows()) {
             const CPageImage* doc = window->getDocument();
             if (!doc)
                 continue;

@@ -1,4 +1,4 @@
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 #include "db/CBROWSER.h"
 #include "link/LinkCommands.h"
@@ -12,11 +12,11 @@
 #include "shell/Globals.h"
 #include "shell/IniAccess.h"
 #include "shell/LookupTables.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/FileOpenCommands.h"
-#include "shell/ui/WindowRegistry.h"
-#include "shell/ui/frmAbout.h"
-#include "shell/ui/frmReference.h"
+#include "docwindow/DocumentWindow.h"
+#include "app/FileOpenCommands.h"
+#include "docwindow/WindowRegistry.h"
+#include "app/frmAbout.h"
+#include "app/frmReference.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -59,6 +59,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 {
     Q_INIT_RESOURCE(velmar);
     g_instance = this;
+    IDocumentHost::setCurrent(this);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kDesignCaption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmar.xpm")));
@@ -81,6 +82,8 @@ frmMain::~frmMain()
     disconnect(mdi_, nullptr, this, nullptr);
     if (g_instance == this)
         g_instance = nullptr;
+    if (IDocumentHost::current() == this)
+        IDocumentHost::setCurrent(nullptr);
 }
 
 frmMain* frmMain::instance() { return g_instance; }

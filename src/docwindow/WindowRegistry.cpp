@@ -1,4 +1,4 @@
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/WindowRegistry.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "shell/ui/frmReference.h"
+#include "app/frmReference.h"
 
 #include "db/CLASSOrvDB.h"
 #include "platform/CommPort.h"

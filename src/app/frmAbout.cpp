@@ -1,7 +1,7 @@
-#include "shell/ui/frmAbout.h"
+#include "app/frmAbout.h"
 
 #include "shell/Version.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/ui/FileOpenCommands.h"
+#include "app/FileOpenCommands.h"
 
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
@@ -6,8 +6,8 @@
 #include "shell/FailureTrap.h"
 #include "shell/ModuleProbes.h"
 #include "shell/ModuleType.h"
-#include "shell/ui/DocumentWindow.h"
-#include "shell/ui/DocumentWindowOpen.h"
+#include "docwindow/DocumentWindow.h"
+#include "docwindow/DocumentWindowOpen.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "shell/ui/Startup.h"
+#include "app/Startup.h"
 
 #include "shell/Version.h"
-#include "shell/ui/frmMain.h"
+#include "app/frmMain.h"
 
 namespace basVelmar {
 

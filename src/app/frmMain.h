@@ -1,4 +1,6 @@
 #pragma once
+#include "docwindow/DocumentHost.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
@@ -14,7 +16,7 @@ class QToolBar;
 
 // The main window: menus, toolbar, the document windows, the progress indicator, help and the
 // serial port's opening and closing.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public IDocumentHost {
     Q_OBJECT
 public:
     static inline const QString kDesignCaption = QStringLiteral("Vorn Programming Application");
@@ -35,15 +37,15 @@ public:
     int16_t OpenPort();
 
     // Document windows.
-    void addDocumentWindow(IDocumentWindow* window);
-    IDocumentWindow* activeDocumentWindow() const;
-    QList<IDocumentWindow*> documentWindows() const;
+    void addDocumentWindow(IDocumentWindow* window) override;
+    IDocumentWindow* activeDocumentWindow() const override;
+    QList<IDocumentWindow*> documentWindows() const override;
     // Called by a document window when it has opened and when it closes: the open-window count
     // and the toolbar's Save, Print and Write Module buttons follow.
-    void documentWindowOpened();
-    void documentWindowClosed();
+    void documentWindowOpened() override;
+    void documentWindowClosed() override;
     // Re-reads the active window's menus and toolbar duties (a window calls it when they change).
-    void refreshForActiveWindow();
+    void refreshForActiveWindow() override;
 
     // Toolbar: the button whose description is given (exact, case-sensitive).
     void ToolbarMain_ButtonClick(const QString& description);

@@ -1,4 +1,4 @@
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/WindowRegistry.h"
 
 #include "modules/frmConnectDB.h"
 #include "modules/frmReadModule.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/ui/WindowRegistry.h"
+#include "docwindow/WindowRegistry.h"
 
 #include <cstdint>
 #include <functional>
