@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds BrenlowNSIS.dll, the installer plug-in, for 32-bit Windows with
+# mingw-w64 (i686), and checks that it exports exactly the two functions the
+# setup script calls, by their undecorated names, and nothing else.
+#   usage: bash scripts/brenlownsis-dll.sh <output directory>
+# Needs the Debian packages gcc-mingw-w64-i686 and binutils-mingw-w64-i686.
+set -euo pipefail
+
+if [ $# -ne 1 ]; then
+  echo "usage: $0 <output directory>" >&2
+  exit 2
+fi
+out=$1
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+src=$here/../src/nsisplugin
+cc=${MINGW_CC:-i686-w64-mingw32-gcc}
+
+mkdir -p "$out"
+sources=()
+for f in "$src"/*.c; do
+  case "$f" in *_posix.c) continue ;; esac
+  sources+=("$f")
+done
+"$cc" -std=gnu11 -O2 -Wall -Wextra -Werror -shared -static-libgcc \
+  -o "$out/BrenlowNSIS.dll" "${sources[@]}" "$src/BrenlowNSIS.def" -Wl,--no-undefined
+
+printf '1 CompareVersions\n2 LaunchAppAndWait\n' > "$out/exports.expected"
+bash "$here/dll-exports.sh" "$out/BrenlowNSIS.dll" > "$out/exports.actual"
+if ! diff -u "$out/exports.expected" "$out/exports.actual"; then
+  echo "BrenlowNSIS.dll: exports differ from CompareVersions and LaunchAppAndWait" >&2
+  exit 1
+fi
+echo "BrenlowNSIS.dll: exports CompareVersions and LaunchAppAndWait"
