@@ -6,7 +6,7 @@ PACKAGES=(
   qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
   googletest libgtest-dev
   python3 xvfb xauth poppler-utils
-  gcc-mingw-w64-i686 binutils-mingw-w64-i686
+  gcc-mingw-w64-i686 binutils-mingw-w64-i686 nsis
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
