@@ -13,17 +13,8 @@ fi
 out=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 src=$here/../src/nsisplugin
-cc=${MINGW_CC:-i686-w64-mingw32-gcc}
 
-mkdir -p "$out"
-sources=()
-for f in "$src"/*.c; do
-  case "$f" in *_posix.c) continue ;; esac
-  sources+=("$f")
-done
-"$cc" -std=gnu11 -O2 -Wall -Wextra -Werror -shared -static-libgcc \
-  -o "$out/BrenlowNSIS.dll" "${sources[@]}" "$src/BrenlowNSIS.def" -Wl,--no-undefined
-
+bash "$here/mingw-dll.sh" "$out/BrenlowNSIS.dll" "$src" "$src/BrenlowNSIS.def"
 printf '1 CompareVersions\n2 LaunchAppAndWait\n' > "$out/exports.expected"
 bash "$here/dll-exports.sh" "$out/BrenlowNSIS.dll" > "$out/exports.actual"
 if ! diff -u "$out/exports.expected" "$out/exports.actual"; then

@@ -14,7 +14,6 @@ out=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 src=$here/../src/timerlib
 list=$src/exports.txt
-cc=${MINGW_CC:-i686-w64-mingw32-gcc}
 
 mkdir -p "$out"
 
@@ -45,18 +44,9 @@ grep -E '^[0-9]' "$list" | while read -r ordinal name bytes; do
   echo "$ordinal _${name}@${bytes}"
 done | sort -n > "$expected"
 
-sources=()
-for f in "$src"/*.c; do
-  case "$f" in *_posix.c) continue ;; esac
-  sources+=("$f")
-done
-
 # A wrong argument byte count in the list fails here: the decorated name the
 # compiler made from the prototype is then not found.
-"$cc" -std=gnu11 -O2 -Wall -Wextra -Werror -shared -static-libgcc \
-  -I"$src" -DCHRONOX32_BUILD \
-  -o "$out/chronox32.dll" "${sources[@]}" "$def" \
-  -Wl,--no-undefined -lgdi32 -luser32
+bash "$here/mingw-dll.sh" "$out/chronox32.dll" "$src" "$def" -I"$src" -DCHRONOX32_BUILD -lgdi32 -luser32
 
 bash "$here/dll-exports.sh" "$out/chronox32.dll" > "$actual"
 if ! diff -u "$expected" "$actual"; then
