@@ -6,13 +6,9 @@ set -euo pipefail
 PACKAGES=(wine wine32:i386)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-APT=(env DEBIAN_FRONTEND=noninteractive $SUDO apt-get -q -o DPkg::Lock::Timeout=600)
+APT=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get -q -o DPkg::Lock::Timeout=600)
 
-update=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-  update=1
-fi
+dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -20,6 +16,4 @@ done
 if ((${#missing[@]})); then
   "${APT[@]}" update
   "${APT[@]}" install -y --no-install-recommends "${missing[@]}"
-elif ((update)); then
-  "${APT[@]}" update
 fi
