@@ -1,0 +1,74 @@
+// The one-line description of an alarm or confirmation record.
+#include "toneremote/basVelmarTR.h"
+
+#include "toneremote/AlarmRecordFormat.h"
+
+namespace basVelmarTR {
+namespace {
+
+using namespace alarmformat;
+
+// The digit text of a selcall or DTMF message: nibbles from the high nibble of byte 1 on, up to
+// the end code.
+QString messageDigits(const std::array<uint8_t, 8>& record, bool dtmf)
+{
+    static const char* const kSelcallSigns[] = {"P", "R", "G", "A", "?"};
+    static const char* const kDtmfSigns[] = {"*", "#", "A", "B", "C"};
+    QString digits;
+    for (int k = 0; k < kMessageDigits; ++k) {
+        const int code = messageNibble(record, k);
+        if (code == kEndOfMessage)
+            break;
+        if (code <= 9)
+            digits += QChar(u'0' + code);
+        else
+            digits += QLatin1String(dtmf ? kDtmfSigns[code - 10] : kSelcallSigns[code - 10]);
+    }
+    return digits;
+}
+
+QString toneText(int tone)
+{
+    int16_t hz = 0;
+    return intGetFnToneFrequency(static_cast<int16_t>(tone), hz) == 0 ? QString::number(hz) : QString();
+}
+
+} // namespace
+
+int16_t intAlarmToText(const std::array<uint8_t, 8>& bytAlarm, QString& strText)
+{
+    const uint8_t flags = bytAlarm[kFlagsByte];
+    const uint8_t encoding = flags & kEncodingMask;
+    const QString digits = messageDigits(bytAlarm, encoding == kDtmf);
+    const uint8_t destination = flags & kDestinationMask;
+    if (destination == 0) {
+        strText = QStringLiteral("Disabled");
+        return 0;
+    }
+    QString text = (flags & kPipTone) ? QStringLiteral("PipTone. ") : QString();
+    if (bytAlarm[kMessageFirstByte] != kNoMessage && (flags & kAnyOutputMask) != 0) {
+        if (encoding == kFunctionTones) {
+            const int first = bytAlarm[kFtFirstToneByte] & 0x0F;
+            const int second = bytAlarm[kFtSecondToneByte] >> 4;
+            text += QStringLiteral("FT Seq ") + (first == kNoTone ? QStringLiteral("None") : toneText(first));
+            if (second != kNoTone)
+                text += QLatin1Char('+') + toneText(second);
+        } else if (encoding == kSelcall) {
+            text += QStringLiteral("Selcall ") + QLatin1Char(' ') + digits;
+        } else if (encoding == kDtmf) {
+            text += QStringLiteral("DTMF ") + QLatin1Char(' ') + digits;
+        }
+        if (destination == kToLine)
+            text += QStringLiteral(" to Line. ");
+        else if (destination == kToRadio)
+            text += QStringLiteral(" to Radio. ");
+        else
+            text += QStringLiteral(" to Line+Radio. ");
+    }
+    if (flags & kAuxEnabled)
+        text += QStringLiteral("Activate Aux ") + QString::number((flags & kAuxNumberMask) >> kAuxNumberShift);
+    strText = text;
+    return 0;
+}
+
+} // namespace basVelmarTR

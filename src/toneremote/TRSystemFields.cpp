@@ -1,0 +1,261 @@
+// The settings of a tone-remote module: decoding the system pages into the document's fields and
+// encoding the fields back into the pages.
+#include "toneremote/COrvDocTR.h"
+
+#include "db/DbQuery.h"
+#include "link/TransferGuard.h"
+#include "platform/PlatformError.h"
+#include "shell/ByteCodecs.h"
+#include "shell/FailureTrap.h"
+#include "shell/ModuleType.h"
+#include "toneremote/basVelmarTR.h"
+
+#include <cmath>
+
+using namespace trlayout;
+
+namespace {
+
+QString chopTrailingBlanks(QString s)
+{
+    while (s.endsWith(QLatin1Char(' ')))
+        s.chop(1);
+    return s;
+}
+
+// The nearest whole number, halves to the even one.
+double wholeNumber(double v) { return std::nearbyint(v); }
+
+[[noreturn]] void doesNotFit(const char* field, const QString& value, const QString& range)
+{
+    throw platform::Error(velmardb::kErrOverflow, QStringLiteral("The setting %1 holds %2; the module can only store %3.")
+                                                      .arg(QLatin1String(field), value, range));
+}
+
+// A whole number that goes into a 16-bit word: -32768..65535, stored as its low 16 bits.
+uint16_t wordBits(double value, const char* field)
+{
+    const double v = wholeNumber(value);
+    if (!(v >= -32768 && v <= 65535))
+        doesNotFit(field, QString::number(value, 'g', 15), QStringLiteral("a whole number from -32768 to 65535"));
+    return static_cast<uint16_t>(static_cast<int32_t>(v) & 0xFFFF);
+}
+
+uint8_t byteOf(double value, const char* field)
+{
+    const double v = wholeNumber(value);
+    if (!(v >= 0 && v <= 255))
+        doesNotFit(field, QString::number(value, 'g', 15), QStringLiteral("0 to 255"));
+    return static_cast<uint8_t>(v);
+}
+
+// A duration in 2 ms units as the page holds it, and the milliseconds it loads as.
+uint8_t durationUnits(uint8_t ms) { return static_cast<uint8_t>(wholeNumber(ms / double(durations::kMsPerUnit))); }
+
+uint8_t functionToneMs(uint8_t units)
+{
+    return units >= durations::kFunctionToneFirst && units <= durations::kFunctionToneLast
+        ? static_cast<uint8_t>(units * durations::kMsPerUnit)
+        : durations::kFunctionToneDefaultMs;
+}
+
+uint8_t hlgtMs(uint8_t units)
+{
+    const int ms = units * durations::kMsPerUnit;
+    return ms >= durations::kHlgtFirstMs && ms <= durations::kHlgtLastMs ? static_cast<uint8_t>(ms)
+                                                                         : durations::kHlgtDefaultMs;
+}
+
+// A line level (dBm) of page 14: the byte is minus the level; the unset byte reads as `unset`.
+int levelOf(uint8_t b, int unset) { return b == levels::kLevelUnset ? unset : -b; }
+
+// Hz of a sliding-tone word: w stands for (w + 1) × 8000 / 65536 Hz.
+int32_t slidingHz(uint16_t w) { return static_cast<int32_t>((int64_t(w) + 1) * 1000 / 8192); }
+
+} // namespace
+
+int16_t COrvDocTR::intInitSystemInfo()
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        TransferGuard::doEvents();
+        ToneRemoteFields f = *this;
+
+        f.bytCurrentChannel = at(kStatePage, state::kCurrentChannel);
+        f.strFirmwareVersion = QStringLiteral("V%1%2.%3%4")
+                                   .arg(at(kStatePage, state::kFirmwareMajorHi))
+                                   .arg(at(kStatePage, state::kFirmwareMajorLo))
+                                   .arg(at(kStatePage, state::kFirmwareMinorHi))
+                                   .arg(at(kStatePage, state::kFirmwareMinorLo));
+
+        const QString serial = QString::number(at(kIdentityPage, identity::kSerialHigh) * 65536
+                                               + at(kIdentityPage, identity::kSerialMid) * 256
+                                               + at(kIdentityPage, identity::kSerialLow));
+
+        f.bytFlag1 = at(kIdentityPage, identity::kConfig);
+        f.bytFlag1Ext = at(kIdentityPage, identity::kOption);
+        const int16_t kind = basVelmar::intModuleTypeCode(f.bytFlag1);
+        f.intRxTxEx = basVelmar::isRadioModule(kind) ? int16_t{basVelmar::kUnknownModule} : kind;
+
+        f.strProductionDate = pageText(kProductionDatePage, kShortTextLength);
+        f.strModuleType = basVelmarTR::ConvertModelCode(pageText(kModelCodePage, kShortTextLength), 0);
+
+        f.intMomTime = at(kTimerPage, timers::kMomentaryTime);
+        f.intLineFailTime = word(kTimerPage, timers::kLineFailHi);
+        f.bytFlag1Page5 = at(kTimerPage, timers::kFlag1Page5);
+        f.bytFlag2 = at(kTimerPage, timers::kFlag2);
+        basVelmar::intBytesToInteger(f.iMorseTimer, at(kTimerPage, timers::kMorseTimerHi),
+                                     at(kTimerPage, timers::kMorseTimerLo));
+
+        f.strCustomType = chopTrailingBlanks(pageText(kCustomTypePage, kTextLength));
+        f.strModuleUsed = f.strModuleType;
+        f.strUserRemark = chopTrailingBlanks(pageText(kRemarkPage, kTextLength));
+        f.strFileName = chopTrailingBlanks(pageText(kProgramTagPage, kShortTextLength));
+        f.strLastModified = lastWriteText();
+
+        f.intKeytoneFrequencyLT5 = word(kKeytonePage, keytone::kFirstHi);
+        f.intKeytoneFrequencyRT10 = word(kKeytonePage, keytone::kSecondHi);
+
+        f.bytFTTime = functionToneMs(at(kDurationPage, durations::kFunctionTone));
+        f.byt5TTime = at(kDurationPage, durations::kFiveTone);
+        f.bytDTMFT = at(kDurationPage, durations::kDtmf);
+        f.bytHLGTDuration = hlgtMs(at(kDurationPage, durations::kHlgt));
+        f.bytSelcallStd = at(kDurationPage, durations::kSelcallStandard);
+        f.bytLET = at(kDurationPage, durations::kLet);
+        f.bytLineOutAmp = at(kDurationPage, durations::kLineOutAmp);
+        f.bytLineInAmp = at(kDurationPage, durations::kLineInAmp);
+
+        f.intTxDelay = word(kDelayPage, delays::kTxHi);
+        f.intRxDelay = word(kDelayPage, delays::kRxHi);
+        f.OneTone = at(kDelayPage, delays::kOneTone) == 1 ? 1 : 0;
+
+        f.lFreq_TOI = static_cast<int16_t>(word(kVotingPage, voting::kToneOnIdleHi));
+        const uint16_t level = word(kVotingPage, voting::kLevelHi);
+        f.VotingLevel = level == 0 ? voting::kDefaultLevel : level;
+
+        f.RSSISignal = (at(kLevelPage, levels::kRssiKind) & levels::kRssiKindMask) == 1 ? 1 : 0;
+        f.V1 = f.RSSISignal == 1 ? 3.5 : 1.6;
+        f.V2 = f.RSSISignal == 1 ? 6.5 : 5.7;
+        f.p1 = -115;
+        f.p2 = -70;
+        f.kRSSI = 33000.0 / 44500.0 * 255.0 / 5.0;
+        f.Pm = 45 / (f.V2 - f.V1);
+        f.Pint = -115 - f.Pm * f.V1;
+
+        if (f.bytFlag2 & timers::kSlidingTone) {
+            if (at(kVotingPage, voting::kToneOnIdleHi) == voting::kNoSlidingTone) {
+                f.iSlidingSimoco = 0;
+            } else {
+                f.iSlidingSimoco = 1;
+                f.MuteFreq = word(kVotingTonePage, votingtone::kMuteHi);
+                f.LowerFreq = word(kVotingTonePage, votingtone::kLowerHi);
+                f.UpperFreq = word(kVotingTonePage, votingtone::kUpperHi);
+                f.AlarmFreq = word(kVotingTonePage, votingtone::kAlarmHi);
+                f.Fl = slidingHz(static_cast<uint16_t>(f.LowerFreq));
+                f.Fu = slidingHz(static_cast<uint16_t>(f.UpperFreq));
+                f.Fa = slidingHz(static_cast<uint16_t>(f.AlarmFreq));
+                f.Fmute = slidingHz(static_cast<uint16_t>(f.MuteFreq));
+                f.m = word(kVotingPage, voting::kSlopeHi);
+                f.c = static_cast<int16_t>(word(kVotingPage, voting::kOffsetHi));
+                f.Ll = levelOf(at(kLevelPage, levels::kLowerLevel), levels::kLowerUnsetDbm);
+                f.Lu = levelOf(at(kLevelPage, levels::kUpperLevel), levels::kUpperUnsetDbm);
+            }
+        }
+
+        static_cast<ToneRemoteFields&>(*this) = f;
+        strSerial = serial;
+        agreed_ = f;
+        return 0;
+    });
+}
+
+int16_t COrvDocTR::intEditSystem()
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        const ToneRemoteFields& f = *this;
+        // Everything is checked and worked out before the first byte changes, so a refused save
+        // leaves the pages as they were. A field that still holds what the pages gave leaves its
+        // bytes alone where the decode could not tell them exactly.
+        const int32_t serial = serialOfText(strSerial);
+        const uint8_t momTime = byteOf(f.intMomTime, "momentary time");
+        if (f.intLineFailTime < 0 || f.intLineFailTime > 65535)
+            doesNotFit("line-fail time", QString::number(f.intLineFailTime), QStringLiteral("0 to 65535"));
+        const QByteArray remark = textBytes(f.strUserRemark, kTextLength, "user remark");
+        const QByteArray fileName = textBytes(f.strFileName, kShortTextLength, "program tag");
+        const bool lowerLevelSet = f.Ll != agreed_.Ll;
+        const bool upperLevelSet = f.Lu != agreed_.Lu;
+        const uint8_t lowerLevel = lowerLevelSet ? byteOf(-f.Ll, "lower line level (minus)") : 0;
+        const uint8_t upperLevel = upperLevelSet ? byteOf(-double(f.Lu), "upper line level (minus)") : 0;
+        const bool rssiSet = f.RSSISignal != agreed_.RSSISignal;
+        if (rssiSet && (f.RSSISignal < 0 || f.RSSISignal > levels::kRssiKindMask))
+            doesNotFit("RSSI signal kind", QString::number(f.RSSISignal), QStringLiteral("0 to 15"));
+        const uint16_t toneOnIdle = wordBits(f.lFreq_TOI, "tone-on-idle word");
+        const uint16_t votingLevel = wordBits(f.VotingLevel, "voting level");
+        const bool sliding = f.iSlidingSimoco != 0;
+        const uint16_t slope = sliding ? wordBits(f.m, "sliding-tone slope") : 0;
+        const uint16_t muteWord = sliding ? wordBits(f.MuteFreq, "mute frequency word") : 0;
+        const uint16_t lowerWord = sliding ? wordBits(f.LowerFreq, "lower frequency word") : 0;
+        const uint16_t upperWord = sliding ? wordBits(f.UpperFreq, "upper frequency word") : 0;
+        const uint16_t alarmWord = sliding ? wordBits(f.AlarmFreq, "alarm frequency word") : 0;
+        const std::optional<basVelmar::DateBytes> today = todayBytes();
+        if (!today)
+            return -1;
+
+        // 1-3: channel, serial number, timers and flags.
+        at(kStatePage, state::kCurrentChannel) = f.bytCurrentChannel;
+        setSerialBytes(serial);
+        at(kTimerPage, timers::kMomentaryTime) = momTime;
+        basVelmar::intIntegerToBytes(f.iMorseTimer, at(kTimerPage, timers::kMorseTimerHi),
+                                     at(kTimerPage, timers::kMorseTimerLo));
+        setWord(kTimerPage, timers::kLineFailHi, static_cast<uint16_t>(f.intLineFailTime));
+        at(kTimerPage, timers::kFlag1Page5) = f.bytFlag1Page5;
+        at(kTimerPage, timers::kFlag2) = f.bytFlag2;
+
+        // 4-6: texts (the custom type is not written) and the date of this write.
+        setPageText(kRemarkPage, remark);
+        setPageText(kProgramTagPage, fileName);
+        setLastWrite(*today);
+
+        // 7-9: keytones, line levels, durations.
+        setWord(kKeytonePage, keytone::kFirstHi, f.intKeytoneFrequencyLT5);
+        setWord(kKeytonePage, keytone::kSecondHi, f.intKeytoneFrequencyRT10);
+        if (lowerLevelSet)
+            at(kLevelPage, levels::kLowerLevel) = lowerLevel;
+        if (upperLevelSet)
+            at(kLevelPage, levels::kUpperLevel) = upperLevel;
+        if (f.bytFTTime != agreed_.bytFTTime)
+            at(kDurationPage, durations::kFunctionTone) = durationUnits(f.bytFTTime);
+        at(kDurationPage, durations::kFiveTone) = f.byt5TTime;
+        at(kDurationPage, durations::kDtmf) = f.bytDTMFT;
+        if (f.bytHLGTDuration != agreed_.bytHLGTDuration)
+            at(kDurationPage, durations::kHlgt) = durationUnits(f.bytHLGTDuration);
+        at(kDurationPage, durations::kSelcallStandard) = f.bytSelcallStd;
+        at(kDurationPage, durations::kLet) = f.bytLET;
+        at(kDurationPage, durations::kLineOutAmp) = f.bytLineOutAmp;
+        at(kDurationPage, durations::kLineInAmp) = f.bytLineInAmp;
+
+        // 10-13: path delays, RSSI kind and its preset, one-tone mode.
+        setWord(kDelayPage, delays::kTxHi, f.intTxDelay == 0 ? delays::kZeroWrittenAs : f.intTxDelay);
+        setWord(kDelayPage, delays::kRxHi, f.intRxDelay == 0 ? delays::kZeroWrittenAs : f.intRxDelay);
+        if (rssiSet)
+            SetLowNybble(kLevelPage, levels::kRssiKind, static_cast<uint8_t>(f.RSSISignal));
+        const auto& preset = f.RSSISignal == 1 ? votingtone::kVhfPreset : votingtone::kUhfPreset;
+        for (int i = 0; i < kPageSize; ++i)
+            at(kVotingTonePage, kPageSize - 1 - i) = preset[i];
+        if (f.OneTone != agreed_.OneTone)
+            at(kDelayPage, delays::kOneTone) = f.OneTone == 1 ? 1 : 0;
+
+        // 14-15: voting; in sliding-tone mode the slope, the offset and the four words.
+        setWord(kVotingPage, voting::kToneOnIdleHi, toneOnIdle);
+        setWord(kVotingPage, voting::kLevelHi, votingLevel);
+        if (sliding) {
+            setWord(kVotingPage, voting::kSlopeHi, slope);
+            basVelmar::intIntegerToBytes(f.c, at(kVotingPage, voting::kOffsetHi), at(kVotingPage, voting::kOffsetLo));
+            setWord(kVotingTonePage, votingtone::kMuteHi, muteWord);
+            setWord(kVotingTonePage, votingtone::kLowerHi, lowerWord);
+            setWord(kVotingTonePage, votingtone::kUpperHi, upperWord);
+            setWord(kVotingTonePage, votingtone::kAlarmHi, alarmWord);
+        }
+        agreed_ = f;
+        return 0;
+    });
+}
