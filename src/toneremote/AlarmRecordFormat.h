@@ -1,5 +1,7 @@
 #pragma once
 // The bits and bytes of an alarm or confirmation record (8 bytes; record byte 0 the flags byte).
+#include "toneremote/ToneRemotePageLayout.h"
+
 #include <array>
 #include <cstdint>
 
@@ -32,7 +34,7 @@ constexpr uint8_t kNoMessage = 255;     // byte 1 of a record without a message
 // nibble, the second tone in the high nibble of byte 2; 15 for no tone.
 constexpr int kFtFirstToneByte = 1;
 constexpr int kFtSecondToneByte = 2;
-constexpr int kNoTone = 15;
+constexpr int kNoTone = trlayout::fntones::kNoTone;
 
 // Digit code k (0-based) of a selcall or DTMF message.
 inline int messageNibble(const std::array<uint8_t, 8>& record, int k)

@@ -49,6 +49,13 @@ int16_t toneCoefficient(double unit)
     return static_cast<int16_t>(x > 0 ? std::ceil(x) : std::nearbyint(x));
 }
 
+// Both keytone filter rows of a frequency the keytone words can hold; false when either is missing.
+bool keytoneRows(int32_t frequency, FilterRow& first, FilterRow& second)
+{
+    return frequency >= 0 && frequency <= 65535
+        && CLASSOrvDB::instance().intGetKeyToneFrequencyCoef(frequency, first, second) == 0;
+}
+
 } // namespace
 
 void COrvDocTR::putTableWords(int firstPage, std::span<const uint16_t> words)
@@ -67,10 +74,8 @@ std::vector<uint16_t> COrvDocTR::filterTable(std::span<const int16_t> row)
 
 int16_t COrvDocTR::intSetKeyToneFrequency(int32_t lngFrequency)
 {
-    if (lngFrequency < 0 || lngFrequency > 65535)
-        return -1;
     FilterRow first{}, second{};
-    if (CLASSOrvDB::instance().intGetKeyToneFrequencyCoef(lngFrequency, first, second) != 0)
+    if (!keytoneRows(lngFrequency, first, second))
         return -1;
     const std::vector<uint16_t> tableA = filterTable(first);
     const std::vector<uint16_t> tableB = filterTable(second);
@@ -87,10 +92,8 @@ int16_t COrvDocTR::intSetKeyToneFrequency(int32_t lngFrequency)
 
 int16_t COrvDocTR::SetTOIFrequency(int32_t lngFrequency)
 {
-    if (lngFrequency < 0 || lngFrequency > 65535)
-        return -1;
     FilterRow first{}, second{};
-    if (CLASSOrvDB::instance().intGetKeyToneFrequencyCoef(lngFrequency, first, second) != 0)
+    if (!keytoneRows(lngFrequency, first, second))
         return -1;
     putTableWords(kSharedFilterTable, filterTable(second));
     const auto hz = static_cast<uint16_t>(lngFrequency);

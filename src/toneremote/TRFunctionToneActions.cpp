@@ -18,8 +18,8 @@ int16_t COrvDocTR::intGetFnToneAction(int16_t intIndex, int16_t& intTone1, int16
 {
     if (intIndex < 0 || intIndex >= kTableSize)
         return -1;
-    if (basVelmarTR::intGetFnToneFrequency(static_cast<int16_t>(intIndex / 16), intTone1) != 0
-        || basVelmarTR::intGetFnToneFrequency(static_cast<int16_t>(intIndex % 16), intTone2) != 0)
+    if (basVelmarTR::intGetFnToneFrequency(static_cast<int16_t>(firstTone(intIndex)), intTone1) != 0
+        || basVelmarTR::intGetFnToneFrequency(static_cast<int16_t>(secondTone(intIndex)), intTone2) != 0)
         return -1;
     intActionCode = at(actionPage(intIndex), actionByte(intIndex));
     return 0;

@@ -182,6 +182,8 @@ constexpr int kFirstToneHz = 650;
 constexpr int kToneStepHz = 100;
 constexpr uint8_t kDoNothing = 255;
 constexpr int pairIndex(int first, int second) { return 16 * first + second; }
+constexpr int firstTone(int index) { return index / 16; }
+constexpr int secondTone(int index) { return index % 16; }
 } // namespace fntones
 
 // Pages the program gives no meaning: carried as they are.

@@ -126,11 +126,24 @@ const DecodeCase kDecodeCases[] = {
 
 class SystemFieldsTest : public ::testing::Test {
 protected:
-    void SetUp() override { loadImage(doc, defaultImage()); }
+    void SetUp() override { fresh(); }
+    // A new document holding the emulated rack's image.
+    void fresh()
+    {
+        doc = COrvDocTR();
+        loadImage(doc, defaultImage());
+    }
     void set(const std::vector<Byte>& bytes)
     {
         for (const Byte& b : bytes)
             setByte(doc, b.page, b.byte, static_cast<uint8_t>(b.value));
+    }
+    // The document holds `image` with `bytes` put in, but for the date of the last write.
+    void expectImage(QByteArray image, const std::vector<Byte>& bytes)
+    {
+        for (const Byte& b : bytes)
+            image[b.page * 8 + b.byte] = static_cast<char>(b.value);
+        EXPECT_EQ(differingPages(imageOf(doc), image), QList<int>{11});
     }
     COrvDocTR doc;
 };
@@ -141,19 +154,13 @@ TEST_F(SystemFieldsTest, PageBytesDecodeToFieldsAndEncodeBack)
 {
     for (const DecodeCase& c : kDecodeCases) {
         SCOPED_TRACE(c.name);
-        COrvDocTR fresh;
-        loadImage(fresh, defaultImage());
-        std::swap(doc, fresh);
+        fresh();
         set(c.bytes);
-        QByteArray expected = imageOf(doc);
+        const QByteArray stored = imageOf(doc);
         ASSERT_EQ(doc.intInitSystemInfo(), 0);
         EXPECT_EQ(c.field(doc), c.expected);
-
         ASSERT_EQ(doc.intEditSystem(), 0);
-        for (const Byte& b : c.written)
-            expected[b.page * 8 + b.byte] = static_cast<char>(b.value);
-        const QByteArray after = imageOf(doc);
-        EXPECT_EQ(differingPages(after, expected), QList<int>{11});
+        expectImage(stored, c.written);
     }
 }
 
@@ -250,16 +257,12 @@ TEST_F(SystemFieldsTest, FieldsEncodeIntoTheirBytes)
 {
     for (const EncodeCase& c : kEncodeCases) {
         SCOPED_TRACE(c.name);
-        COrvDocTR fresh;
-        loadImage(fresh, defaultImage());
-        std::swap(doc, fresh);
+        fresh();
         ASSERT_EQ(doc.intInitSystemInfo(), 0);
-        QByteArray expected = imageOf(doc);
+        const QByteArray stored = imageOf(doc);
         c.change(doc);
         ASSERT_EQ(doc.intEditSystem(), 0);
-        for (const Byte& b : c.bytes)
-            expected[b.page * 8 + b.byte] = static_cast<char>(b.value);
-        EXPECT_EQ(differingPages(imageOf(doc), expected), QList<int>{11});
+        expectImage(stored, c.bytes);
     }
 }
 
@@ -316,9 +319,7 @@ TEST_F(SystemFieldsTest, AFieldThatDoesNotFitRefusesTheWholeWrite)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        COrvDocTR fresh;
-        loadImage(fresh, defaultImage());
-        std::swap(doc, fresh);
+        fresh();
         ASSERT_EQ(doc.intInitSystemInfo(), 0);
         // Every other field changed too: none of them may reach the pages.
         doc.bytCurrentChannel = 99;
