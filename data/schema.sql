@@ -137,6 +137,21 @@ BEGIN
     DELETE FROM tblMODData WHERE ID = OLD.ID;
 END;
 
+-- What another installation imports from this file: every model with its kind of entry (the
+-- standard import takes the 'Standard' ones), and the models the user entered.
+CREATE VIEW ModData AS
+    SELECT ID, MODULENUMB, Lowerfreql, Upperfreql, Ref1, Ref2, IntFreq, TCXOFreq, Prescalar, Doubled,
+           Type, InfoType
+    FROM tblMODData
+    ORDER BY MODULENUMB COLLATE NOCASE;
+
+CREATE VIEW UserData AS
+    SELECT ID, MODULENUMB, Lowerfreql, Upperfreql, Ref1, Ref2, IntFreq, TCXOFreq, Prescalar, Doubled,
+           Type, InfoType
+    FROM tblMODData
+    WHERE InfoType <> 'Standard'
+    ORDER BY MODULENUMB COLLATE NOCASE;
+
 CREATE TABLE tblFirmwareVersion (
     ID              INTEGER PRIMARY KEY,
     FirmwareVersion REAL NOT NULL UNIQUE CHECK (FirmwareVersion >= 0)

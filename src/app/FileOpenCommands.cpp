@@ -1,5 +1,6 @@
 #include "app/FileOpenCommands.h"
 
+#include "db/CLASSOrvDB.h"
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
@@ -71,13 +72,14 @@ int16_t openArchiveOrMCF(const QString& path, int16_t& mcfStatus)
     return 0;
 }
 
-// Import of the models of another database into the catalogue.
+// Import of the models of another database into the catalogue; the import shows its own outcome.
 void importModels(int16_t kind, const QString& path)
 {
-    Q_UNUSED(kind);
-    Q_UNUSED(path);
-    platform::MsgBox(QStringLiteral("Importing models from another database is not available in this version."),
-                     platform::vbOKOnly | platform::vbInformation);
+    CLASSOrvDB& db = CLASSOrvDB::instance();
+    if (kind == kImportStandard)
+        db.intImportStandardDB(path);
+    else
+        db.intImportUserDB(path);
 }
 
 } // namespace

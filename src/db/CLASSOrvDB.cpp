@@ -12,6 +12,10 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
+
+#include <filesystem>
+#include <system_error>
 
 using platform::MsgBox;
 
@@ -94,8 +98,9 @@ void CLASSOrvDB::openAtStartUp()
     }
 }
 
-QString CLASSOrvDB::openConnection(const QString& path)
+QString CLASSOrvDB::openConnection(const QString& path, Access access)
 {
+    const bool readOnly = access == Access::ReadOnly;
     static int opened = 0;
     const QString name = QStringLiteral("velmar-db-%1").arg(++opened);
     QString failure;
@@ -104,6 +109,15 @@ QString CLASSOrvDB::openConnection(const QString& path)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (readOnly) {
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+            // Even a reader leaves the log files of a write-ahead-log database beside it. A file that
+            // was closed cleanly (no log, no journal beside it) is read as it stands, leaving nothing.
+            if (!QFileInfo::exists(path + QStringLiteral("-wal")) && !QFileInfo::exists(path + QStringLiteral("-journal"))) {
+                db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+                db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+            }
+        }
         if (!db.open()) {
             failure = velmardb::errorText(db.lastError());
             number = velmardb::kErrDatabase;
@@ -115,6 +129,8 @@ QString CLASSOrvDB::openConnection(const QString& path)
                 failure = QStringLiteral("The file '%1' is not a database (%2).").arg(path, velmardb::errorText(q.lastError()));
             } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next() || q.value(0).toInt() != kSchemaVersion) {
                 failure = QStringLiteral("The file '%1' is not a Velmar database.").arg(path);
+            } else if (readOnly) {
+                // Nothing is written through this connection: it keeps the file's settings.
             } else if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON")) ||
                        !q.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
                 failure = velmardb::errorText(q.lastError());
@@ -153,6 +169,25 @@ void CLASSOrvDB::switchTo(const QString& connection, const QString& path)
     rememberedCTCSS_.reset();
     if (!previous.isEmpty())
         closeConnection(previous);
+}
+
+CLASSOrvDB::ImportSource::ImportSource(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        throw platform::Error(velmardb::kErrFileNotFound, missingFileText(path));
+    connection_ = openConnection(path, Access::ReadOnly);
+}
+
+CLASSOrvDB::ImportSource::~ImportSource() { closeConnection(connection_); }
+
+QSqlDatabase CLASSOrvDB::ImportSource::db() const { return QSqlDatabase::database(connection_, false); }
+
+bool CLASSOrvDB::isOpenDatabaseFile(const QString& path) const
+{
+    // The same file on the disk: another spelling of its path, a symbolic or a hard link.
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::path(path.toStdU16String()),
+                                       std::filesystem::path(strDBName_.toStdU16String()), error);
 }
 
 int16_t CLASSOrvDB::intReopenDB(const QString& strAccessFileName)

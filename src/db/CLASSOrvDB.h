@@ -60,6 +60,13 @@ public:
     // 0 when the program version and the firmware version are listed as compatible.
     int16_t intCompatibleCheck(double dblOrvVer, double dblFirmVer);
     int16_t intDeleteModData(int32_t lngID);
+    // --- Import of models from another database file of this program (chosen by the user), each
+    //     in one transaction; both show their own messages.
+    // Adds the source's standard models, or refreshes the row of the same model number (which
+    // becomes standard and keeps its ID and barred band); a summary tells how many were stored.
+    int16_t intImportStandardDB(const QString& strFileName);
+    // Appends the source's user models; a model number already present is refused and the rest go on.
+    int16_t intImportUserDB(const QString& strFileName);
     // Appends one CModule per catalogue row.
     int16_t intGetModuleData(QList<std::shared_ptr<CModule>>& ModuleS);
     // The factory model: the first 8 characters of the number followed by "0000".
@@ -127,8 +134,24 @@ private:
     void openAtStartUp();
     // Opens `path` under a new connection and checks that it is a database of this program;
     // returns the connection name, raises platform::Error otherwise.
-    static QString openConnection(const QString& path);
+    enum class Access { ReadWrite, ReadOnly };
+    static QString openConnection(const QString& path, Access access = Access::ReadWrite);
     static void closeConnection(const QString& name);
+    // Another database file of this program, open read-only for an import while the object lives;
+    // the constructor raises platform::Error when the file is missing or no database of this program.
+    class ImportSource {
+    public:
+        explicit ImportSource(const QString& path);
+        ~ImportSource();
+        ImportSource(const ImportSource&) = delete;
+        ImportSource& operator=(const ImportSource&) = delete;
+        QSqlDatabase db() const;
+
+    private:
+        QString connection_;
+    };
+    // True when `path` names the open database file, however it is spelt or linked.
+    bool isOpenDatabaseFile(const QString& path) const;
     void switchTo(const QString& connection, const QString& path);
 
     // Runs `body`; a platform::Error is shown and gives -1.

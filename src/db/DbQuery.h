@@ -18,6 +18,7 @@ enum ErrorNumber : int {
     kErrOverflow = 6,          // a value too large for where it goes
     kErrTypeMismatch = 13,     // a value that is no number where a number is read
     kErrInvalidNull = 94,      // an empty value where a value is read
+    kErrNoColumn = 3265,       // a row without a column the program reads
     kErrDatabase = 3146,       // the database refused a statement
     kErrFileNotFound = 3024,   // the database file is not there
     kErrNotDatabase = 3343,    // the file is not a database of this program
