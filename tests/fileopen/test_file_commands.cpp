@@ -1,13 +1,18 @@
 #include "TestDocumentWindow.h"
 
 #include "app/FileOpenCommands.h"
+#include "db/CLASSOrvDB.h"
+#include "db/DbQuery.h"
 #include "docwindow/OpenModules.h"
 #include "shell/Globals.h"
+#include "support/ModelSource.h"
 #include "support/ScriptedMsgBox.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -188,23 +193,44 @@ TEST_F(FileCommands, OpenEPROMFileGoesByTheExtensionInAnyCase)
     EXPECT_EQ(intOpenEPROMFile(), -1);
 }
 
-TEST_F(FileCommands, ModelImportsSayTheyAreNotAvailableYet)
+TEST_F(FileCommands, ModelImportsImportTheChosenFile)
 {
-    const QString models = file(QStringLiteral("User.MDB"), QByteArray("db"));
+    CLASSOrvDB::releaseInstance();
+    basVelmar::gDatabasePath = testsupport::makeDatabase(dir.filePath(QStringLiteral("velmar.mdb")));
+    const QString models = file(QStringLiteral("User.MDB"), QByteArray());
+    const QString columns = QStringLiteral("INSERT INTO tblMODData (MODULENUMB, Lowerfreql, Upperfreql, Ref1, TCXOFreq, Type, "
+                                           "InfoType) VALUES ('%1', 1, 2, 12500, 12800000, 'Receiver', '%2')");
+    testsupport::makeModelSource(models, {QStringLiteral("DELETE FROM tblMODData"), columns.arg(QStringLiteral("Std-1"), QStringLiteral("Standard")),
+                                          columns.arg(QStringLiteral("Usr-1"), QStringLiteral("User"))});
+    auto stored = [](const QString& number) {
+        QSqlQuery q = velmardb::run(CLASSOrvDB::instance().dbAccess(),
+                                    QStringLiteral("SELECT InfoType FROM tblMODData WHERE MODULENUMB = ?"), {number});
+        return q.next() ? q.value(0).toString() : QString();
+    };
+
     ScriptedMsgBox box;
-    for (int16_t kind : {1, 2}) {
-        box.expect(QStringLiteral("not available"));
-        dialogs.answer(models);
-        EXPECT_EQ(intImportModelsDB(kind), 0);
-    }
-    box.expect(QStringLiteral("not available"));
     dialogs.answer(models);
-    EXPECT_EQ(intOpenEPROMFile(), 0);  // a database file given to Open EPROM File imports standard models
+    EXPECT_EQ(intImportModelsDB(2), 0);
+    EXPECT_EQ(stored(QStringLiteral("Usr-1")), QStringLiteral("User"));
+    EXPECT_EQ(stored(QStringLiteral("Std-1")), QString());
+    box.expect(QStringLiteral("There is 1 model added. There is 0 model updated. "));
+    dialogs.answer(models);
+    EXPECT_EQ(intImportModelsDB(1), 0);
+    EXPECT_EQ(stored(QStringLiteral("Std-1")), QStringLiteral("Standard"));
+    // A database file given to Open EPROM File imports standard models.
+    box.expect(QStringLiteral("There is 0 model added. There is 1 model updated. "));
+    dialogs.answer(models);
+    EXPECT_EQ(intOpenEPROMFile(), 0);
+    // The import's own failure is not passed on.
+    box.expect(QStringLiteral("You can not import the database to itself"));
+    dialogs.answer(basVelmar::gDatabasePath);
+    EXPECT_EQ(intImportModelsDB(1), 0);
 
     dialogs.answer(std::nullopt);
     EXPECT_EQ(intImportModelsDB(1), -1);
     EXPECT_EQ(dialogs.requests().first().fileName, QStringLiteral("*.mdb"));
     EXPECT_EQ(dialogs.requests().first().filter, QStringLiteral("USER.MDB file (*.MDB) | *.mdb |"));
+    CLASSOrvDB::releaseInstance();
 }
 
 TEST_F(FileCommands, FileMenuEntriesRunTheCommands)
