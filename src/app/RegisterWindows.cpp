@@ -3,6 +3,7 @@
 #include "modules/frmConnectDB.h"
 #include "modules/frmReadModule.h"
 #include "modules/frmReadRack.h"
+#include "modules/frmUserDatabase.h"
 #include "radioview/frmOrvView.h"
 
 namespace WindowRegistry {
@@ -14,6 +15,7 @@ void registerWindows()
     registerDialog(kReadModule, [](QWidget* parent) -> QDialog* { return new frmReadModule(parent); });
     registerDialog(kReadRack, [](QWidget* parent) -> QDialog* { return new frmReadRack(parent); });
     registerDialog(kConnectDB, [](QWidget* parent) -> QDialog* { return new frmConnectDB(parent); });
+    registerDialog(kUserDatabase, [](QWidget* parent) -> QDialog* { return new frmUserDatabase(parent); });
 }
 
 } // namespace WindowRegistry

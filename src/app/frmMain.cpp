@@ -10,6 +10,7 @@
 #include "platform/Progress.h"
 #include "shell/FailureTrap.h"
 #include "shell/Globals.h"
+#include "shell/HelpTopics.h"
 #include "shell/IniAccess.h"
 #include "shell/LookupTables.h"
 #include "docwindow/DocumentWindow.h"
@@ -238,7 +239,7 @@ void frmMain::MDIForm_Load()
         OpenPort();
         intVersionSet();
         basVelmar::LoadLookupTables();
-        helpFile_ = programFile(QStringLiteral("velmar.hlp"));
+        basVelmar::gHelpFile = programFile(QStringLiteral("velmar.hlp"));
         return 0;
     });
 }
@@ -284,24 +285,11 @@ int16_t frmMain::ShowHelpSearch()
     return 0;
 }
 
-namespace {
-void showHelp(const frmMain* w, const QString& helpFile, unsigned command)
-{
-    if (helpFile.isEmpty()) {
-        MsgBox(QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
-               vbInformation, w->windowTitle());
-        return;
-    }
-    try {
-        WinHelp(helpFile, command);
-    } catch (const platform::Error& e) {
-        MsgBox(e.description(), vbOKOnly);
-    }
-}
-} // namespace
+QString frmMain::helpFile() const { return basVelmar::gHelpFile; }
+void frmMain::setHelpFile(const QString& path) { basVelmar::gHelpFile = path; }
 
-void frmMain::MNUCONTENTS_Click() { showHelp(this, helpFile_, HELP_TAB); }
-void frmMain::MNUSEARCH_Click() { showHelp(this, helpFile_, HELP_PARTIALKEY); }
+void frmMain::MNUCONTENTS_Click() { basVelmar::ShowHelp(HELP_TAB, windowTitle()); }
+void frmMain::MNUSEARCH_Click() { basVelmar::ShowHelp(HELP_PARTIALKEY, windowTitle()); }
 
 void frmMain::showDialog(const QString& name) { WindowRegistry::showDialog(name, this); }
 

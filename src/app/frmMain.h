@@ -74,8 +74,8 @@ public:
     void MNUABOUT_Click();
 
     // The help file the program names (velmar.hlp in the program folder; empty before the load step).
-    QString helpFile() const { return helpFile_; }
-    void setHelpFile(const QString& path) { helpFile_ = path; }
+    QString helpFile() const;
+    void setHelpFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,5 +101,4 @@ private:
     QLabel* labelProgress_ = nullptr;
     QFrame* progressBackground_ = nullptr;
     QFrame* progressBar_ = nullptr;
-    QString helpFile_;
 };

@@ -5,14 +5,19 @@
 
 namespace moduledialogs {
 
-void setListFont(QWidget& heading, QWidget& list)
+void setListFont(QWidget& list)
 {
     QFont font(QStringLiteral("Courier New"));
     // Where Courier New is not installed, another fixed-pitch face stands in.
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    heading.setFont(font);
     list.setFont(font);
+}
+
+void setListFont(QWidget& heading, QWidget& list)
+{
+    setListFont(list);
+    heading.setFont(list.font());
 }
 
 } // namespace moduledialogs

@@ -14,16 +14,6 @@ constexpr int kErrTypeMismatch = 13;
 
 } // namespace
 
-bool parseNumber(const QString& text, double& value)
-{
-    bool ok = false;
-    const double v = basVelmar::userNumberLocale().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
-}
-
 double toNumber(const QString& text)
 {
     double value = 0;

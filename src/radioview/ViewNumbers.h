@@ -9,11 +9,9 @@
 namespace orvview {
 
 using basVelmar::formatFixed;
+using basVelmar::parseNumber;
 using basVelmar::plainNumber;
 
-// The number a box holds: optional blanks around, the locale's separator. False when the text is
-// empty or no number.
-bool parseNumber(const QString& text, double& value);
 // As parseNumber, but a text that is no number raises platform::Error "Type mismatch".
 double toNumber(const QString& text);
 // The nearest whole number, halves to the even neighbour (0.5 -> 0, 1.5 -> 2).

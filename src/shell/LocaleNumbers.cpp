@@ -1,5 +1,7 @@
 #include "shell/LocaleNumbers.h"
 
+#include <cmath>
+
 namespace basVelmar {
 
 QLocale userNumberLocale()
@@ -20,6 +22,16 @@ QString formatFixed(double value, int decimals, bool leadingZero, const QLocale&
             text.remove(locale.negativeSign().size(), 1);
     }
     return text;
+}
+
+bool parseNumber(const QString& text, double& value)
+{
+    bool ok = false;
+    const double v = userNumberLocale().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
 }
 
 QString plainNumber(double value)

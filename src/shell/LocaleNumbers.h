@@ -12,6 +12,9 @@ QLocale userNumberLocale();
 // In the user's locale unless another is given (QLocale::c() for "." whatever the user's).
 QString formatFixed(double value, int decimals, bool leadingZero = true,
                     const QLocale& locale = userNumberLocale());
+// The number a box holds: optional blanks around, the locale's separator. False when the text is
+// empty or no number.
+bool parseNumber(const QString& text, double& value);
 // `value` with as many digits as it needs and no fixed decimals (67, 88.5, 403.0125).
 QString plainNumber(double value);
 
