@@ -6,16 +6,13 @@
 #include "db/DbQuery.h"
 #include "db/PageImage.h"
 #include "shell/Globals.h"
+#include "Measure.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -73,27 +70,6 @@ void fillDatabase(CLASSOrvDB& db)
     t.commit();
 }
 
-struct Figures {
-    double median;
-    double slowest;
-};
-
-Figures measure(int runs, const std::function<bool()>& op)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!op()) {
-            std::fprintf(stderr, "bench_db: an operation failed\n");
-            std::exit(1);
-        }
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -115,12 +91,12 @@ int main(int argc, char** argv)
     BenchPages radio(149, 144, false, 200001);
     int32_t trID = 0, radioID = 0;
 
-    const Figures trSave = measure(runs, [&] { return db.intSaveOrvDocumentTR(tr) == 0; });
+    const Figures trSave = measure("bench_db", runs, [&] { return db.intSaveOrvDocumentTR(tr) == 0; });
     db.intSerial2ModuleID(tr.strSerial, trID);
-    const Figures trLoad = measure(runs, [&] { return db.intOpenOrvDocumentTR(trID, tr) == 0; });
-    const Figures radioSave = measure(runs, [&] { return db.intSaveOrvDocument(radio) == 0; });
+    const Figures trLoad = measure("bench_db", runs, [&] { return db.intOpenOrvDocumentTR(trID, tr) == 0; });
+    const Figures radioSave = measure("bench_db", runs, [&] { return db.intSaveOrvDocument(radio) == 0; });
     db.intSerial2ModuleID(radio.strSerial, radioID);
-    const Figures radioLoad = measure(runs, [&] { return db.intOpenOrvDocument(radioID, radio) == 0; });
+    const Figures radioLoad = measure("bench_db", runs, [&] { return db.intOpenOrvDocument(radioID, radio) == 0; });
 
     std::printf("page store, %d runs each, database with 1000 stored modules (target < 20 ms each)\n", runs);
     std::printf("  save tone remote (257 pages): median %6.2f ms, slowest %6.2f ms\n", trSave.median, trSave.slowest);

@@ -6,19 +6,16 @@
 #include "db/DbQuery.h"
 #include "platform/MsgBox.h"
 #include "shell/Globals.h"
+#include "Measure.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -67,27 +64,6 @@ QString makeSource(const QTemporaryDir& dir)
     return path;
 }
 
-struct Figures {
-    double median;
-    double slowest;
-};
-
-// Runs `prepare` untimed and `op` timed, `runs` times.
-Figures measure(int runs, const std::function<void()>& prepare, const std::function<bool()>& op)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        if (!op())
-            fail(QStringLiteral("an import failed"));
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -105,9 +81,10 @@ int main(int argc, char** argv)
     };
 
     const int runs = 9;
-    const Figures added = measure(runs, removeModels("Std-%"), [&] { return db.intImportStandardDB(source) == 0; });
-    const Figures updated = measure(runs, [] {}, [&] { return db.intImportStandardDB(source) == 0; });
-    const Figures appended = measure(runs, removeModels("Usr-%"), [&] { return db.intImportUserDB(source) == 0; });
+    const auto standard = [&] { return db.intImportStandardDB(source) == 0; };
+    const Figures added = measure("bench_import", runs, standard, removeModels("Std-%"));
+    const Figures updated = measure("bench_import", runs, standard);
+    const Figures appended = measure("bench_import", runs, [&] { return db.intImportUserDB(source) == 0; }, removeModels("Usr-%"));
 
     std::printf("model import, %d runs each, %d models from another database file (target < 1 s each)\n", runs, kModels);
     std::printf("  standard models, all added:     median %7.2f ms, slowest %7.2f ms\n", added.median, added.slowest);
