@@ -43,14 +43,9 @@ QString modelLine(const CModule& model)
            (model.boolStandard ? CModule::kStandardModel : QStringLiteral("User"));
 }
 
-// The model name a line stands for.
-QString lineName(const QString& line)
-{
-    QString name = line.left(kNameColumn);
-    while (!name.isEmpty() && name.back() == QLatin1Char(' '))
-        name.chop(1);
-    return name;
-}
+// The model a line stands for, by its whole name: a name longer than the line's column would
+// otherwise be taken for another model that begins the same way.
+QString lineName(const QListWidgetItem& line) { return line.data(Qt::UserRole).toString(); }
 
 template <class W>
 W* named(W* widget, const char* name)
@@ -196,14 +191,15 @@ bool frmUserDatabase::fillLists()
             continue;
         QListWidget* list = lists[model->intRxTxEx];
         const QSignalBlocker quiet(list);
-        list->addItem(modelLine(*model));
+        auto* line = new QListWidgetItem(modelLine(*model), list);
+        line->setData(Qt::UserRole, model->strModule);
     }
     return read;
 }
 
 QString frmUserDatabase::firstReceiverName() const
 {
-    return lstModuleRx->count() > 0 ? lineName(lstModuleRx->item(0)->text()) : QString();
+    return lstModuleRx->count() > 0 ? lineName(*lstModuleRx->item(0)) : QString();
 }
 
 int16_t frmUserDatabase::intReadModData(const QString& strModuleName)
@@ -286,7 +282,7 @@ void frmUserDatabase::lstModule_Click(QListWidget* list)
 {
     for (int row = 0; row < list->count(); ++row)
         if (list->item(row)->isSelected())
-            intReadModData(lineName(list->item(row)->text()));
+            intReadModData(lineName(*list->item(row)));
 }
 
 void frmUserDatabase::cboType_Click()

@@ -83,17 +83,21 @@ protected:
         basVelmar::gDatabasePath.clear();
     }
 
-    // Clicks the line of that model on the tab of its kind.
+    // Clicks the line of that model (the first line that begins with it) on the tab of its kind.
     void click(int tab, const QString& number)
     {
         dlg->tabModule->setCurrentIndex(tab);
         QListWidget* list = std::array{dlg->lstModuleRx, dlg->lstModuleTx, dlg->lstModuleEx}[tab];
         for (int row = 0; row < list->count(); ++row)
             if (list->item(row)->text().startsWith(number + QLatin1Char(' '))) {
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+                clickRow(*list, row);
                 return;
             }
         ADD_FAILURE() << "no line for " << number.toStdString();
+    }
+    void clickRow(QListWidget& list, int row)
+    {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
     }
     void apply() { QTest::mouseClick(dlg->CommandApply, Qt::LeftButton); }
 
@@ -138,6 +142,19 @@ TEST_F(UserDatabase, ListsModelsByKindAndShowsTheFirstReceiver)
     EXPECT_TRUE(dlg->txtIntFreq->isHidden());
     EXPECT_TRUE(dlg->optHigh->isHidden());
     EXPECT_FALSE(dlg->txtRef1->isHidden());
+}
+
+TEST_F(UserDatabase, ALineShowsItsOwnModelWhateverTheLengthOfItsName)
+{
+    // An imported model whose name is longer than the list's column, beginning like a standard one.
+    sql(QStringLiteral("INSERT INTO tblMODData (MODULENUMB, Lowerfreql, Upperfreql, Ref1, TCXOFreq, Type, InfoType) "
+                       "VALUES ('Vr31-05-0000-Site', 440000000, 450000000, 5000, 12800000, 'Receiver', 'User')"));
+    dlg->Form_Load();
+    ASSERT_EQ(dlg->lstModuleRx->item(1)->text(), QStringLiteral("Vr31-05-0000  Receiver      User"));
+    clickRow(*dlg->lstModuleRx, 1);
+    EXPECT_EQ(dlg->txtModuleNumb->text(), QStringLiteral("Vr31-05-0000-Site"));
+    EXPECT_EQ(dlg->txtLowerFreql->text(), QStringLiteral("440.000000"));
+    EXPECT_FALSE(dlg->record().boolStandard);
 }
 
 TEST_F(UserDatabase, NewAndApplyCreateAUserModel)
