@@ -46,7 +46,7 @@ done | sort -n > "$expected"
 
 # A wrong argument byte count in the list fails here: the decorated name the
 # compiler made from the prototype is then not found.
-bash "$here/mingw-dll.sh" "$out/chronox32.dll" "$src" "$def" -I"$src" -DCHRONOX32_BUILD -lgdi32 -luser32
+bash "$here/mingw-dll.sh" "$out/chronox32.dll" "$src" "$def" -I"$src" -DCHRONOX32_BUILD -lgdi32 -luser32 -lwinmm
 
 bash "$here/dll-exports.sh" "$out/chronox32.dll" > "$actual"
 if ! diff -u "$expected" "$actual"; then

@@ -47,6 +47,12 @@ extern "C" {
 #define HRT_STATUS_NOT_RUNNING (-3)
 #define HRT_STATUS_WRONG_STATE (-4)
 
+/* Event types, fixed at allocation, and the allocation flag of a one-shot event. */
+#define HRT_EVENT_MSEC 2
+#define HRT_EVENT_SECONDS 3
+#define HRT_EVENT_TIME_OF_DAY 4
+#define HRT_EVENT_ONE_SHOT 0x0001
+
 /* Called on the event thread as function(handle, value). */
 typedef void(HRT_CALL *hrt_event_fn)(uint32_t handle, uint32_t value);
 
@@ -138,6 +144,16 @@ HRT_EXPORT uint16_t HRT_CALL hrt_event_inuse(void);
 HRT_EXPORT uint16_t HRT_CALL hrt_event_avail(void);
 HRT_EXPORT uint16_t HRT_CALL hrt_event_minperiod(void);
 HRT_EXPORT uint16_t HRT_CALL hrt_event_maxperiod(void);
+
+#if !defined(_WIN32)
+/* Where Windows posts an event's window message itself, the host registers
+ * the function that posts it, called on the event thread as
+ * hook(window, message, wparam, lparam); non-zero when the message was
+ * posted. Without a hook every post fails and is counted. NULL removes the
+ * hook. Exported by the shared object only, outside the ordinal table. */
+typedef int (*hrt_post_fn)(void *window, uint32_t message, uint32_t wparam, uint32_t lparam);
+HRT_EXPORT void hrt_set_post_hook(hrt_post_fn hook);
+#endif
 
 #ifdef __cplusplus
 }

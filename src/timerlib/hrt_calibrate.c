@@ -2,6 +2,7 @@
  * readings, intervals and delays. Each keeps the minimum of five trials,
  * measured with an unnamed microsecond stopwatch timer. */
 #include "hrt_internal.h"
+#include "hrt_platform.h"
 
 #define TRIALS 5
 
@@ -111,6 +112,13 @@ int16_t HRT_CALL hrt_calibrate_alarm(void)
 
 int16_t HRT_CALL hrt_calibrate_event(void)
 {
-    /* This version has no timer events: there is no event timer to measure. */
-    return 0;
+    uint32_t min_ms = 0, max_ms = 0;
+    if (!hrt_plat_event_caps(&min_ms, &max_ms))
+        return 0;
+    hrt_plat_event_lock();
+    hrt_state.event_min_period = min_ms;
+    hrt_state.event_max_period = max_ms;
+    hrt_state.event_calibrated = 1;
+    hrt_plat_event_unlock();
+    return 1;
 }

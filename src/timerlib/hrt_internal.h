@@ -58,6 +58,33 @@ typedef struct {
     uint64_t atoms;
 } hrt_delay_slot;
 
+/* Every field is read and written under the event lock (hrt_plat_event_lock):
+ * the event timer's thread shares them with the caller. */
+typedef struct {
+    int16_t in_use;
+    int16_t pending;
+    int16_t type;
+    int16_t notify;
+    int16_t repeat;
+    uint16_t failed_posts;
+    uint32_t timer_id;
+    uint32_t period;
+    uint32_t countdown;
+    /* A time-of-day event's time, seconds after local midnight; -1 before one is set. */
+    int32_t time_of_day;
+    hrt_event_fn function;
+    void *window;
+    uint32_t message;
+    uint32_t value;
+    /* Changes at every allocation: tells a slot freed and taken again from the same event. */
+    uint16_t serial;
+    /* Changes whenever the slot's timer is stopped: a timer call that
+     * carries an older number has nothing left to do. */
+    uint16_t generation;
+    /* Notifications of this slot running now, outside the lock. */
+    uint16_t notifying;
+} hrt_event_slot;
+
 typedef struct {
     int16_t supported;
 
@@ -81,6 +108,8 @@ typedef struct {
     uint32_t alarm_overhead_us;
     uint32_t event_min_period;
     uint32_t event_max_period;
+    /* The timer resolution raised for the events in use, ended with the last. */
+    uint32_t event_begun_period;
 
     uint16_t timestamps_in_use;
     uint16_t timers_in_use;
@@ -96,6 +125,7 @@ typedef struct {
     hrt_timer_slot timers[HRT_TIMER_SLOTS];
     hrt_alarm_slot alarms[HRT_ALARM_SLOTS];
     hrt_delay_slot delays[HRT_DELAY_SLOTS];
+    hrt_event_slot events[HRT_EVENT_SLOTS];
 } hrt_state_t;
 
 extern hrt_state_t hrt_state;
@@ -137,5 +167,8 @@ uint64_t hrt_timer_run_ns(int16_t timer);
 void hrt_delay_atoms(uint64_t count);
 /* Runs a delay slot without checking the handle (slot 0 is the calibration delay). */
 void hrt_delay_run(int16_t slot);
+
+/* An event timer has fired: user is the value the timer was started with. */
+void hrt_event_timer_fired(uint32_t user);
 
 #endif

@@ -49,6 +49,37 @@ int hrt_plat_print(const char *path);
 /* A message for the user: title and text. */
 void hrt_plat_message(const char *title, const char *text);
 
+/* Event timers: the platform's multimedia timer, or what stands in for it
+ * (hrt_event_timer_posix.c, hrt_event_timer_win32.c). */
+
+/* The shortest and longest timer period in milliseconds; 1 done, 0 when
+ * there is no event timer. */
+int hrt_plat_event_caps(uint32_t *min_ms, uint32_t *max_ms);
+/* Called at the first event allocated and after the last one released:
+ * raise the timer resolution to min_ms (and end it), start (and stop) what
+ * runs the timers. begin: 1 done, 0 when no timer can run. Counted: every
+ * begin is matched by one end. end is never called under the event lock. */
+int hrt_plat_event_begin(uint32_t min_ms);
+void hrt_plat_event_end(uint32_t min_ms);
+/* Starts a timer that calls hrt_event_timer_fired(user) on the timer thread
+ * after delay_ms and, when periodic, every delay_ms after that; resolution_ms
+ * is the accuracy asked for (0 the finest). Returns its id, 0 when no timer
+ * can be had. */
+uint32_t hrt_plat_event_timer_start(uint32_t delay_ms, uint32_t resolution_ms, uint32_t user, int periodic);
+/* Stops a timer. It starts no new call; a call already under way may still
+ * arrive (the event code tells it by its user value). */
+void hrt_plat_event_timer_stop(uint32_t id);
+/* Posts a window message; 1 posted, 0 failed. */
+int hrt_plat_event_post(void *window, uint32_t message, uint32_t wparam, uint32_t lparam);
+/* Calendar time as the event timers keep it (seconds since 1970 UTC). */
+int64_t hrt_plat_event_calendar_time(void);
+/* The event lock, shared by the caller's thread and the timer thread, and a
+ * wait under it (the lock is released while waiting) until the next wake. */
+void hrt_plat_event_lock(void);
+void hrt_plat_event_unlock(void);
+void hrt_plat_event_wait(void);
+void hrt_plat_event_wake(void);
+
 /* Formats numbers with a full stop whatever the host's locale, between begin and end. */
 void *hrt_plat_c_numbers_begin(void);
 void hrt_plat_c_numbers_end(void *saved);

@@ -8,21 +8,28 @@ usage: ctypes_test.py <libchronox32.so> <exports.txt>
 import ctypes
 import subprocess
 import sys
+import threading
 import time
 import unittest
 
 LIBRARY = None
 EXPORTS = None
+EXTRA_EXPORTS = None
+EVENT_FN = ctypes.CFUNCTYPE(None, ctypes.c_uint32, ctypes.c_uint32)
+POST_FN = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_uint32, ctypes.c_uint32, ctypes.c_uint32)
 
 
 def read_exports(path):
-    names = []
+    """The ordinal table, and the names the shared object exports beside it."""
+    names, extras = [], []
     with open(path, encoding="ascii") as f:
         for line in f:
             if line[:1].isdigit():
                 ordinal, name, argbytes = line.split()
                 names.append((int(ordinal), name, int(argbytes)))
-    return names
+            elif line.startswith("- "):
+                extras.append(line.split()[1])
+    return names, extras
 
 
 def load(path):
@@ -53,7 +60,13 @@ def load(path):
         "hrt_timer_free": (None, [i16]),
         "hrt_timer_avail": (u16, []),
         "hrt_event_alloc": (i16, [i16, i16]),
+        "hrt_event_free": (None, [i16]),
         "hrt_event_inuse": (u16, []),
+        "hrt_event_avail": (u16, []),
+        "hrt_event_pending": (i16, [i16]),
+        "hrt_event_setcallback": (i16, [i16, u32, EVENT_FN, u32]),
+        "hrt_event_setmessage": (i16, [i16, u32, ctypes.c_void_p, u32, u32]),
+        "hrt_set_post_hook": (None, [POST_FN]),
         "hrt_timestring": (ctypes.c_char_p, [ctypes.c_double, ctypes.c_char_p]),
     }
     for name, (restype, argtypes) in signatures.items():
@@ -70,11 +83,13 @@ class Exports(unittest.TestCase):
         exported = {line.split()[-1] for line in out.splitlines() if line.split()[-2:-1] in (["T"], ["W"])}
         listed = {name for _, name, _ in EXPORTS}
         self.assertEqual(len(EXPORTS), 70)
-        self.assertEqual(exported, listed)
+        self.assertEqual(exported, listed | set(EXTRA_EXPORTS))
 
     def test_every_export_resolves(self):
         lib = ctypes.CDLL(LIBRARY)
         for _, name, _ in EXPORTS:
+            self.assertTrue(hasattr(lib, name), name)
+        for name in EXTRA_EXPORTS:
             self.assertTrue(hasattr(lib, name), name)
 
 
@@ -92,8 +107,9 @@ class Calls(unittest.TestCase):
         self.assertEqual(lib.hrt_alarm_avail(), 127)
         self.assertEqual(lib.hrt_delay_avail(), 127)
         self.assertEqual(lib.hrt_timer_avail(), 127)
-        self.assertEqual(lib.hrt_event_alloc(0, 2), 0)
+        self.assertEqual(lib.hrt_event_alloc(0, 1), 0)
         self.assertEqual(lib.hrt_event_inuse(), 0)
+        self.assertEqual(lib.hrt_event_avail(), 31)
 
     def test_2_program_pattern_and_first_alarm(self):
         lib = self.lib
@@ -164,10 +180,39 @@ class Calls(unittest.TestCase):
         for seconds, text in ((59.25, b"0:00:59.250000"), (3600, b"1:00:00.000000"), (61, b"0:01:01.000000")):
             self.assertEqual(self.lib.hrt_timestring(seconds, buffer), text)
 
+    def test_8_events_call_back_and_post_on_their_thread(self):
+        lib = self.lib
+        called, posted = threading.Event(), threading.Event()
+        seen = []
+
+        @EVENT_FN
+        def callback(handle, value):
+            seen.append(("call", handle, value))
+            called.set()
+
+        @POST_FN
+        def post(window, message, wparam, lparam):
+            seen.append(("post", window, message, wparam, lparam))
+            posted.set()
+            return 1
+
+        h = lib.hrt_event_alloc(1, 2)  # one-shot, milliseconds
+        self.assertEqual(h, 1)
+        self.assertEqual(lib.hrt_event_setcallback(h, 10, callback, 77), 1)
+        self.assertTrue(called.wait(5))
+        lib.hrt_set_post_hook(post)
+        self.assertEqual(lib.hrt_event_setmessage(h, 10, 0x1234, 0x8001, 78), 1)
+        self.assertTrue(posted.wait(5))
+        lib.hrt_event_free(h)
+        lib.hrt_set_post_hook(POST_FN())
+        self.assertEqual(seen, [("call", h, 77), ("post", 0x1234, 0x8001, 0, 78)])
+        self.assertEqual(lib.hrt_event_pending(h), 0)
+        self.assertEqual(lib.hrt_event_inuse(), 0)
+
 
 if __name__ == "__main__":
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     LIBRARY, exports_path = sys.argv[1], sys.argv[2]
-    EXPORTS = read_exports(exports_path)
+    EXPORTS, EXTRA_EXPORTS = read_exports(exports_path)
     unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -118,7 +118,7 @@ protected:
 };
 
 // The objects the golden reports describe: three named timers (one running)
-// and an unnamed one, an alarm and a counted delay; overheads pinned.
+// and an unnamed one, an alarm, a counted delay and an event; overheads pinned.
 class GoldenObjects {
 public:
     GoldenObjects()
@@ -137,6 +137,7 @@ public:
         hrt_timer_start(scan_);
         alarm_ = hrt_alarm_alloc(2);
         delay_ = hrt_delay_alloc(100, 1);
+        event_ = hrt_event_alloc(0, HRT_EVENT_MSEC);
     }
     ~GoldenObjects()
     {
@@ -144,6 +145,7 @@ public:
             hrt_timer_free(t);
         hrt_alarm_free(alarm_);
         hrt_delay_free(delay_);
+        hrt_event_free(event_);
     }
 
     int16_t runningTimer() const { return scan_; }
@@ -163,7 +165,7 @@ private:
             text.replace(at, from.size(), to);
     }
     RestoreSettings restore_;
-    int16_t poll_, unnamed_, write_, scan_, alarm_, delay_;
+    int16_t poll_, unnamed_, write_, scan_, alarm_, delay_, event_;
 };
 
 enum class Goes { Shown, Printed, KeptAtName, KeptTemporary };
