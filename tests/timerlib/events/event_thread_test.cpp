@@ -70,6 +70,9 @@ class EventStop : public EventTest, public ::testing::WithParamInterface<Stopper
 
 TEST_P(EventStop, WaitsForTheRunningNotification)
 {
+    // Another event keeps the worker running, so that a release does not
+    // wait merely for the worker to end.
+    const int16_t other = hrt_event_alloc(0, HRT_EVENT_MSEC);
     int16_t h = hrt_event_alloc(HRT_EVENT_ONE_SHOT, HRT_EVENT_MSEC);
     {
         SlowCallback slow;
@@ -79,6 +82,7 @@ TEST_P(EventStop, WaitsForTheRunningNotification)
         EXPECT_TRUE(slow.finished()) << GetParam().name << " returned while the notification ran";
     }
     hrt_event_free(h);
+    hrt_event_free(other);
 }
 
 INSTANTIATE_TEST_SUITE_P(
