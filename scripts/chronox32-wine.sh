@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs chronox32.dll, not only links it: builds a small Windows test program
+# with mingw-w64 (i686) that binds the DLL by ordinal, as the application
+# does, and runs its cases under wine (a console program: no display needed).
+#   usage: bash scripts/chronox32-wine.sh <output directory>
+# Builds the DLL there first (scripts/chronox32-dll.sh) unless it is there.
+# Needs what chronox32-dll.sh needs, and wine (scripts/wine-deps.sh).
+set -euo pipefail
+
+if [ $# -ne 1 ]; then
+  echo "usage: $0 <output directory>" >&2
+  exit 2
+fi
+mkdir -p "$1"
+out=$(cd "$1" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+src=$here/../src/timerlib
+tests=$here/../tests/timerlib/windows
+cc=${MINGW_CC:-i686-w64-mingw32-gcc}
+
+[ -f "$out/chronox32.dll" ] || bash "$here/chronox32-dll.sh" "$out"
+
+# The ordinal table for the test program, from the one list.
+grep -E '^[0-9]' "$src/exports.txt" | while read -r ordinal name bytes; do
+  echo "HRT_ORDINAL(${ordinal}, ${name}, ${bytes})"
+done > "$out/exports.inc"
+
+"$cc" -std=gnu11 -O2 -Wall -Wextra -Werror -I"$src" -I"$out" \
+  -o "$out/chronox32_run.exe" "$tests"/*.c -luser32 -lwinmm
+
+# A wine prefix of its own, without the .NET and HTML engines it would offer
+# to install; ended with the run.
+export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+trap 'wineserver -k 2>/dev/null || true' EXIT
+cd "$out"
+wine chronox32_run.exe
