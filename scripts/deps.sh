@@ -18,5 +18,3 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -q
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
-# wine, to run the Windows builds: in a script of its own (it adds the i386 architecture).
-bash "$(dirname "${BASH_SOURCE[0]}")/wine-deps.sh"
