@@ -28,10 +28,5 @@ done > "$out/exports.inc"
 "$cc" -std=gnu11 -O2 -Wall -Wextra -Werror -I"$src" -I"$out" \
   -o "$out/chronox32_run.exe" "$tests"/*.c -luser32 -lwinmm
 
-# A wine prefix of its own, without the .NET and HTML engines it would offer
-# to install; ended with the run.
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
-trap 'wineserver -k 2>/dev/null || true' EXIT
 cd "$out"
-wine chronox32_run.exe
+bash "$here/wine-run.sh" "$out/wineprefix" chronox32_run.exe

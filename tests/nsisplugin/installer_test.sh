@@ -44,17 +44,14 @@ mkdir -p "$work/my app"
 cp "$work/marker.exe" "$work/my app/marker.exe"
 cp "$work/marker.exe" "$work/my.exe"
 
-export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
 status=0
-(cd "$work" && timeout 120 wine "$setup" /S) > "$work/wine.log" 2>&1 || status=$?
+(cd "$work" && bash "$here/../../scripts/wine-run.sh" "$work/wineprefix" "$setup" /S) > "$work/wine.log" 2>&1 ||
+  status=$?
 if [ $status -ne 0 ]; then
-  wineserver -k || true
   cat "$work/wine.log" >&2
   echo "the setup program ended with status $status" >&2
   exit 1
 fi
-wineserver -w
 exedir="Z:${work//\//\\}"
 if ! tr -d '\r' < "$work/results.txt" | diff -u <(sed "s|@EXEDIR@|${exedir//\\/\\\\}|" "$here/setup-expected.txt") -; then
   echo "the setup program's results differ from setup-expected.txt" >&2
