@@ -196,6 +196,19 @@ inline std::tm localOf(int64_t calendar)
     return tm;
 }
 
+// Waits (sleeping) until pred holds or the time is up.
+template <class Pred>
+bool waitFor(Pred pred, std::chrono::milliseconds limit = std::chrono::milliseconds(5000))
+{
+    const auto end = SteadyClock::now() + limit;
+    while (!pred()) {
+        if (SteadyClock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
 // Threads of this process named as the library names its event worker.
 inline int eventWorkers()
 {

@@ -10,19 +10,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Waits (in the kernel) until pred holds or the time is up.
-template <class Pred>
-bool waitFor(Pred pred, std::chrono::milliseconds limit = 5000ms)
-{
-    const auto end = SteadyClock::now() + limit;
-    while (!pred()) {
-        if (SteadyClock::now() > end)
-            return false;
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
-
 TEST_F(EventTest, RepeatingEventNotifiesOnTheRealClockUntilCancelled)
 {
     const int16_t h = hrt_event_alloc(0, HRT_EVENT_MSEC);
