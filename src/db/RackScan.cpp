@@ -9,6 +9,7 @@
 #include "shell/FailureTrap.h"
 #include "shell/ModelCode.h"
 #include "shell/ModuleType.h"
+#include "shell/Windows1252.h"
 
 #include <optional>
 
@@ -50,7 +51,7 @@ std::optional<QString> readText(const QByteArray& serial, std::initializer_list<
         const auto bytes = readPage(serial, p, linkengine::readReplyLine);
         if (!bytes)
             return std::nullopt;
-        text += QString::fromLatin1(*bytes);
+        text += windows1252::decode(*bytes);
     }
     return text;
 }
@@ -72,7 +73,7 @@ std::optional<CRADIO> readModule(const QByteArray& serial, const QString& serial
     const auto model = readPage(serial, kModelPage, linkengine::readReplyLine);
     if (!model)
         return std::nullopt;
-    const QString modelText = basVelmar::strModelCodeName(QString::fromLatin1(*model), configuration != 0);
+    const QString modelText = basVelmar::strModelCodeName(windows1252::decode(*model), configuration != 0);
 
     const auto identity = readPage(serial, kIdentityPage, linkengine::readReplyPage);
     if (!identity)

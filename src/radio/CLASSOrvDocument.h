@@ -172,8 +172,11 @@ private:
     bool writePage(const QByteArray& address, int page) const;
     // `chars` characters from page `page` on, the first in byte 7, one byte a character.
     QString pageText(int page, int chars) const;
-    // Writes the characters of `text` from page `page` on, the first in byte 7 (Latin-1).
+    // Writes the characters of `text` from page `page` on, the first in byte 7 (Windows-1252); a
+    // character without a byte raises platform::Error before any byte changes.
     void setPageText(int page, const QString& text);
+    // Writes `bytes` from page `page` on, the first in byte 7.
+    void setPageBytes(int page, const QByteArray& bytes);
     // The model name of the model code in page 4, in the form the configuration byte gives.
     QString decodeModelCode() const;
 

@@ -11,6 +11,7 @@
 #include "shell/DateCodecs.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
+#include "shell/Windows1252.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -134,7 +135,7 @@ QByteArray hexFile(const EpromImage& image, const QString& notes)
     }
     file += hexEndLine() + lineEnd;
     // The notes line keeps the file one line longer: line ends inside the notes become blanks.
-    QByteArray notesLine = notes.toLatin1().left(kHexNotesLength).replace('\r', ' ').replace('\n', ' ');
+    QByteArray notesLine = windows1252::encode(notes.left(kHexNotesLength)).replace('\r', ' ').replace('\n', ' ');
     notesLine.append(QByteArray(kHexNotesLength - notesLine.size(), '\0'));
     return file + notesLine + lineEnd;
 }
@@ -173,11 +174,11 @@ void setBytes(CLASSOrvDocument& doc, int page, std::initializer_list<std::pair<i
 // 16 characters over two pages, each page's first character in its byte 7.
 void setText16(CLASSOrvDocument& doc, int page, const QString& text)
 {
-    const QByteArray latin1 = text.leftJustified(kTextLength, QLatin1Char(' '), true).toLatin1();
+    const QByteArray chars = windows1252::encode(text.leftJustified(kTextLength, QLatin1Char(' '), true));
     for (int p = 0; p < 2; ++p) {
         QByteArray bytes(kPageSize, '\0');
         for (int i = 0; i < kPageSize; ++i)
-            bytes[kPageSize - 1 - i] = latin1.at(p * kPageSize + i);
+            bytes[kPageSize - 1 - i] = chars.at(p * kPageSize + i);
         doc.intWritePage(page + p, bytes);
     }
 }

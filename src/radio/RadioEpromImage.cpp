@@ -1,5 +1,8 @@
 #include "radio/RadioEpromImage.h"
 
+#include "shell/Windows1252.h"
+
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -21,9 +24,9 @@ constexpr int kHexShortChars = 11;
 // `text` from byte `from` on, one byte a character, cut where the field ends.
 void place(Bytes<kTextSize>& field, const QString& text, int from, int maxChars)
 {
-    const QByteArray latin1 = text.toLatin1().left(maxChars);
-    for (int i = 0; i < latin1.size() && from + i < kTextSize; ++i)
-        field[static_cast<std::size_t>(from + i)] = static_cast<uint8_t>(latin1.at(i));
+    const QByteArray bytes = windows1252::encode(text.left(std::min(maxChars, kTextSize - from)));
+    for (int i = 0; i < bytes.size(); ++i)
+        field[static_cast<std::size_t>(from + i)] = static_cast<uint8_t>(bytes.at(i));
 }
 
 } // namespace
@@ -98,9 +101,9 @@ std::optional<int64_t> frequencyOf(const FrequencyBcdRecord& r)
 
 Bytes<kTextSize> binTextField(const QString& text)
 {
-    QByteArray bytes = text.toLatin1();
+    QByteArray bytes = windows1252::encode(text.left(kTextSize));
     bytes.append('\0').append(char(kMark));
-    return recordfields::textField<kTextSize>(QString::fromLatin1(bytes));
+    return recordfields::byteField<kTextSize>(bytes);
 }
 
 QString binTextOf(const Bytes<kTextSize>& field)
@@ -112,7 +115,7 @@ QString binTextOf(const Bytes<kTextSize>& field)
     const qsizetype mark = bytes.indexOf(char(kMark));
     if (mark >= 0)
         bytes.truncate(mark);
-    return recordfields::trimBlanks(QString::fromLatin1(bytes));
+    return recordfields::trimBlanks(windows1252::decode(bytes));
 }
 
 Bytes<kTextSize> hexModelField(const QString& model)
@@ -152,7 +155,7 @@ QString hexTextOf(const Bytes<kTextSize>& field)
             break;
         bytes.append(static_cast<char>(b));
     }
-    return recordfields::trimBlanks(QString::fromLatin1(bytes));
+    return recordfields::trimBlanks(windows1252::decode(bytes));
 }
 
 QByteArray hexDataLine(uint16_t address, const Bytes<kHexLineBytes>& data)

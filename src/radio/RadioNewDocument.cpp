@@ -7,6 +7,7 @@
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
 #include "shell/DateCodecs.h"
+#include "shell/Windows1252.h"
 
 using namespace radiolayout;
 
@@ -106,9 +107,11 @@ int16_t CLASSOrvDocument::intNew2Document(const QString& strModuleP, const QStri
                                .arg(strModuleP)
                                .arg(kTextLength));
 
+        const QByteArray customType = windows1252::encode(
+            standard ? QString(kTextLength, QLatin1Char(' ')) : strModuleP.leftJustified(kTextLength, QLatin1Char(' ')));
+
         pages_[kOptionPage].fill(0);
-        setPageText(kCustomTypePage, standard ? QString(kTextLength, QLatin1Char(' '))
-                                              : strModuleP.leftJustified(kTextLength, QLatin1Char(' ')));
+        setPageBytes(kCustomTypePage, customType);
         setPageText(kRemarkPage, QString(kTextLength, QLatin1Char(' ')));
         setPageText(kToolTagPage, QLatin1String(kToolTag));
 

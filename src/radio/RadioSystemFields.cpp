@@ -6,6 +6,7 @@
 #include "radio/RadioFailure.h"
 #include "shell/DateCodecs.h"
 #include "shell/ModelCode.h"
+#include "shell/Windows1252.h"
 
 #include <QDate>
 
@@ -51,16 +52,16 @@ bool isTransmitterKind(int16_t kind) { return kind == 1 || kind == 2; }
 
 QString CLASSOrvDocument::pageText(int page, int chars) const
 {
-    QString text;
-    text.reserve(chars);
+    QByteArray bytes(chars, '\0');
     for (int i = 0; i < chars; ++i)
-        text.append(QLatin1Char(static_cast<char>(at(page + i / kPageSize, kPageSize - 1 - i % kPageSize))));
-    return text;
+        bytes[i] = static_cast<char>(at(page + i / kPageSize, kPageSize - 1 - i % kPageSize));
+    return windows1252::decode(bytes);
 }
 
-void CLASSOrvDocument::setPageText(int page, const QString& text)
+void CLASSOrvDocument::setPageText(int page, const QString& text) { setPageBytes(page, windows1252::encode(text)); }
+
+void CLASSOrvDocument::setPageBytes(int page, const QByteArray& bytes)
 {
-    const QByteArray bytes = text.toLatin1();
     for (int i = 0; i < bytes.size(); ++i)
         at(page + i / kPageSize, kPageSize - 1 - i % kPageSize) = static_cast<uint8_t>(bytes.at(i));
 }
@@ -158,6 +159,11 @@ int16_t CLASSOrvDocument::intEditSystem()
                            QStringLiteral("The custom type \"%1\" is longer than %2 characters.")
                                .arg(strCustomType)
                                .arg(kTextLength));
+        // A short remark is kept padded to 20 characters; the pages take its first 16.
+        const QString remark =
+            strUserRemark.size() < kTextLength ? strUserRemark.leftJustified(20, QLatin1Char(' ')) : strUserRemark;
+        const QByteArray remarkBytes = windows1252::encode(remark.left(kTextLength));
+        const QByteArray customTypeBytes = windows1252::encode(strCustomType.leftJustified(kTextLength, QLatin1Char(' ')));
         const bool transmitter = isTransmitterKind(intRxTxEx);
         uint8_t optionBits = optionBit(bytChangeDefaultChanOnChanChange, options::kChangeDefaultChanOnChanChange,
                                        "ChangeDefaultChanOnChanChange")
@@ -173,10 +179,8 @@ int16_t CLASSOrvDocument::intEditSystem()
         at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((serial >> 8) & 0xFF);
         at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(serial & 0xFF);
 
-        // A short remark is kept padded to 20 characters; the pages take its first 16.
-        if (strUserRemark.size() < kTextLength)
-            strUserRemark = strUserRemark.leftJustified(20, QLatin1Char(' '));
-        setPageText(kRemarkPage, strUserRemark.left(kTextLength));
+        strUserRemark = remark;
+        setPageBytes(kRemarkPage, remarkBytes);
 
         if (intRxTxEx != 0) {
             at(kOptionPage, options::kTailTime) = bytTailtime;
@@ -190,7 +194,7 @@ int16_t CLASSOrvDocument::intEditSystem()
         if (transmitter)
             at(kOptionPage, options::kToneBurstLength) = bytLengthOfReverseToneBurst;
 
-        setPageText(kCustomTypePage, strCustomType.leftJustified(kTextLength, QLatin1Char(' ')));
+        setPageBytes(kCustomTypePage, customTypeBytes);
         return 0;
     });
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Fields of the fixed-layout records that module files are made of: little-endian numbers and
-// blank-padded texts of one byte a character (Latin-1). A record is a structure of such fields,
+// blank-padded texts of one byte a character (Windows-1252). A record is a structure of such fields,
 // byte arrays only, so it has no padding and its size is the size of the file's record.
+#include "shell/Windows1252.h"
+
 #include <QByteArray>
 #include <QString>
 #include <algorithm>
@@ -44,22 +46,29 @@ inline double doubleOf(const LeDouble& field)
     return std::bit_cast<double>(bits);
 }
 
-// The text, one byte a character, padded with `pad` and cut at the field's width.
+// The bytes, padded with `pad` and cut at the field's width.
 template <std::size_t N>
-Bytes<N> textField(const QString& text, uint8_t pad = ' ')
+Bytes<N> byteField(const QByteArray& bytes, uint8_t pad = ' ')
 {
     Bytes<N> field;
     field.fill(pad);
-    const QByteArray latin1 = text.toLatin1();
-    std::memcpy(field.data(), latin1.constData(), std::min<std::size_t>(N, static_cast<std::size_t>(latin1.size())));
+    std::memcpy(field.data(), bytes.constData(), std::min<std::size_t>(N, static_cast<std::size_t>(bytes.size())));
     return field;
+}
+
+// The text, one byte a character, padded with `pad` and cut at the field's width. A character
+// within the width that has no byte raises platform::Error naming it.
+template <std::size_t N>
+Bytes<N> textField(const QString& text, uint8_t pad = ' ')
+{
+    return byteField<N>(windows1252::encode(text.left(static_cast<qsizetype>(N))), pad);
 }
 
 // The field's characters as stored, padding included.
 template <std::size_t N>
 QString textOf(const Bytes<N>& field)
 {
-    return QString::fromLatin1(reinterpret_cast<const char*>(field.data()), static_cast<qsizetype>(N));
+    return windows1252::decode(QByteArrayView(field.data(), static_cast<qsizetype>(N)));
 }
 
 // The text without blanks at either end (only blanks: other characters are the text's own).

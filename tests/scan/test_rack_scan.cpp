@@ -91,7 +91,7 @@ TEST_F(RackScan, ThreeModulesOfDifferentKindsInPollOrder)
 {
     // A receiver in the two-letter form, a tone remote with its marker, a transmitter whose
     // configuration byte is 0 (the older one-letter model form).
-    rack.addModule(module(700001, Kind::Receiver, 0x13, "0512    ", "North Hi", "ll Site ", "Spare fo", "r Ch 7  ",
+    rack.addModule(module(700001, Kind::Receiver, 0x13, "0512    ", "North Hi", "ll Site ", "Spare \x80" "5", " Ch 7   ",
                           kMadeOn));
     rack.addModule(module(0x123456, Kind::ToneRemote, 0x80, "41100000", "Line IF ", "Tower 2 ", "Serviced", " 2021   ",
                           kServicedOn));
@@ -108,7 +108,7 @@ TEST_F(RackScan, ThreeModulesOfDifferentKindsInPollOrder)
     EXPECT_EQ(rx.strRxTxEx, QStringLiteral("Receiver"));
     EXPECT_EQ(rx.strModuleType, QStringLiteral("Vr05-12     "));
     EXPECT_EQ(rx.strCustomType, QStringLiteral("North Hill Site "));
-    EXPECT_EQ(rx.strUserRemark, QStringLiteral("Spare for Ch 7  "));
+    EXPECT_EQ(rx.strUserRemark, QStringLiteral("Spare €5 Ch 7   "));  // Windows-1252: 0x80 is the euro sign
     EXPECT_NEAR(rx.datCreated, kMadeOn, 1e-6);
     EXPECT_NEAR(rx.datUpdated, kMadeOn, 1e-6);
 
