@@ -164,6 +164,17 @@ private:
     void takeModData(const struct ModData& data);
     // One catalogue look-up of a model name into the RF fields.
     bool lookUpModel(const QString& model);
+    // One catalogue look-up of a model name; false when the catalogue does not hold it.
+    static bool findModel(const QString& model, struct ModData& data);
+    // The first look-up of intReadModData: the custom type (or the model type the custom type
+    // abbreviates); false when there is none or the catalogue does not hold it.
+    bool findCustomModel(struct ModData& data) const;
+    // True when pages 12 to 15 carry the model's RF data (partition 16, presence mark set).
+    bool carriesModData() const;
+    // What an archive file does not carry, taken as the other loaders take it: the model name
+    // in use (the custom type when the catalogue holds it, else the model type), the doubler
+    // (from page 15 when the pages carry the RF data, else from the catalogue) and the barred band.
+    void takeModelNotInArchive();
     // Page 11 := this moment.
     int16_t stampLastWrite();
     // A page as the line carries it: its 8 bytes, byte 7 first.

@@ -140,6 +140,7 @@ int16_t CLASSOrvDocument::intArchive2Document(const QString& path)
         loaded.fModified = true;
         if (loaded.intInitSystemInfo() != 0)
             return -1;
+        loaded.takeModelNotInArchive();
         *this = loaded;
         return 0;
     });

@@ -38,10 +38,46 @@ void CLASSOrvDocument::takeModData(const ModData& data)
 bool CLASSOrvDocument::lookUpModel(const QString& model)
 {
     ModData data;
-    if (CLASSOrvDB::instance().intReadModData(model, data) != 0)
+    if (!findModel(model, data))
         return false;
     takeModData(data);
     return true;
+}
+
+bool CLASSOrvDocument::findModel(const QString& model, ModData& data)
+{
+    return CLASSOrvDB::instance().intReadModData(model, data) == 0;
+}
+
+bool CLASSOrvDocument::findCustomModel(ModData& data) const
+{
+    if (strCustomType == strModuleType.left(7))
+        return findModel(strModuleType, data);
+    return !strCustomType.isEmpty() && findModel(strCustomType, data);
+}
+
+bool CLASSOrvDocument::carriesModData() const
+{
+    return intPartition == kPartition && at(kSynthPage, rf::kMarkHigh) != 0;
+}
+
+void CLASSOrvDocument::takeModelNotInArchive()
+{
+    ModData data;
+    bool found = findCustomModel(data);
+    strModuleUsed = strCustomType;
+    if (!found) {
+        found = findModel(strModuleType, data);
+        strModuleUsed = strModuleType;
+    }
+    if (carriesModData())
+        boolDoubled = at(kSynthPage, rf::kDoubled) == 1;
+    else if (found)
+        boolDoubled = data.boolDoubled;
+    if (found) {
+        lngBanLFreq = data.lngBanLFreq;
+        lngBanUFreq = data.lngBanUFreq;
+    }
 }
 
 bool CLASSOrvDocument::readModDataFromPages()
@@ -76,13 +112,11 @@ int16_t CLASSOrvDocument::intReadModData()
         strModuleUsed = strCustomType;
         strModelAsMade.clear();
 
-        bool found = false;
-        if (strCustomType == strModuleType.left(7))
-            found = lookUpModel(strModuleType);
-        else if (!strCustomType.isEmpty())
-            found = lookUpModel(strCustomType);
-        if (found)
+        ModData custom;
+        if (findCustomModel(custom)) {
+            takeModData(custom);
             return 0;
+        }
 
         if (lookUpModel(strModuleType)) {
             if (!strCustomType.isEmpty() && !customTypeWarned_) {

@@ -79,6 +79,39 @@ TEST_F(ArchiveTest, RoundTripGivesTheSameImageAndModelData)
     EXPECT_TRUE(read.fModified);
 }
 
+// The archive holds neither the doubler nor the model name: a reopened archive must still give the
+// EPROM image the module had, with the counters of a doubled synthesizer and the model text. The
+// doubler comes from page 15 when the pages carry the RF data, else from the catalogue.
+TEST_F(ArchiveTest, ReopenedDoubledTransmitterGivesTheSameEpromImage)
+{
+    for (const bool pagesCarryTheData : {true, false}) {
+        SCOPED_TRACE(pagesCarryTheData ? "RF data in the pages" : "RF data only in the header");
+        CLASSOrvDocument doc = newDocument(QStringLiteral("Vr51-15-0000"), 2);  // doubled in the catalogue
+        ASSERT_TRUE(doc.boolDoubled);
+        doc.intWritePage(16, channelPage(450012500, 1, 80, 127, 0xFF));
+        doc.intWritePage(17, channelPage(403006250, 0, 80, 127, 0xFF));
+        if (!pagesCarryTheData) {
+            QByteArray synth = pageOf(doc, 15);
+            synth[1] = 0;
+            doc.intWritePage(15, synth);
+        }
+        const QString before = file(QStringLiteral("before.bin"));
+        const QString after = file(QStringLiteral("after.bin"));
+        ASSERT_EQ(doc.intDocument2BIN(before), 0);
+        ASSERT_EQ(doc.intDocument2Archive(path_), 0);
+
+        CLASSOrvDocument reopened;
+        ASSERT_EQ(reopened.intArchive2Document(path_), 0);
+        EXPECT_TRUE(reopened.boolDoubled);
+        EXPECT_EQ(reopened.strModuleUsed, QStringLiteral("Vr51-15-0000"));
+        ASSERT_EQ(reopened.intDocument2BIN(after), 0);
+        const QByteArray written = readFile(after);
+        EXPECT_TRUE(written == readFile(before)) << "the reopened archive gives another image";
+        EXPECT_EQ(static_cast<uint8_t>(written[7]), 0x24);  // R = 1024: the reference halves with the doubler
+        EXPECT_TRUE(written.mid(1536, 16).startsWith("Vr51-15-0000"));
+    }
+}
+
 struct BadArchive {
     const char* name;
     void (*spoil)(QByteArray& file);
