@@ -67,6 +67,12 @@ int16_t intBytesToFrequency(int32_t& hz, int32_t& step, uint8_t f1, uint8_t f2, 
 
 int16_t intFrequencyToBytes(int32_t hz, int32_t stepA, int32_t stepB, uint8_t& f1, uint8_t& f2, uint8_t& f3)
 {
+    // The largest 32-bit frequency leaves the codec's arithmetic no room: it is an overflow, shown
+    // as the other codecs show theirs, and the word is left as it was.
+    if (hz == std::numeric_limits<int32_t>::max()) {
+        ShowCodecOverflow();
+        return -1;
+    }
     int32_t step = 0;
     if (stepA > 0 && hz % stepA == 0)
         step = stepA;

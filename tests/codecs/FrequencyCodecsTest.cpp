@@ -61,6 +61,16 @@ TEST_P(FrequencyCodecs, RefusedFrequencies)
         EXPECT_EQ(intFrequencyToBytes(c.hz, c.stepA, c.stepB, out[0], out[1], out[2]), -1) << c.why;
         EXPECT_EQ(out, (Word{0xAB, 0xCD, 0xEF})) << c.why;
     }
+
+    // The largest 32-bit frequency overflows: reported as the codecs report an overflow.
+    testsupport::ScriptedMsgBox box;
+    for (const int32_t stepA : {12500, 1}) {
+        box.expect(QStringLiteral("Overflow"));
+        Word out{0xAB, 0xCD, 0xEF};
+        EXPECT_EQ(intFrequencyToBytes(2147483647, stepA, 6250, out[0], out[1], out[2]), -1);
+        EXPECT_EQ(out, (Word{0xAB, 0xCD, 0xEF}));
+    }
+    EXPECT_EQ(box.shown().size(), 2);
 }
 
 TEST_P(FrequencyCodecs, WordsThatHoldNoFrequency)
