@@ -9,6 +9,7 @@
 #include "shell/ModuleType.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/DocumentWindowOpen.h"
+#include "docwindow/NotInThisVersion.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,11 +24,12 @@ constexpr int16_t kImportStandard = 1;
 constexpr int16_t kImportUser = 2;
 constexpr int kFileNotFound = 53;
 
-// A file the user chose: its path as chosen (Linux names keep their case) and its title, the name
-// without the folder, upper-cased for comparisons and messages.
+// A file the user chose: its path and its title, the name without the folder, both as chosen
+// (Linux names keep their case; endings compare in any case).
 struct ChosenFile {
     QString path;
     QString title;
+    bool endsWith(const char* ending) const { return title.endsWith(QLatin1String(ending), Qt::CaseInsensitive); }
 };
 
 std::optional<ChosenFile> chooseFile(const QString& fileName, const QString& filter)
@@ -35,7 +37,7 @@ std::optional<ChosenFile> chooseFile(const QString& fileName, const QString& fil
     const std::optional<QString> path = platform::ShowOpen(fileName, filter);
     if (!path || path->isEmpty())
         return std::nullopt;
-    return ChosenFile{*path, QFileInfo(*path).fileName().toUpper()};
+    return ChosenFile{*path, QFileInfo(*path).fileName()};
 }
 
 // The chosen file must exist and be readable; raises platform::Error with the reason otherwise.
@@ -64,8 +66,10 @@ int16_t openArchiveOrMCF(const QString& path, int16_t& mcfStatus)
             platform::MsgBox(QStringLiteral("Unknow Module type"), platform::vbOKOnly);
             return -1;
         }
-        openInNewDocumentWindow(WindowRegistry::kindForTypeCode(type),
-                                [&](IDocumentWindow& w) { return w.intInitFromArchive(path); });
+        const WindowKind kind = WindowRegistry::kindForTypeCode(type);
+        if (!WindowRegistry::hasWindow(kind))
+            return intNotInThisVersion(QStringLiteral("open archives of %1 modules").arg(strModuleTypeText(type)));
+        openInNewDocumentWindow(kind, [&](IDocumentWindow& w) { return w.intInitFromArchive(path); });
         return 0;
     }
     mcfStatus = openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromMCF(path); });
@@ -90,7 +94,7 @@ int16_t intOpenArchiveFile()
         const auto file = chooseFile(QString(), QStringLiteral("All files (*.*)|*.*|Vorn MCF file (*.mcf)|*.mcf"));
         if (!file)
             return -1;
-        if (file->title.endsWith(QLatin1String("BIN")) || file->title.endsWith(QLatin1String("HEX"))) {
+        if (file->endsWith("BIN") || file->endsWith("HEX")) {
             showCannotOpen(file->title);
             return -1;
         }
@@ -116,16 +120,15 @@ int16_t intOpenEPROMFile()
         if (file->title.size() <= 4)
             return 0;
         requireReadable(file->path);
-        const QString extension = file->title.right(4);
-        if (extension == QLatin1String(".MCF")) {
+        if (file->endsWith(".MCF")) {
             int16_t mcfStatus = 0;
             return openArchiveOrMCF(file->path, mcfStatus);
         }
-        if (extension == QLatin1String(".BIN"))
+        if (file->endsWith(".BIN"))
             openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromBIN(file->path); });
-        else if (extension == QLatin1String(".HEX"))
+        else if (file->endsWith(".HEX"))
             openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromHEX(file->path); });
-        else if (extension == QLatin1String(".MDB"))
+        else if (file->endsWith(".MDB"))
             importModels(kImportStandard, file->path);
         return 0;
     });

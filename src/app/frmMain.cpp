@@ -14,6 +14,7 @@
 #include "shell/IniAccess.h"
 #include "shell/LookupTables.h"
 #include "docwindow/DocumentWindow.h"
+#include "docwindow/NotInThisVersion.h"
 #include "app/FileOpenCommands.h"
 #include "docwindow/WindowRegistry.h"
 #include "app/frmAbout.h"
@@ -291,13 +292,20 @@ void frmMain::setHelpFile(const QString& path) { basVelmar::gHelpFile = path; }
 void frmMain::MNUCONTENTS_Click() { basVelmar::ShowHelp(HELP_TAB, windowTitle()); }
 void frmMain::MNUSEARCH_Click() { basVelmar::ShowHelp(HELP_PARTIALKEY, windowTitle()); }
 
-void frmMain::showDialog(const QString& name) { WindowRegistry::showDialog(name, this); }
+void frmMain::showDialog(const QString& name, const QString& what)
+{
+    if (!WindowRegistry::showDialog(name, this))
+        intNotInThisVersion(what);
+}
 
-void frmMain::MNUNEW_Click() { showDialog(WindowRegistry::kNewModule); }
-void frmMain::MNUOPEN_Click() { showDialog(WindowRegistry::kConnectDB); }
-void frmMain::MNUCUSTOM_Click() { showDialog(WindowRegistry::kUserDatabase); }
-void frmMain::MNUMODULEMANAGE_Click() { showDialog(WindowRegistry::kModuleManagement); }
-void frmMain::MNUREADMODULE_Click() { showDialog(WindowRegistry::kReadModule); }
+void frmMain::MNUNEW_Click() { showDialog(WindowRegistry::kNewModule, QStringLiteral("create new modules")); }
+void frmMain::MNUOPEN_Click() { showDialog(WindowRegistry::kConnectDB, QStringLiteral("open stored modules")); }
+void frmMain::MNUCUSTOM_Click() { showDialog(WindowRegistry::kUserDatabase, QStringLiteral("edit custom models")); }
+void frmMain::MNUMODULEMANAGE_Click()
+{
+    showDialog(WindowRegistry::kModuleManagement, QStringLiteral("manage the stored modules"));
+}
+void frmMain::MNUREADMODULE_Click() { showDialog(WindowRegistry::kReadModule, QStringLiteral("read modules")); }
 
 void frmMain::MNUARCHIVEOPEN_Click() { basVelmar::intOpenArchiveFile(); }
 void frmMain::MNUIMPORT_Click() { basVelmar::intOpenEPROMFile(); }

@@ -88,7 +88,8 @@ private:
     void onSubWindowActivated(QMdiSubWindow* sub);
     void showMenus(const QList<QMenu*>& menus);
     void updateDocumentButtons();
-    void showDialog(const QString& name);
+    // Shows the registered dialog; without one, says that this version cannot `what` yet.
+    void showDialog(const QString& name, const QString& what);
     void sendUnlinks();
     QAction* addEntry(QMenu* menu, const QString& caption, const QString& objectName, void (frmMain::*handler)(),
                       const QKeySequence& shortcut = {});

@@ -40,7 +40,15 @@ bool showDialog(const QString& name, QWidget* parent)
     return true;
 }
 
-void registerWindow(WindowKind kind, WindowFactory factory) { windows()[kind] = std::move(factory); }
+void registerWindow(WindowKind kind, WindowFactory factory)
+{
+    if (factory)
+        windows()[kind] = std::move(factory);
+    else
+        windows().erase(kind);
+}
+
+bool hasWindow(WindowKind kind) { return windows().count(kind) != 0; }
 
 IDocumentWindow* createWindow(WindowKind kind)
 {

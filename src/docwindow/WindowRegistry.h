@@ -27,9 +27,12 @@ bool showDialog(const QString& name, QWidget* parent);
 // Kinds of document window.
 enum class WindowKind { Radio, ToneRemote };
 using WindowFactory = std::function<IDocumentWindow*()>;
+// An empty factory takes the kind away again.
 void registerWindow(WindowKind kind, WindowFactory factory);
 // A new, not yet shown window of the kind; null when that kind is not available.
 IDocumentWindow* createWindow(WindowKind kind);
+// True when the program has windows of the kind.
+bool hasWindow(WindowKind kind);
 // The kind for a module type code: 3 is tone remote, every other code radio.
 inline WindowKind kindForTypeCode(int typeCode) { return typeCode == 3 ? WindowKind::ToneRemote : WindowKind::Radio; }
 

@@ -3,6 +3,7 @@
 #include "shell/Globals.h"
 #include "shell/ModuleType.h"
 #include "docwindow/DocumentWindowOpen.h"
+#include "docwindow/NotInThisVersion.h"
 #include "docwindow/WindowRegistry.h"
 
 namespace moduleopen {
@@ -28,20 +29,10 @@ std::optional<long> serialValue(const QString& text)
 
 int16_t intOpenInWindow(int16_t typeCode, const QString& serial, const std::function<int16_t(IDocumentWindow&)>& opener)
 {
-    bool windowMade = false;
     const auto kind = WindowRegistry::kindForTypeCode(typeCode);
-    const int16_t status = openInNewDocumentWindow(kind, [&](IDocumentWindow& w) -> int16_t {
-        windowMade = true;
-        return opener(w);
-    });
-    if (!windowMade) {
-        platform::MsgBox(QStringLiteral("Module [") + serial + QStringLiteral("] is a ")
-                             + basVelmar::strModuleTypeText(typeCode)
-                             + QStringLiteral(" module, which this version cannot open yet."),
-                         platform::vbOKOnly | platform::vbInformation);
-        return -1;
-    }
-    return status;
+    if (!WindowRegistry::hasWindow(kind))
+        return intNotInThisVersion(QStringLiteral("open the %1 module [%2]").arg(basVelmar::strModuleTypeText(typeCode), serial));
+    return openInNewDocumentWindow(kind, opener);
 }
 
 UnlinkOnViewCloseOff::UnlinkOnViewCloseOff() : saved_(basVelmar::gUnlinkOnViewClose)

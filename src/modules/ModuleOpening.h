@@ -27,7 +27,7 @@ std::optional<long> serialValue(const QString& text);
 // Opens a module of type code `typeCode` in a new document window of its kind (tone remote, or
 // radio for every other code) through `opener`, one of the window's intInitFrom... members, which
 // shows the window and reports its own failures. When the program has no window for that kind,
-// the user is told that module `serial` cannot be opened yet. The opener's status, or -1.
+// the user is told that this version cannot open module `serial` yet. The opener's status, or -1.
 int16_t intOpenInWindow(int16_t typeCode, const QString& serial,
                         const std::function<int16_t(IDocumentWindow&)>& opener);
 

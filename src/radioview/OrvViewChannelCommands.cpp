@@ -3,6 +3,7 @@
 // channel and rows beyond the channel count never change a page.
 #include "radioview/frmOrvView.h"
 
+#include "docwindow/NotInThisVersion.h"
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "radio/CLASSOrvDocument.h"
@@ -93,15 +94,9 @@ void frmOrvView::cmdDefaultChannel_Click()
         doc.fModified = true;
 }
 
-void frmOrvView::cmdEpots_Click()
-{
-    // The pots are tuned in their own dialog, which the program does not have yet.
-}
+void frmOrvView::cmdEpots_Click() { intNotInThisVersion(QStringLiteral("adjust the E-POTs")); }
 
-void frmOrvView::cmdShow_Click()
-{
-    // The raw page editor opens here once the program has it.
-}
+void frmOrvView::cmdShow_Click() { intNotInThisVersion(QStringLiteral("show and edit the raw pages")); }
 
 void frmOrvView::grdChannel_DblClick()
 {

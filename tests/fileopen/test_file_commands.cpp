@@ -116,13 +116,14 @@ TEST_F(FileCommands, OpenFileRefusals)
     dialogs.answer(std::nullopt);  // Cancel: no choice, no message
     EXPECT_EQ(intOpenArchiveFile(), -1);
 
-    box.expect(QStringLiteral("Velmar can not open file IMAGE.BIN"));
+    // The name as chosen: on Linux another case names another file.
+    box.expect(QStringLiteral("Velmar can not open file image.Bin"));
     dialogs.answer(binary);
     EXPECT_EQ(intOpenArchiveFile(), -1);
     EXPECT_EQ(box.shown().last().title, QStringLiteral("Invalid file format."));
     EXPECT_EQ(box.shown().last().icon(), platform::vbCritical);
 
-    box.expect(QStringLiteral("Velmar can not open file DUMPHEX"));
+    box.expect(QStringLiteral("Velmar can not open file dumphex"));
     dialogs.answer(hexNoDot);
     EXPECT_EQ(intOpenArchiveFile(), -1);
 
@@ -137,7 +138,7 @@ TEST_F(FileCommands, OpenFileRefusals)
 
     // The radio editor cannot read it as an MCF file: the window goes away again.
     TestDocumentWindow::openerStatus = -1;
-    box.expect(QStringLiteral("Velmar can not open file BROKEN.MCF"));
+    box.expect(QStringLiteral("Velmar can not open file broken.mcf"));
     dialogs.answer(unreadableMcf);
     EXPECT_EQ(intOpenArchiveFile(), -1);
     ASSERT_EQ(TestDocumentWindow::calls.size(), 1);
@@ -191,6 +192,21 @@ TEST_F(FileCommands, OpenEPROMFileGoesByTheExtensionInAnyCase)
     box.expect(QStringLiteral("File not found"));
     dialogs.answer(dir.filePath(QStringLiteral("Configs/gone.bin")));
     EXPECT_EQ(intOpenEPROMFile(), -1);
+}
+
+// An archive of a tone-remote module while the program has no window for that kind.
+TEST_F(FileCommands, ToneRemoteArchiveWithoutItsWindowSaysThisVersionCannotOpenIt)
+{
+    WindowRegistry::registerWindow(Kind::ToneRemote, nullptr);
+    ScriptedMsgBox box;
+    for (auto command : {&intOpenArchiveFile, &intOpenEPROMFile}) {
+        box.expect(QStringLiteral("This version cannot open archives of ToneRemote modules yet."));
+        dialogs.answer(file(QStringLiteral("Line.mcf"), archive(0x80)));
+        EXPECT_EQ(command(), -1);
+    }
+    EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
+    EXPECT_TRUE(TestDocumentWindow::calls.isEmpty());
+    EXPECT_EQ(windows(), 0);
 }
 
 TEST_F(FileCommands, ModelImportsImportTheChosenFile)

@@ -121,7 +121,7 @@ TEST_F(ReadModule, AToneRemoteModuleIsReportedWhileItsWindowIsMissing)
     RecordingWindow::install(false);
     rack.addModule({44, Kind::ToneRemote, moduleImage(Kind::ToneRemote, 44, kToneRemoteByte)});
     ScriptedMsgBox box;
-    box.expect(QStringLiteral("Module [44] is a ToneRemote module, which this version cannot open yet."));
+    box.expect(QStringLiteral("This version cannot open the ToneRemote module [44] yet."));
     typeAndEnter(QStringLiteral("44"));
     EXPECT_TRUE(RecordingWindow::calls.isEmpty());
     EXPECT_EQ(windows(), 0);

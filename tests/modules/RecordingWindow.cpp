@@ -13,7 +13,7 @@ void RecordingWindow::install(bool toneRemote)
         WindowRegistry::registerWindow(WindowKind::ToneRemote,
                                        [] { return new RecordingWindow(WindowKind::ToneRemote); });
     else
-        WindowRegistry::registerWindow(WindowKind::ToneRemote, [] { return nullptr; });
+        WindowRegistry::registerWindow(WindowKind::ToneRemote, nullptr);
 }
 
 void RecordingWindow::openAlready(int16_t source, const QString& serial)

@@ -122,6 +122,30 @@ TEST_F(MainWindowTest, ToolbarDispatch)
     EXPECT_EQ(doc->writes, 1);
 }
 
+// Commands whose dialogs the program does not have yet say so instead of doing nothing.
+TEST_F(MainWindowTest, CommandsWithoutTheirDialogsSayThisVersionCannotYet)
+{
+    const struct {
+        const char* entry;
+        const char* text;
+    } cases[] = {
+        {"MNUNEW", "This version cannot create new modules yet."},
+        {"MNUCUSTOM", "This version cannot edit custom models yet."},
+        {"MNUMODULEMANAGE", "This version cannot manage the stored modules yet."},
+    };
+    ScriptedMsgBox box;
+    for (const auto& c : cases) {
+        box.expect(QLatin1String(c.text));
+        auto* entry = window->findChild<QAction*>(QLatin1String(c.entry));
+        ASSERT_TRUE(entry && entry->isEnabled()) << c.entry;
+        entry->trigger();
+    }
+    box.expect(QStringLiteral("This version cannot create new modules yet."));
+    window->ToolbarMain_ButtonClick(QStringLiteral("New"));
+    EXPECT_EQ(box.shown().size(), 4);
+    EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
+}
+
 TEST_F(MainWindowTest, DocumentButtonsFollowOpenWindows)
 {
     TestWindow* a = openWindow();
