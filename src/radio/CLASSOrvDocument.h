@@ -75,6 +75,9 @@ public:
     int16_t intInitSystemInfo();
     int16_t intEditSystem();
     int16_t intReadModData();
+    // intReadModData for a loader: a model that neither the catalogue nor the pages give data
+    // for is named to the user before the load fails (intReadModData fails without a word).
+    int16_t readModDataOfLoad();
     int16_t intInit(const QString& strSerialP, int32_t lngModuleIDP);
     int16_t ChangeSerial(int32_t lngSer);
     int16_t MovePages(int MaxPages);
@@ -162,6 +165,12 @@ private:
     bool readModDataFromPages();
     // The model's row of the catalogue into the RF fields, the kind and the model's origin.
     void takeModData(const struct ModData& data);
+    int16_t readModData(bool sayWhenMissing);
+    // "Custom model <model> is not found in database." (title "Invalid module type").
+    static void sayModelNotInCatalogue(const QString& model);
+    // The model a failed look-up is reported by: the name of page 4's model code, or the custom
+    // type where page 4 holds no code (an image read from an EPROM file).
+    QString missingModelName() const;
     // One catalogue look-up of a model name into the RF fields.
     bool lookUpModel(const QString& model);
     // One catalogue look-up of a model name; false when the catalogue does not hold it.

@@ -10,7 +10,7 @@ int16_t CLASSOrvDocument::intDB2Document(int32_t lngModuleIDP)
     CLASSOrvDocument loaded(*this);
     loaded.intDocumentFrom = kFromDatabase;
     if (CLASSOrvDB::instance().intOpenOrvDocument(lngModuleIDP, loaded) != 0 || loaded.intInitSystemInfo() != 0
-        || loaded.intReadModData() != 0)
+        || loaded.readModDataOfLoad() != 0)
         return -1;
     *this = loaded;
     return 0;

@@ -203,10 +203,9 @@ int16_t CLASSOrvDocument::intMCFFile2Document(const QString& path)
             loaded.at(kStatePage, state::kFirmwareMinorLo) = static_cast<uint8_t>(digitAt(loaded.strFirmwareVersion, 5));
         }
 
-        const int16_t modelStatus = loaded.intReadModData();
+        const int16_t modelStatus = loaded.readModDataOfLoad();
         if (loaded.strModelAsMade == CModule::kStandardModel && loaded.strCustomType != loaded.strModuleType)
-            radiodoc::message(QStringLiteral("Custom model ") + loaded.strCustomType + QStringLiteral(" is not found in database."),
-                              platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
+            sayModelNotInCatalogue(loaded.strCustomType);
         if (modelStatus != 0)
             return -1;
 

@@ -6,6 +6,8 @@
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
 
+#include <algorithm>
+
 using namespace radiolayout;
 
 namespace {
@@ -106,7 +108,24 @@ bool CLASSOrvDocument::readModDataFromPages()
     return true;
 }
 
-int16_t CLASSOrvDocument::intReadModData()
+void CLASSOrvDocument::sayModelNotInCatalogue(const QString& model)
+{
+    radiodoc::message(QStringLiteral("Custom model ") + model + QStringLiteral(" is not found in database."),
+                      platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
+}
+
+QString CLASSOrvDocument::missingModelName() const
+{
+    const QString code = pageText(kModelCodePage, modelcode::kLength);
+    const bool noCode = std::all_of(code.begin(), code.end(), [](QChar c) { return c == QLatin1Char(' ') || c.isNull(); });
+    return noCode && !strCustomType.isEmpty() ? strCustomType : strModuleType;
+}
+
+int16_t CLASSOrvDocument::intReadModData() { return readModData(false); }
+
+int16_t CLASSOrvDocument::readModDataOfLoad() { return readModData(true); }
+
+int16_t CLASSOrvDocument::readModData(bool sayWhenMissing)
 {
     return radiodoc::trapped([&]() -> int16_t {
         strModuleUsed = strCustomType;
@@ -129,8 +148,11 @@ int16_t CLASSOrvDocument::intReadModData()
         }
 
         if (intPartition == kPartition) {
-            if (!readModDataFromPages())
+            if (!readModDataFromPages()) {
+                if (sayWhenMissing)
+                    sayModelNotInCatalogue(missingModelName());
                 return -1;
+            }
         } else if (!lookUpModel(strModuleType)) {
             radiodoc::message(QStringLiteral("The  custome type:[") + strCustomType + QStringLiteral("] and module type [")
                               + strModuleType

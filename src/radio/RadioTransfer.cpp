@@ -177,7 +177,7 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
                 QStringLiteral("Warning: The Firmware version is not compatible. Data read maybe incorrect."));
 
         CLASSUNLINK::instance().intExecute();
-        if (intInitSystemInfo() != 0 || intReadModData() != 0)
+        if (intInitSystemInfo() != 0 || readModDataOfLoad() != 0)
             return -1;
         return 0;
     });

@@ -175,6 +175,24 @@ TEST_P(BadMcfTest, IsRefusedAndLeavesTheDocumentAsItWas)
 INSTANTIATE_TEST_SUITE_P(Files, BadMcfTest, ::testing::ValuesIn(kBadMcfs),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The MCF file carries no RF data: a model the catalogue does not hold is named before the read
+// fails (the caller then says that the file cannot be opened).
+TEST_F(RadioFilesTest, McfOfAModelTheCatalogueLacksNamesIt)
+{
+    CLASSOrvDocument doc = newDocument(kTransmitterModel, 1);
+    const QString path = file(QStringLiteral("plan.mcf"));
+    ASSERT_EQ(doc.intDocument2MCF(path), 0);
+    QByteArray bytes = readFile(path);
+    bytes.replace(40, 15, QByteArray("Vr99-15-0000").leftJustified(15, ' '));
+    writeFile(path, bytes);
+
+    testsupport::ScriptedMsgBox box;
+    box.expect(QStringLiteral("Custom model Vr99-15-0000 is not found in database."));
+    CLASSOrvDocument read;
+    EXPECT_EQ(read.intMCFFile2Document(path), -1);
+    EXPECT_EQ(box.shown().last().title, QStringLiteral("Invalid module type"));
+}
+
 TEST_F(RadioFilesTest, McfOfTheOldestLayoutSwapsItsTypesAndTakesNoFirmware)
 {
     CLASSOrvDocument doc = newDocument(kTransmitterModel, 1);

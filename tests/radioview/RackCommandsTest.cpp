@@ -2,6 +2,7 @@
 // channel set, saved back on closing, located; and one transfer at a time.
 #include "ViewFixture.h"
 
+#include "rackemu/PageImage.h"
 #include "radioview/ChannelCells.h"
 #include "shell/Globals.h"
 #include "docwindow/DocumentWindowOpen.h"
@@ -63,6 +64,26 @@ TEST_F(RackCommandsTest, OpensModulesReadFromTheRack)
     EXPECT_EQ(rx->TextMatrix(1, rx->intColFrequency), "150.000000") << "shown without the intermediate frequency";
     EXPECT_EQ(basVelmar::gOpenViewCount, 2);
     EXPECT_TRUE(main_->toolbarButton(3)->isEnabled());
+}
+
+// A complete read of a module whose model the catalogue does not hold and whose pages carry no RF
+// data: the user learns which model is missing before the window's own message.
+TEST_F(RackCommandsTest, ModelMissingFromTheCatalogueIsNamedBeforeTheReadFails)
+{
+    addModule(kTransmitterModel, kSerial, [](QByteArray& image) {
+        rackemu::setPageByte(image, kModelCodePage, 7, '9');  // model code 99150000: Vr99-15-0000
+        rackemu::setPageByte(image, kModelCodePage, 6, '9');
+        rackemu::setPageByte(image, kSynthPage, rf::kMarkHigh, 0);
+    });
+    boxes_.expect("Custom model Vr99-15-0000 is not found in database.").expect("Cannot read from module.");
+    EXPECT_EQ(openInNewDocumentWindow(WindowKind::Radio,
+                                      [](IDocumentWindow& w) { return w.intInitFromModule(QString::number(kSerial)); }),
+              -1);
+    settle();
+    ASSERT_EQ(boxes_.shown().size(), 2);
+    EXPECT_EQ(boxes_.shown().at(0).title, "Invalid module type");
+    EXPECT_EQ(boxes_.shown().at(0).icon(), platform::vbExclamation);
+    EXPECT_TRUE(windows().isEmpty());
 }
 
 TEST_F(RackCommandsTest, WriteSendsTheDocumentToTheModule)

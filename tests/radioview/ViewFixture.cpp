@@ -100,7 +100,7 @@ void ViewRackTest::TearDown()
     line_.close();
 }
 
-void ViewRackTest::addModule(const QString& model, uint32_t serial)
+void ViewRackTest::addModule(const QString& model, uint32_t serial, const std::function<void(QByteArray&)>& edit)
 {
     CLASSOrvDocument doc;
     doc.strModuleType = model;
@@ -122,6 +122,8 @@ void ViewRackTest::addModule(const QString& model, uint32_t serial)
     m.kind = doc.intRxTxEx == 0 ? rackemu::Kind::Receiver : doc.intRxTxEx == 1 ? rackemu::Kind::Transmitter
                                                                                : rackemu::Kind::Exciter;
     m.pages = orvview::imageBytes(doc);
+    if (edit)
+        edit(m.pages);
     ASSERT_GE(rack_.addModule(m), 0);
 }
 
