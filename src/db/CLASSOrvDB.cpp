@@ -1,6 +1,7 @@
 // The database object itself: creation with the missing-file dialogue, the connection and reopening.
 #include "db/CLASSOrvDB.h"
 
+#include "db/DatabaseOpening.h"
 #include "db/DbQuery.h"
 #include "db/OrvDBGuard.h"
 #include "platform/EndProgram.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
 #include <filesystem>
 #include <system_error>
@@ -100,33 +100,28 @@ void CLASSOrvDB::openAtStartUp()
 
 QString CLASSOrvDB::openConnection(const QString& path, Access access)
 {
-    const bool readOnly = access == Access::ReadOnly;
+    // A file that an earlier version left in write-ahead-log mode, in a folder that cannot take the
+    // log, can only be read.
+    const bool readOnly = access == Access::ReadOnly || velmardb::needsReadOnlyOpen(path);
     static int opened = 0;
     const QString name = QStringLiteral("velmar-db-%1").arg(++opened);
     QString failure;
     int number = velmardb::kErrNotDatabase;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        if (readOnly) {
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-            // Even a reader leaves the log files of a write-ahead-log database beside it. A file that
-            // was closed cleanly (no log, no journal beside it) is read as it stands, leaving nothing.
-            if (!QFileInfo::exists(path + QStringLiteral("-wal")) && !QFileInfo::exists(path + QStringLiteral("-journal"))) {
-                db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
-                db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-            }
-        }
+        velmardb::setDatabaseFile(db, path, readOnly);
+        const auto fail = [&](const velmardb::OpenFailure& f) {
+            number = f.number;
+            failure = f.text;
+        };
         if (!db.open()) {
-            failure = velmardb::errorText(db.lastError());
-            number = velmardb::kErrDatabase;
+            fail(velmardb::describeOpenFailure(path, velmardb::openFailure(db, path)));
         } else {
-            // SQLite opens any file; the first statement tells whether it is a database, the schema
-            // version whether it is this program's.
+            // SQLite opens any file; the first statement tells whether it can be read and is a
+            // database, the schema version whether it is this program's.
             QSqlQuery q(db);
             if (!q.exec(QStringLiteral("PRAGMA schema_version")) || !q.next()) {
-                failure = QStringLiteral("The file '%1' is not a database (%2).").arg(path, velmardb::errorText(q.lastError()));
+                fail(velmardb::describeOpenFailure(path, velmardb::lastFailure(db)));
             } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next() || q.value(0).toInt() != kSchemaVersion) {
                 failure = QStringLiteral("The file '%1' is not a Velmar database.").arg(path);
             } else if (readOnly) {
@@ -136,10 +131,7 @@ QString CLASSOrvDB::openConnection(const QString& path, Access access)
                 failure = velmardb::errorText(q.lastError());
                 number = velmardb::kErrDatabase;
             } else {
-                // A write-ahead log makes a store one flush to the disk instead of several, and still
-                // durable. Where the file's folder cannot take the log (read-only media), the
-                // database keeps its rollback journal.
-                q.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+                velmardb::keepRollbackJournal(db);
             }
         }
     }
