@@ -1,22 +1,40 @@
-"""The program copied into a folder of its own, its serial port 1 on a pseudo-terminal: what the smoke
-test and the start-up benchmark run the real program in."""
+"""The program copied into a folder of its own, with a velmar.ini that names its serial port 1: what
+the smoke test, the start-up benchmark and the emulated-rack try-out run the real program in."""
 import os
 import shutil
 import tty
 
 FILES = ("velmar", "velmar.mdb", "velmar.html", "libchronox32.so")
+# Kept from one run to the next: the modules stored in it stay (unless the built one is newer).
+KEPT = ("velmar.mdb",)
 
 
-def prepare(program, folder):
-    """Copies the program and its files beside `program` into `folder`, writes a velmar.ini whose
-    port 1 is a new pseudo-terminal, and returns (path of the copied program, master descriptor)."""
+def copy_program(program, folder):
+    """Copies the program and its files beside `program` into `folder` and returns the path of the
+    copied program."""
     bindir = os.path.dirname(program)
     for name in FILES:
         src = os.path.join(bindir, name)
-        if os.path.exists(src):
-            shutil.copy2(src, folder)
+        dst = os.path.join(folder, name)
+        if not os.path.exists(src):
+            continue
+        if name in KEPT and os.path.exists(dst) and os.path.getmtime(dst) >= os.path.getmtime(src):
+            continue
+        shutil.copy2(src, dst)
+    return os.path.join(folder, "velmar")
+
+
+def write_ini(folder, device):
+    """Writes the folder's velmar.ini: serial port 1 is `device`."""
+    with open(os.path.join(folder, "velmar.ini"), "w") as ini:
+        ini.write("[Comms]\r\nPortNumber=1\r\nDevice1=%s\r\n" % device)
+
+
+def prepare(program, folder):
+    """Copies the program into `folder`, writes a velmar.ini whose port 1 is a new pseudo-terminal,
+    and returns (path of the copied program, master descriptor)."""
+    copied = copy_program(program, folder)
     master, slave = os.openpty()
     tty.setraw(slave)
-    with open(os.path.join(folder, "velmar.ini"), "w") as ini:
-        ini.write("[Comms]\r\nPortNumber=1\r\nDevice1=%s\r\n" % os.ttyname(slave))
-    return os.path.join(folder, "velmar"), master
+    write_ini(folder, os.ttyname(slave))
+    return copied, master
