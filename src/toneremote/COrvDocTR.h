@@ -109,8 +109,9 @@ private:
     QString pageText(int page, int chars) const;
     // Writes `text` (checked by textBytes) from page `page` on, the first character in byte 7.
     void setPageText(int page, const QByteArray& bytes);
-    // The page bytes of a text of at most `chars` characters padded with blanks; raises
-    // platform::Error naming `field` when it is longer or holds a character a byte cannot.
+    // The page bytes (Windows-1252) of a text of at most `chars` characters padded with blanks;
+    // raises platform::Error naming `field` when it is longer, naming the character when the code
+    // has no byte for it.
     static QByteArray textBytes(const QString& text, int chars, const char* field);
     // The serial number of a decimal text; raises platform::Error when it is none from 0 to 16777215.
     static int32_t serialOfText(const QString& text);

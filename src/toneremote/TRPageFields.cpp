@@ -5,6 +5,7 @@
 #include "db/DbQuery.h"
 #include "platform/PlatformError.h"
 #include "shell/DateCodecs.h"
+#include "shell/Windows1252.h"
 
 #include <QDate>
 
@@ -12,11 +13,10 @@ using namespace trlayout;
 
 QString COrvDocTR::pageText(int page, int chars) const
 {
-    QString text;
-    text.reserve(chars);
+    QByteArray bytes(chars, '\0');
     for (int i = 0; i < chars; ++i)
-        text.append(QChar(at(page + i / kPageSize, kPageSize - 1 - i % kPageSize)));
-    return text;
+        bytes[i] = static_cast<char>(at(page + i / kPageSize, kPageSize - 1 - i % kPageSize));
+    return windows1252::decode(bytes);
 }
 
 void COrvDocTR::setPageText(int page, const QByteArray& bytes)
@@ -31,15 +31,7 @@ QByteArray COrvDocTR::textBytes(const QString& text, int chars, const char* fiel
         throw platform::Error(velmardb::kErrOverflow, QStringLiteral("The %1 \"%2\" is longer than %3 characters.")
                                                           .arg(QLatin1String(field), text)
                                                           .arg(chars));
-    QByteArray bytes(chars, ' ');
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].unicode() > 0xFF)
-            throw platform::Error(velmardb::kErrOverflow,
-                                  QStringLiteral("The %1 \"%2\" holds the character \"%3\", which the module cannot store.")
-                                      .arg(QLatin1String(field), text, text[i]));
-        bytes[i] = static_cast<char>(text[i].unicode());
-    }
-    return bytes;
+    return windows1252::encode(text).leftJustified(chars, ' ');
 }
 
 int32_t COrvDocTR::serialOfText(const QString& text)
