@@ -130,7 +130,6 @@ TEST_F(MainWindowTest, CommandsWithoutTheirDialogsSayThisVersionCannotYet)
         const char* text;
     } cases[] = {
         {"MNUNEW", "This version cannot create new modules yet."},
-        {"MNUCUSTOM", "This version cannot edit custom models yet."},
         {"MNUMODULEMANAGE", "This version cannot manage the stored modules yet."},
     };
     ScriptedMsgBox box;
@@ -142,7 +141,7 @@ TEST_F(MainWindowTest, CommandsWithoutTheirDialogsSayThisVersionCannotYet)
     }
     box.expect(QStringLiteral("This version cannot create new modules yet."));
     window->ToolbarMain_ButtonClick(QStringLiteral("New"));
-    EXPECT_EQ(box.shown().size(), 4);
+    EXPECT_EQ(box.shown().size(), 3);
     EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
 }
 
