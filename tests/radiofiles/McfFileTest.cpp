@@ -1,6 +1,8 @@
 // The MCF file: every field at its offset for both layouts, round trips, and refused files.
 #include "RadioFilesFixture.h"
 
+#include <functional>
+
 #include "radio/RadioDateText.h"
 
 #include <QDateTime>
@@ -137,6 +139,16 @@ TEST_P(McfTest, RoundTripGivesTheSameChannelsAndSettings)
 INSTANTIATE_TEST_SUITE_P(Partitions, McfTest, ::testing::Values(16, 12),
                          [](const auto& info) { return "Partition" + std::to_string(info.param); });
 
+// The MCF file of `doc` at `path`, its bytes changed by `edit`.
+QString editedMcf(CLASSOrvDocument doc, const QString& path, const std::function<void(QByteArray&)>& edit)
+{
+    EXPECT_EQ(doc.intDocument2MCF(path), 0);
+    QByteArray bytes = readFile(path);
+    edit(bytes);
+    writeFile(path, bytes);
+    return path;
+}
+
 struct BadMcf {
     const char* name;
     void (*spoil)(QByteArray& file);
@@ -179,12 +191,9 @@ INSTANTIATE_TEST_SUITE_P(Files, BadMcfTest, ::testing::ValuesIn(kBadMcfs),
 // fails (the caller then says that the file cannot be opened).
 TEST_F(RadioFilesTest, McfOfAModelTheCatalogueLacksNamesIt)
 {
-    CLASSOrvDocument doc = newDocument(kTransmitterModel, 1);
-    const QString path = file(QStringLiteral("plan.mcf"));
-    ASSERT_EQ(doc.intDocument2MCF(path), 0);
-    QByteArray bytes = readFile(path);
-    bytes.replace(40, 15, QByteArray("Vr99-15-0000").leftJustified(15, ' '));
-    writeFile(path, bytes);
+    const QString path = editedMcf(newDocument(kTransmitterModel, 1), file(QStringLiteral("plan.mcf")), [](QByteArray& b) {
+        b.replace(40, 15, QByteArray("Vr99-15-0000").leftJustified(15, ' '));
+    });
 
     testsupport::ScriptedMsgBox box;
     box.expect(QStringLiteral("Custom model Vr99-15-0000 is not found in database."));
@@ -195,15 +204,12 @@ TEST_F(RadioFilesTest, McfOfAModelTheCatalogueLacksNamesIt)
 
 TEST_F(RadioFilesTest, McfOfTheOldestLayoutSwapsItsTypesAndTakesNoFirmware)
 {
-    CLASSOrvDocument doc = newDocument(kTransmitterModel, 1);
-    const QString path = file(QStringLiteral("OLD.MCF"));
-    ASSERT_EQ(doc.intDocument2MCF(path), 0);
-    QByteArray bytes = readFile(path);
     // Module type in the custom-type field, no firmware.
-    bytes.replace(24, 16, QByteArray("Vr31-15").leftJustified(16, ' '));
-    bytes.replace(40, 15, QByteArray(15, ' '));
-    bytes.replace(400, 6, QByteArray(6, ' '));
-    writeFile(path, bytes);
+    const QString path = editedMcf(newDocument(kTransmitterModel, 1), file(QStringLiteral("OLD.MCF")), [](QByteArray& b) {
+        b.replace(24, 16, QByteArray("Vr31-15").leftJustified(16, ' '));
+        b.replace(40, 15, QByteArray(15, ' '));
+        b.replace(400, 6, QByteArray(6, ' '));
+    });
 
     CLASSOrvDocument read;
     ASSERT_EQ(read.intMCFFile2Document(path), 0);
