@@ -2,7 +2,7 @@
 
 #include "db/CBROWSER.h"
 #include "db/PageImage.h"
-#include "modules/DialogPlacement.h"
+#include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
 #include "modules/ModuleListFont.h"
 #include "modules/ModuleListItem.h"
@@ -61,7 +61,7 @@ frmConnectDB::frmConnectDB(QWidget* parent) : QDialog(parent)
 
 void frmConnectDB::Form_Load()
 {
-    moduledialogs::centreOnScreen(*this);
+    platform::centreOnScreen(*this);
     platform::BusyCursor busy;
     basVelmar::trapped([this]() -> int16_t {
         CBROWSER& browser = CBROWSER::instance();

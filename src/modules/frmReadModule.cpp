@@ -4,12 +4,12 @@
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
 #include "link/TransferGuard.h"
-#include "modules/DialogPlacement.h"
+#include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
 #include "modules/ModuleOpening.h"
 #include "shell/FailureTrap.h"
 #include "platform/BusyCursor.h"
-#include "radioview/ControlEvents.h"
+#include "platform/ui/ControlEvents.h"
 #include "shell/ModuleProbes.h"
 #include "shell/ModuleType.h"
 #include "docwindow/DocumentWindow.h"
@@ -85,7 +85,7 @@ frmReadModule::frmReadModule(QWidget* parent) : QDialog(parent)
     connect(CommandOK, &QPushButton::clicked, this, &frmReadModule::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &frmReadModule::CommandCancel_Click);
     // The key-down handler sees a key before the key-press handler.
-    orvview::onKeyPress(TextSerial, [this](QChar c) {
+    platform::onKeyPress(TextSerial, [this](QChar c) {
         int keyAscii = c.unicode();
         TextSerial_KeyPress(keyAscii);
         return keyAscii != 0;
@@ -94,7 +94,7 @@ frmReadModule::frmReadModule(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-void frmReadModule::Form_Load() { moduledialogs::centreOnScreen(*this); }
+void frmReadModule::Form_Load() { platform::centreOnScreen(*this); }
 
 void frmReadModule::CommandOK_Click()
 {

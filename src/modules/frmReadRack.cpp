@@ -5,7 +5,7 @@
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
 #include "link/TransferGuard.h"
-#include "modules/DialogPlacement.h"
+#include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
 #include "modules/ModuleListFont.h"
 #include "modules/ModuleListItem.h"
@@ -89,7 +89,7 @@ void frmReadRack::Form_Load()
             new modulelist::ModuleListItem(record, modulelist::ModuleListLine(*record, modulelist::RemarkColumn::AsIs),
                                            ListModule);
     }
-    moduledialogs::centreOnScreen(*this);
+    platform::centreOnScreen(*this);
 }
 
 int16_t frmReadRack::intOK()

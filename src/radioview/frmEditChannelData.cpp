@@ -5,7 +5,8 @@
 #include "radio/RadioPageLayout.h"
 #include "radio/RadioFailure.h"
 #include "radioview/ChannelCells.h"
-#include "radioview/ControlEvents.h"
+#include "platform/ui/ControlEvents.h"
+#include "platform/ui/DialogPlacement.h"
 #include "radioview/ViewNumbers.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/LookupTables.h"
@@ -14,14 +15,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -81,7 +80,7 @@ frmEditChannelData::frmEditChannelData(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral(" Edit Channel Data"));
     setModal(true);
     buildControls();
-    centreOnScreen();
+    platform::centreOnScreen(*this);
 }
 
 void frmEditChannelData::buildControls()
@@ -170,7 +169,7 @@ void frmEditChannelData::buildControls()
     connect(cboCTCSS, &QComboBox::activated, this, &frmEditChannelData::cboCTCSS_Click);
 
     auto keys = [](QWidget* box, void (frmEditChannelData::*handler)(int&), frmEditChannelData* self) {
-        onKeyPress(box, [self, handler](QChar c) {
+        platform::onKeyPress(box, [self, handler](QChar c) {
             int key = c == QLatin1Char('\b') ? 8 : c.unicode();
             (self->*handler)(key);
             return key != 0;
@@ -182,18 +181,9 @@ void frmEditChannelData::buildControls()
     keys(txtCount, &frmEditChannelData::txtCount_KeyPress, this);
     keys(txtDeviation, &frmEditChannelData::txtDeviation_KeyPress, this);
     keys(txtReference, &frmEditChannelData::txtReference_KeyPress, this);
-    onValidate(txtChannelFrequency, this, [this] { return txtChannelFrequency_LostFocus(); });
-    onLostFocus(cboFrequencySteps, this, [this] { cboFrequencySteps_Click(); });
-    onLostFocus(cboCTCSS, this, [this] { cboCTCSS_LostFocus(); });
-}
-
-void frmEditChannelData::centreOnScreen()
-{
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::onValidate(txtChannelFrequency, this, [this] { return txtChannelFrequency_LostFocus(); });
+    platform::onLostFocus(cboFrequencySteps, this, [this] { cboFrequencySteps_Click(); });
+    platform::onLostFocus(cboCTCSS, this, [this] { cboCTCSS_LostFocus(); });
 }
 
 int16_t frmEditChannelData::ShowForm(CLASSOrvDocument& docOrv, int16_t iChannel, int16_t iOffSet)

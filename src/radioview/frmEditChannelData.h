@@ -80,7 +80,6 @@ protected:
 
 private:
     void buildControls();
-    void centreOnScreen();
     // The step list's entries in Hz.
     QList<int64_t> listedSteps() const;
     // A digit that keeps the box's number (with the digit appended) at or below `highest`.

@@ -3,7 +3,7 @@
 #include "radioview/frmOrvView.h"
 
 #include "radio/CLASSOrvDocument.h"
-#include "radioview/ControlEvents.h"
+#include "platform/ui/ControlEvents.h"
 #include "radioview/OrvViewCaptions.h"
 #include "radioview/OrvViewShown.h"
 #include "shell/Globals.h"
@@ -209,10 +209,10 @@ void frmOrvView::buildSettingsTab(QWidget* tab)
     grid->setColumnStretch(3, 1);
 
     connect(txtSerialNum, &QLineEdit::textChanged, this, &frmOrvView::txtSerialNum_Change);
-    orvview::onValidate(txtSerialNum, this, [this] { return txtSerialNum_Validate(); });
+    platform::onValidate(txtSerialNum, this, [this] { return txtSerialNum_Validate(); });
     connect(txtUserRemark, &QLineEdit::textChanged, this, &frmOrvView::txtUserRemark_Change);
     connect(txtLengthOfReverseToneBurst, &QLineEdit::textChanged, this, &frmOrvView::txtLengthOfReverseToneBurst_Change);
-    orvview::onValidate(txtLengthOfReverseToneBurst, this, [this] { return txtLengthOfReverseToneBurst_Validate(); });
+    platform::onValidate(txtLengthOfReverseToneBurst, this, [this] { return txtLengthOfReverseToneBurst_Validate(); });
     connect(ComboTailtime, &QComboBox::currentIndexChanged, this, &frmOrvView::ComboTailtime_Click);
     connect(cboChangeSelectType, &QComboBox::currentIndexChanged, this, &frmOrvView::cboChangeSelectType_Click);
     connect(cboReverseToneBurstType, &QComboBox::currentIndexChanged, this, &frmOrvView::cboReverseToneBurstType_Click);

@@ -35,6 +35,9 @@ constexpr uint8_t kNoMessage = 255;     // byte 1 of a record without a message
 constexpr int kFtFirstToneByte = 1;
 constexpr int kFtSecondToneByte = 2;
 constexpr int kNoTone = trlayout::fntones::kNoTone;
+// The high-level guard tone before the function tones, by its number 0-9 (Hz).
+constexpr int kHlgtHz[] = {2100, 2175, 2325, 2500, 2600, 2800, 2900, 2970, 3000, 3100};
+constexpr int kHlgtCount = 10;
 
 // Digit code k (0-based) of a selcall or DTMF message.
 inline int messageNibble(const std::array<uint8_t, 8>& record, int k)

@@ -1,31 +1,13 @@
 // The one-line description of an alarm or confirmation record.
 #include "toneremote/basVelmarTR.h"
 
+#include "toneremote/AlarmMessage.h"
 #include "toneremote/AlarmRecordFormat.h"
 
 namespace basVelmarTR {
 namespace {
 
 using namespace alarmformat;
-
-// The digit text of a selcall or DTMF message: nibbles from the high nibble of byte 1 on, up to
-// the end code.
-QString messageDigits(const std::array<uint8_t, 8>& record, bool dtmf)
-{
-    static const char* const kSelcallSigns[] = {"P", "R", "G", "A", "?"};
-    static const char* const kDtmfSigns[] = {"*", "#", "A", "B", "C"};
-    QString digits;
-    for (int k = 0; k < kMessageDigits; ++k) {
-        const int code = messageNibble(record, k);
-        if (code == kEndOfMessage)
-            break;
-        if (code <= 9)
-            digits += QChar(u'0' + code);
-        else
-            digits += QLatin1String(dtmf ? kDtmfSigns[code - 10] : kSelcallSigns[code - 10]);
-    }
-    return digits;
-}
 
 QString toneText(int tone)
 {
@@ -39,7 +21,7 @@ int16_t intAlarmToText(const std::array<uint8_t, 8>& bytAlarm, QString& strText)
 {
     const uint8_t flags = bytAlarm[kFlagsByte];
     const uint8_t encoding = flags & kEncodingMask;
-    const QString digits = messageDigits(bytAlarm, encoding == kDtmf);
+    const QString digits = messageText(bytAlarm, encoding == kDtmf);
     const uint8_t destination = flags & kDestinationMask;
     if (destination == 0) {
         strText = QStringLiteral("Disabled");

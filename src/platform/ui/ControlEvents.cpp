@@ -1,4 +1,4 @@
-#include "radioview/ControlEvents.h"
+#include "platform/ui/ControlEvents.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace orvview {
+namespace platform {
 
 namespace {
 
@@ -94,4 +94,4 @@ void onLostFocus(QWidget* box, QWidget* window, std::function<void()> handler)
     }));
 }
 
-} // namespace orvview
+} // namespace platform

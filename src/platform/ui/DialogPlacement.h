@@ -2,10 +2,10 @@
 
 class QWidget;
 
-namespace moduledialogs {
+namespace platform {
 
 // Puts the dialog in the middle of its screen: (screen - dialog) \ 2 both ways, after it has taken
 // the size of its contents.
 void centreOnScreen(QWidget& dialog);
 
-} // namespace moduledialogs
+} // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// Key and focus events of the editor's boxes, delivered the way the forms expect them:
+// Key and focus events of a form's boxes, delivered the way the forms expect them:
 // a key filter that sees each typed character first and may discard it, and a check that runs
 // when the focus is about to move from a box to another control of the same window.
 #include <QChar>
@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace orvview {
+namespace platform {
 
 // `filter` sees every character typed into `box` (Backspace as '\b') and returns false to
 // discard it. Keys that type no character (arrows, Delete, shortcuts) pass untouched.
@@ -21,4 +21,4 @@ void onValidate(QWidget* box, QWidget* window, std::function<bool()> check);
 // `handler` runs whenever the focus leaves `box` for another control inside `window`.
 void onLostFocus(QWidget* box, QWidget* window, std::function<void()> handler);
 
-} // namespace orvview
+} // namespace platform

@@ -1,10 +1,10 @@
-#include "modules/DialogPlacement.h"
+#include "platform/ui/DialogPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-namespace moduledialogs {
+namespace platform {
 
 void centreOnScreen(QWidget& dialog)
 {
@@ -16,4 +16,4 @@ void centreOnScreen(QWidget& dialog)
     dialog.move(area.left() + (area.width() - dialog.width()) / 2, area.top() + (area.height() - dialog.height()) / 2);
 }
 
-} // namespace moduledialogs
+} // namespace platform

@@ -1,0 +1,67 @@
+#include "toneremote/AlarmMessage.h"
+
+#include "toneremote/AlarmRecordFormat.h"
+
+namespace alarmformat {
+namespace {
+
+// Codes 10-14 of each encoding; the selcall '?' (14) is shown but cannot be typed.
+constexpr char16_t kSelcallSigns[] = u"PRGA?";
+constexpr char16_t kDtmfSigns[] = u"*#ABC";
+constexpr int kFirstSignCode = 10;
+constexpr int kLastSignCode = 14;
+constexpr int kLastTypedSelcallCode = 13;
+
+// The code of one typed character, or -1 when the encoding has none for it. Selcall also takes
+// '*' for G (12).
+int codeOf(QChar c, bool dtmf)
+{
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    const QChar upper = c.toUpper();
+    if (!dtmf && c == u'*')
+        return 12;
+    const char16_t* signs = dtmf ? kDtmfSigns : kSelcallSigns;
+    const int last = dtmf ? kLastSignCode : kLastTypedSelcallCode;
+    for (int code = kFirstSignCode; code <= last; ++code)
+        if (upper == QChar(signs[code - kFirstSignCode]))
+            return code;
+    return -1;
+}
+
+} // namespace
+
+QString messageText(const std::array<uint8_t, 8>& record, bool dtmf)
+{
+    QString text;
+    for (int k = 0; k < kMessageDigits; ++k) {
+        const int code = messageNibble(record, k);
+        if (code == kEndOfMessage)
+            break;
+        text += code <= 9 ? QChar(u'0' + code) : QChar((dtmf ? kDtmfSigns : kSelcallSigns)[code - kFirstSignCode]);
+    }
+    return text;
+}
+
+QList<int> messageCodes(const QString& text, bool dtmf)
+{
+    QList<int> codes;
+    for (QChar c : text) {
+        const int code = codeOf(c, dtmf);
+        if (code < 0 || codes.size() == kMessageDigits)
+            break;
+        codes << code;
+    }
+    return codes;
+}
+
+void putMessage(std::array<uint8_t, 8>& record, const QList<int>& codes)
+{
+    for (int k = 0; k < codes.size() && k < kMessageDigits; ++k) {
+        uint8_t& b = record[kMessageFirstByte + k / 2];
+        const auto code = static_cast<uint8_t>(codes[k] & 0x0F);
+        b = k % 2 == 0 ? static_cast<uint8_t>(code << 4 | kEndOfMessage) : static_cast<uint8_t>((b & 0xF0) | code);
+    }
+}
+
+} // namespace alarmformat
