@@ -122,6 +122,7 @@ void frmEditAlarm::buildControls()
         auto* box = named(new QLabel(lines.join(QLatin1Char('\n')), fraAla1), name);
         box->setTextFormat(Qt::PlainText);
         box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        box->setMargin(3);
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return box;

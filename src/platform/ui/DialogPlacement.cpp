@@ -1,6 +1,7 @@
 #include "platform/ui/DialogPlacement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -8,6 +9,12 @@ namespace platform {
 
 void centreOnScreen(QWidget& dialog)
 {
+    // Contents that changed while the dialog was hidden (lists filled, captions set) keep their old
+    // sizes in the layouts until the next show: drop those, so the dialog takes its new size here.
+    for (QWidget* w : dialog.findChildren<QWidget*>())
+        w->updateGeometry();
+    for (QLayout* l : dialog.findChildren<QLayout*>())
+        l->invalidate();
     dialog.adjustSize();
     const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
     if (!screen)
