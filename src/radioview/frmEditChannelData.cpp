@@ -7,6 +7,7 @@
 #include "radioview/ChannelCells.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DialogPlacement.h"
+#include "platform/ui/Named.h"
 #include "radioview/ViewNumbers.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/LookupTables.h"
@@ -85,10 +86,7 @@ frmEditChannelData::frmEditChannelData(QWidget* parent) : QDialog(parent)
 
 void frmEditChannelData::buildControls()
 {
-    auto named = [](auto* w, const QString& name) {
-        w->setObjectName(name);
-        return w;
-    };
+    using platform::named;
     auto digitsOnly = [](QLineEdit* box, int length) {
         box->setMaxLength(length);
         box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), box));

@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DialogPlacement.h"
+#include "platform/ui/Named.h"
 #include "toneremote/AlarmMessage.h"
 #include "toneremote/AlarmRecordFormat.h"
 #include "toneremote/basVelmarTR.h"
@@ -76,10 +77,7 @@ frmEditAlarm::frmEditAlarm(QWidget* parent) : QDialog(parent)
 
 void frmEditAlarm::buildControls()
 {
-    auto named = [](auto* w, const char* name) {
-        w->setObjectName(QLatin1String(name));
-        return w;
-    };
+    using platform::named;
     auto* outer = new QVBoxLayout(this);
     chkEnableAlarms = named(new QCheckBox(QStringLiteral("Enable Alarms / Confirmation"), this), "chkEnableAlarms");
     outer->addWidget(chkEnableAlarms);

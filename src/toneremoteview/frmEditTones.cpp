@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DialogPlacement.h"
+#include "platform/ui/Named.h"
 #include "toneremote/FnToneActionList.h"
 #include "toneremote/ToneRemotePageLayout.h"
 #include "toneremote/basVelmarTR.h"
@@ -42,10 +43,7 @@ frmEditTones::frmEditTones(QWidget* parent) : QDialog(parent)
 
 void frmEditTones::buildControls()
 {
-    auto named = [](auto* w, const char* name) {
-        w->setObjectName(QLatin1String(name));
-        return w;
-    };
+    using platform::named;
     auto* outer = new QHBoxLayout(this);
     auto* frames = new QVBoxLayout;
 
