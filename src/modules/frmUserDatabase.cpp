@@ -3,7 +3,7 @@
 #include "db/CBROWSER.h"
 #include "db/CLASSOrvDB.h"
 #include "db/CModule.h"
-#include "modules/DialogPlacement.h"
+#include "platform/ui/DialogPlacement.h"
 #include "modules/ModelEntryCheck.h"
 #include "modules/ModuleListFont.h"
 #include "platform/Help.h"
@@ -168,7 +168,7 @@ void frmUserDatabase::buildControls()
 
 void frmUserDatabase::Form_Load()
 {
-    moduledialogs::centreOnScreen(*this);
+    platform::centreOnScreen(*this);
     setEditMode(false);
     basVelmar::trapped([this]() -> int16_t {
         fillLists();
