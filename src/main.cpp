@@ -15,6 +15,9 @@ int main(int argc, char** argv)
     platform::installWidgetServices();
     WindowRegistry::registerWindows();
     std::unique_ptr<frmMain> window(basVelmar::Main());
+    // Once the main window has closed, the program ends: a help window or a dialog still up does
+    // not keep it running, and every event loop (a modal dialog's too) returns.
+    QObject::connect(window.get(), &frmMain::shutDown, &app, [] { QCoreApplication::exit(0); });
     // Start-up checks (smoke test, start-up benchmark) ask the program to say when its window is
     // shown and to close then.
     if (qEnvironmentVariableIsSet("VELMAR_EXIT_WHEN_SHOWN")) {

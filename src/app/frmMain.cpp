@@ -289,8 +289,8 @@ int16_t frmMain::ShowHelpSearch()
 QString frmMain::helpFile() const { return basVelmar::gHelpFile; }
 void frmMain::setHelpFile(const QString& path) { basVelmar::gHelpFile = path; }
 
-void frmMain::MNUCONTENTS_Click() { basVelmar::ShowHelp(HELP_TAB, windowTitle()); }
-void frmMain::MNUSEARCH_Click() { basVelmar::ShowHelp(HELP_PARTIALKEY, windowTitle()); }
+void frmMain::MNUCONTENTS_Click() { basVelmar::ShowHelp(this, HELP_TAB, windowTitle()); }
+void frmMain::MNUSEARCH_Click() { basVelmar::ShowHelp(this, HELP_PARTIALKEY, windowTitle()); }
 
 void frmMain::showDialog(const QString& name, const QString& what)
 {
@@ -448,4 +448,5 @@ void frmMain::closeEvent(QCloseEvent* event)
     if (port.portOpen())
         port.setPortOpen(false);
     event->accept();
+    Q_EMIT shutDown();
 }

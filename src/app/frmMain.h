@@ -77,6 +77,11 @@ public:
     QString helpFile() const;
     void setHelpFile(const QString& path);
 
+Q_SIGNALS:
+    // The window has closed for good (every document window went, the rack was released): the
+    // program ends, whatever other window (help, a dialog) is still up.
+    void shutDown();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

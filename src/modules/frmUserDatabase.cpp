@@ -361,6 +361,6 @@ void frmUserDatabase::CommandDelete_Click()
     intReadModData(listed ? firstReceiverName() : QString());
 }
 
-void frmUserDatabase::cmdHelp_Click() { basVelmar::ShowHelp(platform::HELP_TAB, windowTitle()); }
+void frmUserDatabase::cmdHelp_Click() { basVelmar::ShowHelp(this, platform::HELP_TAB, windowTitle()); }
 
 void frmUserDatabase::CommandOK_Click() { reject(); }

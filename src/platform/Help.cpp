@@ -11,11 +11,11 @@ HelpHandler& handler()
 }
 } // namespace
 
-void WinHelp(const QString& helpFile, unsigned command)
+void WinHelp(QWidget* owner, const QString& helpFile, unsigned command)
 {
     if (!handler())
         throw Error(1, QStringLiteral("No help viewer is available."));
-    handler()(helpFile, command);
+    handler()(owner, helpFile, command);
 }
 
 HelpHandler setHelpHandler(HelpHandler h)

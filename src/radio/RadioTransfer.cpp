@@ -97,12 +97,14 @@ void checkChannelArea(int channels, int lastPage)
                            .arg(kLastPage));
 }
 
-// Grows the progress bar by `step` while it is short of full width.
+// Grows the progress bar by `step` while it is short of full width, then lets the windows repaint
+// (user input stays queued), so the bar is seen growing page by page.
 void advance(int step)
 {
     platform::Progress& progress = platform::Progress::instance();
     if (progress.width() < platform::Progress::kFull)
         progress.setWidth(progress.width() + step);
+    TransferGuard::doEvents();
 }
 
 } // namespace

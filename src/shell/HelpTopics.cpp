@@ -7,7 +7,7 @@
 
 namespace basVelmar {
 
-void ShowHelp(unsigned command, const QString& title)
+void ShowHelp(QWidget* owner, unsigned command, const QString& title)
 {
     if (gHelpFile.isEmpty()) {
         platform::MsgBox(QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
@@ -15,7 +15,7 @@ void ShowHelp(unsigned command, const QString& title)
         return;
     }
     try {
-        platform::WinHelp(gHelpFile, command);
+        platform::WinHelp(owner, gHelpFile, command);
     } catch (const platform::Error& e) {
         platform::MsgBox(e.description(), platform::vbOKOnly);
     }

@@ -8,10 +8,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -177,13 +179,16 @@ TEST_F(MainWindowTest, ExitWaitsForDocumentWindowsAndCanBeCancelled)
     TestWindow* doc = openWindow();
     doc->refuseClose = true;
     window->show();
+    QSignalSpy shutDown(window.get(), &frmMain::shutDown);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(platform::CommPort::instance().portOpen());
     EXPECT_EQ(window->documentWindows().size(), 1);
+    EXPECT_EQ(shutDown.count(), 0) << "a window that stays keeps the program running";
 
     doc->refuseClose = false;
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(platform::CommPort::instance().portOpen());
+    EXPECT_EQ(shutDown.count(), 1) << "the program ends with its main window";
 }
 
 TEST_F(MainWindowTest, HelpContentsAndSearch)
@@ -204,17 +209,26 @@ TEST_F(MainWindowTest, HelpContentsAndSearch)
         window->ShowHelpSearch();
     }
     ASSERT_TRUE(QFile::copy(QStringLiteral(VELMAR_SOURCE_DIR "/help/velmar.html"), folder.file(QStringLiteral("velmar.html"))));
+    window->show();
     EXPECT_EQ(window->ShowHelpContent(), 0);
     platform::HelpWindow* help = platform::HelpWindow::current();
     ASSERT_NE(help, nullptr);
+    // The help window belongs to the main window and opens centred over it.
+    EXPECT_EQ(help->parentWidget(), window.get());
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_LE((help->frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 8);
     EXPECT_EQ(help->tabs->currentIndex(), 0);
     EXPECT_GT(help->lstContents->count(), 3);
     window->ShowHelpSearch();
     EXPECT_EQ(help->tabs->currentIndex(), 1);
     help->txtSearch->setText(QStringLiteral("preferences"));
     EXPECT_GE(help->lstResults->count(), 1);
+    EXPECT_FALSE(help->lblNoHits->isVisible());
+    // A search without hits says so.
     help->txtSearch->setText(QStringLiteral("no such word anywhere"));
     EXPECT_EQ(help->lstResults->count(), 0);
+    EXPECT_TRUE(help->lblNoHits->isVisible());
+    EXPECT_EQ(help->lblNoHits->text(), QStringLiteral("No topic contains \"no such word anywhere\"."));
     help->close();
 }
 

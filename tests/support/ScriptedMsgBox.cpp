@@ -20,7 +20,7 @@ void installUnexpectedDialogGuards()
         return std::nullopt;
     });
     // The help window is the program's own; tests look at it directly.
-    platform::setHelpHandler([](const QString& helpFile, unsigned command) { platform::HelpWindow::show(helpFile, command); });
+    platform::setHelpHandler(platform::HelpWindow::show);
     platform::setPrinterHandler([]() -> std::unique_ptr<QPagedPaintDevice> {
         ADD_FAILURE() << "unexpected printer dialog";
         return nullptr;

@@ -7,16 +7,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -38,16 +42,19 @@ QString HelpWindow::pageFor(const QString& helpFile)
 
 HelpWindow* HelpWindow::current() { return g_window; }
 
-HelpWindow* HelpWindow::show(const QString& helpFile, unsigned command)
+HelpWindow* HelpWindow::show(QWidget* owner, const QString& helpFile, unsigned command)
 {
     const QString page = pageFor(helpFile);
     if (!g_window) {
-        auto* w = new HelpWindow;
+        QWidget* ownerWindow = owner ? owner->window() : nullptr;
+        auto* w = new HelpWindow(ownerWindow);
         if (!w->load(page)) {
             delete w;
             throw Error(53, QStringLiteral("Cannot open the help file %1").arg(page));
         }
         w->setAttribute(Qt::WA_DeleteOnClose);
+        if (ownerWindow)
+            w->centreOver(*ownerWindow);
         g_window = w;
     }
     g_window->tabs->setCurrentIndex(command == HELP_PARTIALKEY ? 1 : 0);
@@ -59,7 +66,7 @@ HelpWindow* HelpWindow::show(const QString& helpFile, unsigned command)
     return g_window;
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Velmar Help"));
@@ -76,8 +83,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     txtSearch->setPlaceholderText(QStringLiteral("Type a word to find"));
     lstResults = new QListWidget;
     lstResults->setObjectName(QStringLiteral("lstResults"));
+    lblNoHits = new QLabel;
+    lblNoHits->setObjectName(QStringLiteral("lblNoHits"));
+    lblNoHits->setWordWrap(true);
+    lblNoHits->hide();
     auto* sl = new QVBoxLayout(searchPage);
     sl->addWidget(txtSearch);
+    sl->addWidget(lblNoHits);
     sl->addWidget(lstResults, 1);
     tabs->addTab(searchPage, QStringLiteral("Search"));
 
@@ -99,6 +111,24 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(lstResults, &QListWidget::itemActivated, this, open);
     connect(lstResults, &QListWidget::itemClicked, this, open);
     connect(txtSearch, &QLineEdit::textChanged, this, &HelpWindow::search);
+}
+
+void HelpWindow::centreOver(const QWidget& owner)
+{
+    // On the owner's screen: at most nine tenths of it, kept inside it, its top left corner first.
+    const QScreen* screen = owner.screen();
+    if (screen)
+        resize(size().boundedTo(screen->availableGeometry().size() * 9 / 10));
+    QRect placed = rect();
+    placed.moveCenter(owner.frameGeometry().center());
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        placed.moveRight(std::min(placed.right(), area.right()));
+        placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+        placed.moveLeft(std::max(placed.left(), area.left()));
+        placed.moveTop(std::max(placed.top(), area.top()));
+    }
+    move(placed.topLeft());
 }
 
 bool HelpWindow::load(const QString& page)
@@ -132,6 +162,7 @@ bool HelpWindow::load(const QString& page)
 void HelpWindow::search(const QString& term)
 {
     lstResults->clear();
+    lblNoHits->hide();
     const QString t = term.trimmed();
     if (t.isEmpty())
         return;
@@ -141,6 +172,10 @@ void HelpWindow::search(const QString& term)
             item->setData(Qt::UserRole, topic.anchor);
             lstResults->addItem(item);
         }
+    }
+    if (lstResults->count() == 0) {
+        lblNoHits->setText(QStringLiteral("No topic contains \"%1\".").arg(t));
+        lblNoHits->show();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -10,13 +11,14 @@ class QTextBrowser;
 
 namespace platform {
 
-// The program's help: the help page with its contents and a search box.
+// The program's help: the help page with its contents and a search box. The window belongs to the
+// window that opened it: it opens centred over that window and is destroyed with it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     // Shows the one help window on the page that stands for `helpFile`, on its Contents tab
     // (HELP_TAB) or its Search tab (HELP_PARTIALKEY). Raises platform::Error when the page is missing.
-    static HelpWindow* show(const QString& helpFile, unsigned command);
+    static HelpWindow* show(QWidget* owner, const QString& helpFile, unsigned command);
     static HelpWindow* current();
 
     // The help page for a help file name: velmar.hlp -> velmar.html beside it.
@@ -29,7 +31,7 @@ public:
     };
     const QList<Topic>& topics() const { return topics_; }
 
-    // Lists the topics whose title or text holds `term` (without case).
+    // Lists the topics whose title or text holds `term` (without case); says so when none does.
     void search(const QString& term);
     void showTopic(const QString& anchor);
 
@@ -37,11 +39,13 @@ public:
     QListWidget* lstContents = nullptr;
     QLineEdit* txtSearch = nullptr;
     QListWidget* lstResults = nullptr;
+    QLabel* lblNoHits = nullptr;
     QTextBrowser* browser = nullptr;
 
 private:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* owner);
     bool load(const QString& page);
+    void centreOver(const QWidget& owner);
 
     QList<Topic> topics_;
 };

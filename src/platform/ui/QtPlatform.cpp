@@ -96,7 +96,7 @@ void installWidgetServices()
     setMsgBoxHandler(messageBox);
     setFileDialogHandler(fileDialog);
     setPrinterHandler(printerDialog);
-    setHelpHandler([](const QString& helpFile, unsigned command) { HelpWindow::show(helpFile, command); });
+    setHelpHandler(HelpWindow::show);
 }
 
 } // namespace platform
