@@ -2,14 +2,16 @@
 
 #include "db/CRADIO.h"
 #include "shell/ModuleType.h"
+#include "shell/ShownText.h"
 
 namespace modulelist {
 namespace {
 
-// The text cut to `length` characters, then filled with blanks up to `width`.
+// The text cut to `length` characters, then filled with blanks up to `width`; control characters
+// show as blanks.
 QString column(const QString& text, int length, int width)
 {
-    return text.left(length).leftJustified(width, QLatin1Char(' '));
+    return basVelmar::strShownText(text.left(length)).leftJustified(width, QLatin1Char(' '));
 }
 
 } // namespace
@@ -20,7 +22,7 @@ QString ModuleListLine(const CRADIO& record, RemarkColumn remark)
     line += column(basVelmar::strModuleTypeText(record.intRxTxEx), 11, 12);
     line += column(record.strModuleType, 12, 13);
     line += column(record.strCustomType, 12, 13);
-    line += remark == RemarkColumn::Filled ? column(record.strUserRemark, 16, 17) : record.strUserRemark.left(16);
+    line += remark == RemarkColumn::Filled ? column(record.strUserRemark, 16, 17) : column(record.strUserRemark, 16, 0);
     return line;
 }
 

@@ -7,6 +7,7 @@
 #include "radio/RadioFailure.h"
 #include "radioview/OrvViewShown.h"
 #include "radioview/ViewNumbers.h"
+#include "shell/ShownText.h"
 #include "app/frmMain.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <cmath>
 
 using namespace orvview;
+using basVelmar::strShownText;
 using platform::MsgBox;
 
 namespace {
@@ -83,8 +85,9 @@ int16_t frmOrvView::intShowSystem()
     return radiodoc::trapped([&]() -> int16_t {
         Filling filling(filling_);
         CLASSOrvDocument& doc = document();
-        FrameSystem->setTitle(QStringLiteral(" [") + doc.strModuleUsed + QStringLiteral("]"));
-        txtCustomType->setText(doc.strCustomType);
+        // The module's own texts show control characters (pages never written) as blanks.
+        FrameSystem->setTitle(QStringLiteral(" [") + strShownText(doc.strModuleUsed) + QStringLiteral("]"));
+        txtCustomType->setText(strShownText(doc.strCustomType));
         switch (doc.intRxTxEx) {
         case 0: txtTypes->setText(QStringLiteral("Receiver")); break;
         case 1: txtTypes->setText(QStringLiteral("Transmitter")); break;
@@ -100,23 +103,23 @@ int16_t frmOrvView::intShowSystem()
             menuEntry(QStringLiteral("mnuSave"))->setEnabled(false);
             menuEntry(QStringLiteral("MNUARCHIVESAVE"))->setEnabled(false);
         } else {
-            txtStandard->setText(doc.strModuleType);
+            txtStandard->setText(strShownText(doc.strModuleType));
         }
         if (frmMain* main = frmMain::instance())
             main->refreshForActiveWindow();
 
         txtSerialNum->setText(doc.strSerial);
         renewCaption();
-        txtLastModified->setText(doc.strLastModified);
+        txtLastModified->setText(strShownText(doc.strLastModified));
         if (image || doc.intDocumentFrom == kFromMCF) {
             txtFirmwareVersion->setText(QStringLiteral("XX.XX"));
             Label4->setEnabled(false);
         } else {
-            txtFirmwareVersion->setText(doc.strFirmwareVersion);
+            txtFirmwareVersion->setText(strShownText(doc.strFirmwareVersion));
         }
         txtLowFreqLim->setText(formatFixed(doc.lngLowerFreql / 1e6, 6, false));
         txtUppFreqLim->setText(formatFixed(doc.lngUpperFreql / 1e6, 6, false));
-        txtUserRemark->setText(doc.strUserRemark);
+        txtUserRemark->setText(strShownText(doc.strUserRemark));
 
         const bool transmitter = doc.intRxTxEx != 0;
         if (transmitter) {

@@ -7,6 +7,7 @@
 #include "radioview/OrvViewCaptions.h"
 #include "radioview/OrvViewShown.h"
 #include "shell/Globals.h"
+#include "shell/ShownText.h"
 #include "app/frmMain.h"
 
 #include <QAction>
@@ -328,8 +329,8 @@ void frmOrvView::setCaption(const QString& caption)
 
 void frmOrvView::renewCaption()
 {
-    setCaption(QStringLiteral("Model: ") + document().strModuleUsed + QStringLiteral(" Serial Number: ")
-               + document().strSerial);
+    setCaption(QStringLiteral("Model: ") + basVelmar::strShownText(document().strModuleUsed)
+               + QStringLiteral(" Serial Number: ") + document().strSerial);
 }
 
 void frmOrvView::markModified()

@@ -44,3 +44,17 @@ TEST(ModuleListLine, ColumnsAreCutAndFilledToTheirWidths)
     for (const auto& c : cases)
         EXPECT_EQ(ModuleListLine(c.module, c.remark), QString::fromLatin1(c.line));
 }
+
+TEST(ModuleListLine, ControlBytesShowAsBlanks)
+{
+    // Texts read from pages never written hold zero bytes; other control bytes show as blanks too,
+    // and every column keeps its width.
+    CRADIO r = record("1001", 0, "", "", "");
+    r.strModuleType = QStringLiteral("Vr31\x01\x1f");
+    r.strCustomType = QString(QChar(0)) + QStringLiteral("AB") + QString(2, QChar(0)) + QStringLiteral("CD");
+    r.strUserRemark = QStringLiteral("R\tX\x7f") + QString(12, QChar(0));
+    EXPECT_EQ(ModuleListLine(r, RemarkColumn::Filled).toStdString(),
+              std::string("1001     Receiver    Vr31          AB  CD      R X              "));
+    EXPECT_EQ(ModuleListLine(r, RemarkColumn::AsIs).toStdString(),
+              std::string("1001     Receiver    Vr31          AB  CD      R X             "));
+}

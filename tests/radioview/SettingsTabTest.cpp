@@ -92,6 +92,22 @@ TEST_F(SettingsTabTest, UntouchedCommitChangesNoByte)
     EXPECT_FALSE(doc.fModified);
 }
 
+TEST_F(SettingsTabTest, ControlBytesInTextsShowAsBlanksAndStayUntouched)
+{
+    frmOrvView* w = transmitter();
+    CLASSOrvDocument& doc = w->document();
+    doc.strCustomType = QStringLiteral("Hill") + QString(QChar(0)) + QStringLiteral("Top");
+    doc.strUserRemark = QStringLiteral("Site") + QString(2, QChar(0)) + QStringLiteral("\x01") + QStringLiteral("4");
+    ASSERT_EQ(doc.intEditSystem(), 0);
+    w->intShowDocument();
+    EXPECT_EQ(w->txtCustomType->text(), "Hill Top");
+    EXPECT_EQ(w->txtUserRemark->text().trimmed(), "Site   4");
+    const QByteArray before = orvview::imageBytes(doc);
+    ASSERT_EQ(w->intSystemEditApply(), 0);
+    ASSERT_EQ(doc.intEditSystem(), 0);
+    EXPECT_EQ(orvview::imageBytes(doc), before) << "what the user did not touch keeps its bytes";
+}
+
 TEST_F(SettingsTabTest, CommitsEveryFieldTheUserChanged)
 {
     frmOrvView* w = transmitter();
