@@ -14,10 +14,4 @@ void setListFont(QWidget& list)
     list.setFont(font);
 }
 
-void setListFont(QWidget& heading, QWidget& list)
-{
-    setListFont(list);
-    heading.setFont(list.font());
-}
-
 } // namespace moduledialogs

@@ -4,10 +4,8 @@ class QWidget;
 
 namespace moduledialogs {
 
-// The fixed-pitch font of the module lists and their column headings, so that the columns of the
-// lines stand under their headings.
-void setListFont(QWidget& heading, QWidget& list);
-// The same font for a list without a heading.
+// The fixed-pitch font of the module lists, so that the columns of the lines stand under each other
+// (and under their headings, ModuleListLayout.h).
 void setListFont(QWidget& list);
 
 } // namespace moduledialogs

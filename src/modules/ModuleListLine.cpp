@@ -4,6 +4,9 @@
 #include "shell/ModuleType.h"
 #include "shell/ShownText.h"
 
+#include <QStringList>
+#include <algorithm>
+
 namespace modulelist {
 namespace {
 
@@ -24,6 +27,20 @@ QString ModuleListLine(const CRADIO& record, RemarkColumn remark)
     line += column(record.strCustomType, 12, 13);
     line += remark == RemarkColumn::Filled ? column(record.strUserRemark, 16, 17) : column(record.strUserRemark, 16, 0);
     return line;
+}
+
+QString ModuleListHeading(const QString& caption)
+{
+    const QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString heading;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        // A word that runs into the next column keeps one blank before the following one.
+        const int start = i < qsizetype(kColumnStarts.size()) ? kColumnStarts[i] : 0;
+        if (!heading.isEmpty())
+            heading = heading.leftJustified(std::max<qsizetype>(start, heading.size() + 1), QLatin1Char(' '));
+        heading += words[i];
+    }
+    return heading;
 }
 
 } // namespace modulelist

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include <array>
+
 class CRADIO;
 
 // The fixed-column line by which the Read Rack and Open dialogs list a module (set in a fixed-pitch
@@ -16,5 +18,13 @@ enum class RemarkColumn { AsIs, Filled };
 // transmitter, exciter and tone remote), standard model (12, 13), custom model (12, 13),
 // remark (16; filled to 17 or not).
 QString ModuleListLine(const CRADIO& record, RemarkColumn remark);
+
+// Where each column of a line starts, and the length of a line with its remark filled.
+inline constexpr std::array<int, 5> kColumnStarts{0, 9, 21, 34, 47};
+inline constexpr int kLineLength = 64;
+
+// The dialog's column caption (one word a column) with each word moved to the start of its
+// column, so that the caption stands over the columns in the same fixed-pitch font.
+QString ModuleListHeading(const QString& caption);
 
 } // namespace modulelist

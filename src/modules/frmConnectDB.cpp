@@ -4,7 +4,7 @@
 #include "db/PageImage.h"
 #include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
-#include "modules/ModuleListFont.h"
+#include "modules/ModuleListLayout.h"
 #include "modules/ModuleListItem.h"
 #include "modules/ModuleListLine.h"
 #include "modules/ModuleOpening.h"
@@ -28,12 +28,13 @@ frmConnectDB::frmConnectDB(QWidget* parent) : QDialog(parent)
 
     Frame1 = new QGroupBox(QStringLiteral("Vorn Modules in Database"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(QStringLiteral("SN        Type        Standard     Custom       Remark"), Frame1);
+    Label1 = new QLabel(Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     LstModule = new QListWidget(Frame1);
     LstModule->setObjectName(QStringLiteral("LstModule"));
     LstModule->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    moduledialogs::setListFont(*Label1, *LstModule);
+    moduledialogs::setUpModuleList(*Label1, *LstModule,
+                                   QStringLiteral("SN        Type        Standard     Custom       Remark"));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(LstModule);
@@ -74,6 +75,7 @@ void frmConnectDB::Form_Load()
                                                modulelist::ModuleListLine(*record, modulelist::RemarkColumn::Filled),
                                                LstModule);
         }
+        moduledialogs::selectFirstLine(*LstModule);
         return 0;
     });
 }

@@ -7,7 +7,7 @@
 #include "link/TransferGuard.h"
 #include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
-#include "modules/ModuleListFont.h"
+#include "modules/ModuleListLayout.h"
 #include "modules/ModuleListItem.h"
 #include "modules/ModuleListLine.h"
 #include "modules/ModuleOpening.h"
@@ -47,12 +47,13 @@ frmReadRack::frmReadRack(QWidget* parent) : QDialog(parent)
 
     Frame1 = new QGroupBox(QStringLiteral("Modules in Rack"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(QStringLiteral("SN       Type         Standard      Custom       Remark"), Frame1);
+    Label1 = new QLabel(Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     ListModule = new QListWidget(Frame1);
     ListModule->setObjectName(QStringLiteral("ListModule"));
     ListModule->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    moduledialogs::setListFont(*Label1, *ListModule);
+    moduledialogs::setUpModuleList(*Label1, *ListModule,
+                                   QStringLiteral("SN       Type         Standard      Custom       Remark"));
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(ListModule);
@@ -89,6 +90,7 @@ void frmReadRack::Form_Load()
             new modulelist::ModuleListItem(record, modulelist::ModuleListLine(*record, modulelist::RemarkColumn::AsIs),
                                            ListModule);
     }
+    moduledialogs::selectFirstLine(*ListModule);
     platform::centreOnScreen(*this);
 }
 

@@ -9,7 +9,9 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QImage>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using testsupport::ScriptedMsgBox;
@@ -24,6 +26,17 @@ void store(int serial, uint8_t configuration, const char* remark)
     CLASSOrvDB& db = CLASSOrvDB::instance();
     for (int page : {2, 8, 9})
         ASSERT_EQ(db.intInsertPage(QString::number(serial), page, image.mid(page * 8, 8)), 0);
+}
+
+// The first column from the left in `area` of `image` where some pixel differs from the colour at
+// the area's left edge: where the text drawn there starts.
+int firstInk(const QImage& image, const QRect& area)
+{
+    for (int x = area.left() + 1; x <= area.right(); ++x)
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) + 60 < qGray(image.pixel(area.left(), y)))
+                return x;
+    return -1;
 }
 
 } // namespace
@@ -44,7 +57,8 @@ protected:
 TEST_F(ConnectDB, ListsTheStoredModulesWithTheRemarkFilled)
 {
     frmConnectDB dlg(main.get());
-    EXPECT_EQ(dlg.Label1->text(), QStringLiteral("SN        Type        Standard     Custom       Remark"));
+    // The caption's words stand at the starts of their columns.
+    EXPECT_EQ(dlg.Label1->text(), QStringLiteral("SN       Type        Standard     Custom       Remark"));
     ASSERT_EQ(list(dlg).count(), 4);
     const QString lines[] = {
         QStringLiteral("100      Receiver                              Spare            "),
@@ -81,10 +95,43 @@ TEST_F(ConnectDB, OkOpensTheSelectedModulesByTypeSkippingThoseOpenFromTheDatabas
     EXPECT_FALSE(dlg.isVisible());
 }
 
+TEST_F(ConnectDB, HeadingStandsOverTheLinesAndAWholeLineFits)
+{
+    frmConnectDB dlg(main.get());
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const QImage image = dlg.grab().toImage();
+    // The heading's text and an unselected line's text start in the same pixel column, so in the
+    // fixed-pitch font each word of the heading stands over its column.
+    const QRect heading(dlg.Label1->mapTo(&dlg, QPoint(0, 0)), dlg.Label1->size());
+    QRect line = list(dlg).visualItemRect(list(dlg).item(1));
+    line.moveTopLeft(list(dlg).viewport()->mapTo(&dlg, line.topLeft()));
+    const int headingInk = firstInk(image, heading);
+    ASSERT_GT(headingInk, heading.left());
+    EXPECT_NEAR(firstInk(image, line), headingInk, 1);
+    // A whole line (64 characters) fits at the dialog's own size.
+    const QFontMetrics metrics(list(dlg).font());
+    EXPECT_LE(metrics.horizontalAdvance(list(dlg).item(0)->text()), list(dlg).viewport()->width() - 6);
+    EXPECT_FALSE(list(dlg).horizontalScrollBar()->isVisible());
+}
+
+TEST_F(ConnectDB, TheHighlightedFirstLineIsSelectedAndOkOpensIt)
+{
+    frmConnectDB dlg(main.get());
+    dlg.show();
+    EXPECT_EQ(list(dlg).currentRow(), 0);
+    EXPECT_EQ(list(dlg).selectedItems(), QList<QListWidgetItem*>{list(dlg).item(0)});
+    QTest::mouseClick(dlg.cmdOpen, Qt::LeftButton);
+    ASSERT_EQ(RecordingWindow::calls.size(), 1);
+    EXPECT_EQ(RecordingWindow::calls[0].serial, QStringLiteral("100"));
+    EXPECT_FALSE(dlg.isVisible());
+}
+
 TEST_F(ConnectDB, NothingSelectedOpensNothingAndCloses)
 {
     frmConnectDB dlg(main.get());
     dlg.show();
+    list(dlg).clearSelection();
     QTest::mouseClick(dlg.cmdOpen, Qt::LeftButton);
     EXPECT_TRUE(RecordingWindow::calls.isEmpty());
     EXPECT_EQ(dlg.result(), QDialog::Accepted);

@@ -53,8 +53,10 @@ protected:
 
 TEST_F(ReadRack, ListsTheModulesTheScanFound)
 {
-    EXPECT_EQ(dlg->Label1->text(), QStringLiteral("SN       Type         Standard      Custom       Remark"));
+    // The caption's words stand at the starts of their columns; the first line is the chosen one.
+    EXPECT_EQ(dlg->Label1->text(), QStringLiteral("SN       Type        Standard     Custom       Remark"));
     ASSERT_EQ(list().count(), 3);
+    EXPECT_EQ(list().selectedItems(), QList<QListWidgetItem*>{list().item(0)});
     // The remark as the module keeps it (16 characters), not filled further.
     EXPECT_EQ(list().item(0)->text().left(21), QStringLiteral("700001   Receiver    "));
     EXPECT_EQ(list().item(0)->text().mid(47), QStringLiteral("Spare for Ch 7  "));
@@ -103,7 +105,7 @@ TEST_F(ReadRack, EnterOpensAndAFailureIsShownWithTheFlagPutBack)
 {
     basVelmar::gUnlinkOnViewClose = true;
     RecordingWindow::duringOpen = [] { throw platform::Error(5, QStringLiteral("Invalid procedure call")); };
-    list().item(2)->setSelected(true);
+    list().setCurrentRow(2);
     ScriptedMsgBox box;
     box.expect(QStringLiteral("Invalid procedure call"));
     QTest::keyClick(&list(), Qt::Key_Return);
@@ -125,6 +127,7 @@ TEST_F(ReadRack, CancelUnlinksTwiceForEachSelectedLine)
     // Esc is Cancel; with nothing selected nothing is sent.
     frmReadRack again(main.get());
     again.show();
+    again.ListModule->clearSelection();
     rack.clearFrames();
     QTest::keyClick(&again, Qt::Key_Escape);
     EXPECT_FALSE(again.isVisible());
