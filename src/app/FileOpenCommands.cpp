@@ -32,9 +32,10 @@ struct ChosenFile {
     bool endsWith(const char* ending) const { return title.endsWith(QLatin1String(ending), Qt::CaseInsensitive); }
 };
 
-std::optional<ChosenFile> chooseFile(const QString& fileName, const QString& filter)
+// `filterIndex`: the filter preselected, from 1; 0 keeps the last use's.
+std::optional<ChosenFile> chooseFile(const QString& fileName, const QString& filter, int filterIndex)
 {
-    const std::optional<QString> path = platform::ShowOpen(fileName, filter);
+    const std::optional<QString> path = platform::ShowOpen(fileName, filter, filterIndex);
     if (!path || path->isEmpty())
         return std::nullopt;
     return ChosenFile{*path, QFileInfo(*path).fileName()};
@@ -91,7 +92,7 @@ void importModels(int16_t kind, const QString& path)
 int16_t intOpenArchiveFile()
 {
     return trapped([]() -> int16_t {
-        const auto file = chooseFile(QString(), QStringLiteral("All files (*.*)|*.*|Vorn MCF file (*.mcf)|*.mcf"));
+        const auto file = chooseFile(QString(), QStringLiteral("All files (*.*)|*.*|Vorn MCF file (*.mcf)|*.mcf"), 2);
         if (!file)
             return -1;
         if (file->endsWith("BIN") || file->endsWith("HEX")) {
@@ -114,7 +115,7 @@ int16_t intOpenEPROMFile()
 {
     return trapped([]() -> int16_t {
         const auto file = chooseFile(
-            QString(), QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All Files (*.*)|*.*"));
+            QString(), QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All Files (*.*)|*.*"), 1);
         if (!file)
             return -1;
         if (file->title.size() <= 4)
@@ -137,7 +138,7 @@ int16_t intOpenEPROMFile()
 int16_t intImportModelsDB(int16_t kind)
 {
     return trapped([kind]() -> int16_t {
-        const auto file = chooseFile(QStringLiteral("*.mdb"), QStringLiteral("USER.MDB file (*.MDB) | *.mdb |"));
+        const auto file = chooseFile(QStringLiteral("*.mdb"), QStringLiteral("USER.MDB file (*.MDB) | *.mdb |"), 0);
         if (!file)
             return -1;
         if (file->title.size() <= 4)

@@ -41,7 +41,7 @@ QString toNameFilters(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString name = parts[i].trimmed();
         const QString pattern = parts[i + 1].trimmed();
-        if (!name.contains(pattern))
+        if (!name.contains(pattern, Qt::CaseInsensitive))
             name += QStringLiteral(" (") + pattern + QLatin1Char(')');
         out << name;
     }

@@ -9,31 +9,35 @@ class QPagedPaintDevice;
 namespace platform {
 
 // The shared file dialog. Filters are written as the program always wrote them:
-// "description|pattern|description|pattern", e.g. "access (*.mdb) | *.mdb".
+// "description|pattern|description|pattern", e.g. "access (*.mdb) | *.mdb". Like the one dialog
+// of the original platform it keeps, for the run, the folder of the last file chosen and the
+// filter last preselected.
 struct FileDialogRequest {
     enum Kind { Open, Save };
     Kind kind = Open;
     QString title;
     QString fileName;  // proposed file name or path
     QString filter;
+    int filterIndex = 0;  // the filter preselected, from 1; 0: the one the last use preselected
 };
 
 // The chosen path, or nothing when the user cancelled (Cancel is "no choice", not an error).
 std::optional<QString> ShowFileDialog(const FileDialogRequest& request);
-inline std::optional<QString> ShowOpen(const QString& fileName, const QString& filter, const QString& title = QString())
+inline std::optional<QString> ShowOpen(const QString& fileName, const QString& filter, int filterIndex = 0)
 {
-    return ShowFileDialog({FileDialogRequest::Open, title, fileName, filter});
+    return ShowFileDialog({FileDialogRequest::Open, QString(), fileName, filter, filterIndex});
 }
-inline std::optional<QString> ShowSave(const QString& fileName, const QString& filter, const QString& title = QString())
+inline std::optional<QString> ShowSave(const QString& fileName, const QString& filter, int filterIndex = 0)
 {
-    return ShowFileDialog({FileDialogRequest::Save, title, fileName, filter});
+    return ShowFileDialog({FileDialogRequest::Save, QString(), fileName, filter, filterIndex});
 }
 
 // The printer dialog: a device to paint the pages on, or null when the user cancelled.
 // The program gives a QPrinter; tests give a PDF writer.
 std::unique_ptr<QPagedPaintDevice> ShowPrinter();
 
-// "access (*.mdb) | *.mdb" -> "access (*.mdb)" as a widget toolkit filter list (";;" between entries).
+// "access (*.mdb) | *.mdb" -> "access (*.mdb)" as a widget toolkit filter list (";;" between entries);
+// a description that already names its pattern (in any case) shows it once.
 QString toNameFilters(const QString& filter);
 
 using FileDialogHandler = std::function<std::optional<QString>(const FileDialogRequest&)>;

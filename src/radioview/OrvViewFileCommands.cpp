@@ -81,7 +81,7 @@ int16_t frmOrvView::intCommandArchiveSave()
         if (intSystemEditApply() != 0)
             return -1;
         const std::optional<QString> path =
-            platform::ShowSave(QString(), QStringLiteral("Vorn MCF file (*.MCF)| *.mcf|All files (*.*)|*.*"));
+            platform::ShowSave(QString(), QStringLiteral("Vorn MCF file (*.MCF)| *.mcf|All files (*.*)|*.*"), 1);
         if (!path)
             return -1;
         document().intDocument2MCF(*path);
@@ -96,7 +96,7 @@ int16_t frmOrvView::intCommandSaveEprom()
         if (intSystemEditApply() != 0)
             return -1;
         const std::optional<QString> path = platform::ShowSave(
-            QString(), QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*"));
+            QString(), QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*"), 1);
         if (!path)
             return -1;
         // The ending chooses the format, whatever its case; the path keeps its own case, as the

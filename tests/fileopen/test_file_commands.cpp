@@ -103,6 +103,7 @@ TEST_F(FileCommands, OpenFileChoosesTheEditorByTheArchivesModuleType)
     }
     EXPECT_EQ(windows(), 6);
     EXPECT_EQ(dialogs.requests().first().filter, QStringLiteral("All files (*.*)|*.*|Vorn MCF file (*.mcf)|*.mcf"));
+    EXPECT_EQ(dialogs.requests().first().filterIndex, 2) << "the MCF filter comes preselected";
 }
 
 TEST_F(FileCommands, OpenFileRefusals)
@@ -180,6 +181,7 @@ TEST_F(FileCommands, OpenEPROMFileGoesByTheExtensionInAnyCase)
     }
     EXPECT_EQ(dialogs.requests().first().filter,
               QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All Files (*.*)|*.*"));
+    EXPECT_EQ(dialogs.requests().first().filterIndex, 1);
 
     // A title of four characters does nothing, not even look for the file.
     dialogs.answer(dir.filePath(QStringLiteral("x.hx")));
@@ -246,6 +248,7 @@ TEST_F(FileCommands, ModelImportsImportTheChosenFile)
     EXPECT_EQ(intImportModelsDB(1), -1);
     EXPECT_EQ(dialogs.requests().first().fileName, QStringLiteral("*.mdb"));
     EXPECT_EQ(dialogs.requests().first().filter, QStringLiteral("USER.MDB file (*.MDB) | *.mdb |"));
+    EXPECT_EQ(dialogs.requests().first().filterIndex, 0) << "the filter as the last use left it";
     CLASSOrvDB::releaseInstance();
 }
 

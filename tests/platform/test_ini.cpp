@@ -1,4 +1,3 @@
-#include "platform/FileDialogs.h"
 #include "platform/Ini.h"
 #include "support/TempDir.h"
 
@@ -55,10 +54,4 @@ TEST(Ini, WriteCreatesReplacesAndKeepsTheRest)
     // A folder that cannot be written reports failure.
     EXPECT_FALSE(Ini::WritePrivateProfileString(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                                                 QStringLiteral("/proc/velmar-no/velmar.ini")));
-}
-
-TEST(FileDialogs, FilterTranslation)
-{
-    EXPECT_EQ(toNameFilters(QStringLiteral("access (*.mdb) | *.mdb")), QStringLiteral("access (*.mdb)"));
-    EXPECT_EQ(toNameFilters(QStringLiteral("Archive|*.mcf|All files|*.*")), QStringLiteral("Archive (*.mcf);;All files (*.*)"));
 }

@@ -34,6 +34,7 @@ TEST_F(FileCommandsTest, SaveEpromFileWritesByTheNamesEnding)
     }
     EXPECT_EQ(files_.requests().first().filter,
               "Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*");
+    EXPECT_EQ(files_.requests().first().filterIndex, 1);
 
     files_.answer(std::nullopt);
     EXPECT_EQ(w->intCommandArchiveSave(), -1) << "a cancelled dialog writes nothing";

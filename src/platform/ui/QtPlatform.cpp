@@ -12,6 +12,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -65,19 +67,45 @@ MsgResult messageBox(const MsgBoxRequest& r)
     return buttons.size() == 1 ? vbOK : (r.buttons() == vbYesNo ? vbNo : vbCancel);
 }
 
+// What the one file dialog keeps from one use to the next, for the run: the folder of the last
+// file chosen and the filter last selected (from 1).
+struct FileDialogMemory {
+    QString folder;
+    int filterIndex = 1;
+};
+
+FileDialogMemory& fileDialogMemory()
+{
+    static FileDialogMemory memory;
+    return memory;
+}
+
 std::optional<QString> fileDialog(const FileDialogRequest& r)
 {
+    FileDialogMemory& memory = fileDialogMemory();
     QFileDialog dlg(dialogParent(), r.title);
-    dlg.setNameFilter(toNameFilters(r.filter));
+    const QStringList filters = toNameFilters(r.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    dlg.setNameFilters(filters);
+    if (r.filterIndex > 0)
+        memory.filterIndex = r.filterIndex;
+    if (!filters.isEmpty())
+        dlg.selectNameFilter(filters.at(std::clamp<qsizetype>(memory.filterIndex, 1, filters.size()) - 1));
     dlg.setAcceptMode(r.kind == FileDialogRequest::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(r.kind == FileDialogRequest::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QFileInfo proposed(r.fileName);
     if (proposed.isAbsolute())
         dlg.setDirectory(proposed.absolutePath());
+    else if (!memory.folder.isEmpty())
+        dlg.setDirectory(memory.folder);
     dlg.selectFile(proposed.fileName());
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    const bool chosen = dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty();
+    if (const qsizetype selected = filters.indexOf(dlg.selectedNameFilter()); selected >= 0)
+        memory.filterIndex = static_cast<int>(selected) + 1;
+    if (!chosen)
         return std::nullopt;
-    return dlg.selectedFiles().first();
+    const QString path = dlg.selectedFiles().first();
+    memory.folder = QFileInfo(path).absolutePath();
+    return path;
 }
 
 std::unique_ptr<QPagedPaintDevice> printerDialog()
