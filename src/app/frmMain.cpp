@@ -230,6 +230,7 @@ void frmMain::MDIForm_Load()
     basVelmar::trapped([this]() -> int16_t {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect avail = screen->availableGeometry();
+            resize(openingSize(avail));
             move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
         }
         setToolbarVisible(true);
@@ -243,6 +244,13 @@ void frmMain::MDIForm_Load()
         basVelmar::gHelpFile = programFile(QStringLiteral("velmar.hlp"));
         return 0;
     });
+}
+
+QSize frmMain::openingSize(const QRect& available)
+{
+    // Fifteen sixteenths of the free area, but no smaller than the window was designed at.
+    const QSize most = available.size() * 15 / 16;
+    return most.expandedTo(QSize(800, 600)).boundedTo(available.size());
 }
 
 int16_t frmMain::intVersionSet()

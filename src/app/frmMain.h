@@ -2,6 +2,8 @@
 #include "docwindow/DocumentHost.h"
 
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
@@ -29,6 +31,10 @@ public:
 
     // The load step: window, toolbar, progress, globals, serial port, look-ups, help file.
     void MDIForm_Load();
+
+    // The size the window opens at on a screen whose free area is `available`: most of it, so a
+    // module window shows whole on a 1280 x 1024 screen.
+    static QSize openingSize(const QRect& available);
 
     // Public members.
     int16_t intVersionSet();

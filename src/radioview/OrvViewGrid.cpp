@@ -9,8 +9,10 @@
 #include "radio/RadioChannelValues.h"
 #include "radio/RadioFailure.h"
 #include "radioview/ChannelCells.h"
+#include "radioview/GridColumnWidths.h"
 #include "radioview/ViewNumbers.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,8 +20,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <QStyle>
+
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace orvview;
 
@@ -27,6 +32,62 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;     // 1440 twips an inch at 96 pixels an inch
 constexpr int kHeaderHeightTwips = 400;
+
+// A column of the grid: its header, the divisor of the grid's width that gives its share (for a
+// receiver, and for a transmitter or exciter; 0: the column is not there), the member that keeps
+// its number, and the widest text its cells show.
+struct GridColumn {
+    const char* header;
+    int receiverDivisor;
+    int transmitterDivisor;
+    int16_t frmOrvView::*member;
+    const char* widest;
+};
+
+constexpr GridColumn kFullLayout[] = {
+    {"Channel", 12, 12, &frmOrvView::intColChannel, "127 DC"},
+    {"Frequency (MHz)", 6, 9, &frmOrvView::intColFrequency, "999.999999"},
+    {"CTCSS (Hz)", 9, 15, &frmOrvView::intColCTCSS, "254.1"},
+    {"Deviation", 0, 11, &frmOrvView::intColDeviation, "255"},
+    {"Reference Modulation", 0, 10, &frmOrvView::intColReference, "255"},
+    {"Pin 8", 19, 19, &frmOrvView::intColPin8, "High"},
+    {"Pin 7", 19, 19, &frmOrvView::intColPin7, "High"},
+    {"Pin 6", 19, 19, &frmOrvView::intColPin6, "High"},
+    {"Pin 5", 19, 19, &frmOrvView::intColPin5, "High"},
+    {"Pin 4", 19, 19, &frmOrvView::intColPin4, "High"},
+    {"Pin 3", 19, 19, &frmOrvView::intColPin3, "High"},
+    {"Pin 2", 19, 19, &frmOrvView::intColPin2, "High"},
+    {"Pin 1", 19, 19, &frmOrvView::intColPin1, "High"},
+    {"Switch Setting", 11, 11, &frmOrvView::intColSwitch, "11111111"},
+};
+
+// The three-column layout of a document from an EPROM image.
+constexpr GridColumn kImageLayout[] = {
+    {"Channel", 14, 14, &frmOrvView::intColChannel, "127 DC"},
+    {"Frequency (MHz)", 9, 9, &frmOrvView::intColFrequency, "999.999999"},
+    {"CTCSS (Hz)", 14, 14, &frmOrvView::intColCTCSS, "254.1"},
+};
+
+// Fits the grid's columns to its width when it is shown and whenever its viewport changes size.
+class ColumnFitter : public QObject {
+public:
+    ColumnFitter(QTableWidget* grid, std::function<void()> fit) : QObject(grid), fit_(std::move(fit))
+    {
+        grid->installEventFilter(this);
+        grid->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Resize)
+            fit_();
+        return false;
+    }
+
+private:
+    std::function<void()> fit_;
+};
 
 // The tone frequency of a code; false when the table does not list the code (0 is no tone, 0 Hz).
 bool toneFrequency(int32_t code, double& hz)
@@ -135,41 +196,80 @@ int16_t frmOrvView::intInitGrid()
         Form_Load();
         const CLASSOrvDocument& doc = document();
         binHex_ = false;
-        const int w = std::max(100, grdChannel->viewport()->width() * kTwipsPerPixel);
-        auto width = [w](int divisor) { return w / divisor / kTwipsPerPixel; };
         const bool receiver = doc.intRxTxEx == 0;
 
         grdChannel->clear();
         grdChannel->setRowCount(doc.intMaxchannel + 1);  // one row per channel and the spare row
-        struct Column {
-            const char* header;
-            int divisor;
-            int16_t* member;
-        };
-        QList<Column> columns = {
-            {"Channel", 12, &intColChannel},
-            {"Frequency (MHz)", receiver ? 6 : 9, &intColFrequency},
-            {"CTCSS (Hz)", receiver ? 9 : 15, &intColCTCSS},
-        };
-        if (!receiver)
-            columns += {{"Deviation", 11, &intColDeviation}, {"Reference Modulation", 10, &intColReference}};
-        columns += {{"Pin 8", 19, &intColPin8}, {"Pin 7", 19, &intColPin7}, {"Pin 6", 19, &intColPin6},
-                    {"Pin 5", 19, &intColPin5}, {"Pin 4", 19, &intColPin4}, {"Pin 3", 19, &intColPin3},
-                    {"Pin 2", 19, &intColPin2}, {"Pin 1", 19, &intColPin1}, {"Switch Setting", 11, &intColSwitch}};
+        QList<const GridColumn*> columns;
+        for (const GridColumn& column : kFullLayout)
+            if ((receiver ? column.receiverDivisor : column.transmitterDivisor) > 0)
+                columns << &column;
         intColDeviation = intColReference = -1;
         grdChannel->setColumnCount(static_cast<int>(columns.size()));
         grdChannel->horizontalHeader()->setFixedHeight(kHeaderHeightTwips / kTwipsPerPixel);
         grdChannel->verticalHeader()->hide();
+        columnDivisors_.clear();
+        columnWidest_.clear();
         for (int c = 0; c < columns.size(); ++c) {
-            setTextMatrix(0, c, QString::fromLatin1(columns[c].header));
-            *columns[c].member = static_cast<int16_t>(c);
-            grdChannel->setColumnWidth(c, width(columns[c].divisor));
+            setTextMatrix(0, c, QString::fromLatin1(columns[c]->header));
+            this->*(columns[c]->member) = static_cast<int16_t>(c);
+            columnDivisors_ << (receiver ? columns[c]->receiverDivisor : columns[c]->transmitterDivisor);
+            columnWidest_ << QString::fromLatin1(columns[c]->widest);
         }
+        fitGridColumns();
         for (int r = 1; r <= doc.intMaxchannel; ++r)
             setTextMatrix(r, intColChannel, QString::number(r));
         return 0;
     });
     return 0;
+}
+
+void frmOrvView::watchGridWidth()
+{
+    new ColumnFitter(grdChannel, [this] { fitGridColumns(); });
+}
+
+int frmOrvView::columnNeed(int column, const QString& widest) const
+{
+    // What the header asks for its text (it counts its margins, and the bold face of a highlighted
+    // header), what the cells ask for theirs, and the widest text a cell of the column shows, with
+    // the cell's text margin on both sides, its grid line and a pixel against rounding.
+    const int cellMargin = grdChannel->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdChannel) + 1;
+    const int widestNeed = QFontMetrics(grdChannel->font()).horizontalAdvance(widest) + 2 * cellMargin + 2;
+    const int headerNeed = grdChannel->horizontalHeader()->sectionSizeHint(column);
+    const int cellsNeed = static_cast<const QAbstractItemView*>(grdChannel)->sizeHintForColumn(column);
+    return std::max({widestNeed, headerNeed, cellsNeed});
+}
+
+void frmOrvView::fitGridColumns()
+{
+    // Setting widths may show or hide a scroll bar, which resizes the viewport again.
+    if (fittingColumns_ || columnDivisors_.size() != grdChannel->columnCount())
+        return;
+    fittingColumns_ = true;
+    QList<int> needs;
+    for (int c = 0; c < grdChannel->columnCount(); ++c)
+        needs << columnNeed(c, columnWidest_.value(c));
+    const QList<int> widths = gridColumnWidths(grdChannel->viewport()->width(), columnDivisors_, needs);
+    for (int c = 0; c < widths.size(); ++c)
+        grdChannel->setColumnWidth(c, widths[c]);
+    fittingColumns_ = false;
+}
+
+int frmOrvView::widestGridNeed()
+{
+    // Measured on the grid itself, its header holding the transmitter's columns for the moment,
+    // so the header's own margins and fonts count; the set-up makes the real columns later.
+    const int count = static_cast<int>(std::size(kFullLayout));
+    grdChannel->setColumnCount(count);
+    for (int c = 0; c < count; ++c)
+        grdChannel->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromLatin1(kFullLayout[c].header)));
+    int total = 0;
+    for (int c = 0; c < count; ++c)
+        total += columnNeed(c, QString::fromLatin1(kFullLayout[c].widest));
+    grdChannel->clear();
+    grdChannel->setColumnCount(0);
+    return total;
 }
 
 int16_t frmOrvView::InitBinHexGrid()
@@ -179,7 +279,6 @@ int16_t frmOrvView::InitBinHexGrid()
         cmdEpots->hide();
         const CLASSOrvDocument& doc = document();
         binHex_ = true;
-        const int w = std::max(100, grdChannel->viewport()->width() * kTwipsPerPixel);
         grdChannel->clear();
         grdChannel->setRowCount(doc.intMaxchannel);
         grdChannel->setColumnCount(3);
@@ -187,17 +286,17 @@ int16_t frmOrvView::InitBinHexGrid()
         grdChannel->verticalHeader()->hide();
         for (int r = 1; r <= doc.intMaxchannel; ++r)
             setTextMatrix(r, 0, QString::number(r));
-        intColChannel = 0;
-        intColFrequency = 1;
-        intColCTCSS = 2;
         intColDeviation = intColReference = intColPin8 = intColPin7 = intColPin6 = intColPin5 = intColPin4 =
             intColPin3 = intColPin2 = intColPin1 = intColSwitch = -1;
-        const int divisors[3] = {14, 9, 14};
-        const char* headers[3] = {"Channel", "Frequency (MHz)", "CTCSS (Hz)"};
+        columnDivisors_.clear();
+        columnWidest_.clear();
         for (int c = 0; c < 3; ++c) {
-            setTextMatrix(0, c, QString::fromLatin1(headers[c]));
-            grdChannel->setColumnWidth(c, w / divisors[c] / kTwipsPerPixel);
+            setTextMatrix(0, c, QString::fromLatin1(kImageLayout[c].header));
+            this->*(kImageLayout[c].member) = static_cast<int16_t>(c);
+            columnDivisors_ << kImageLayout[c].transmitterDivisor;
+            columnWidest_ << QString::fromLatin1(kImageLayout[c].widest);
         }
+        fitGridColumns();
         return 0;
     });
     return status == 0 ? 0 : 1;

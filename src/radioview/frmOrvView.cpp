@@ -25,6 +25,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QStyle>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -52,6 +54,18 @@ QLabel* label(const QString& name, const QString& caption, QWidget* parent)
 {
     return named(new QLabel(caption, parent), name);
 }
+
+// A display box just wide enough for the widest text it shows.
+void fitBox(QLineEdit* box, const QString& widest)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const QMargins text = box->textMargins() + box->contentsMargins();
+    // The box keeps 2 pixels on each side of its text inside the frame, and a pixel for the cursor.
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + text.left() + text.right() + 2 * frame + 5);
+}
+
+// Channel rows the window shows without scrolling when it opens.
+constexpr int kRowsShown = 12;
 
 } // namespace
 
@@ -128,7 +142,15 @@ void frmOrvView::buildControls()
         currentTab_ = SSTab1->currentIndex();
         SSTab1_Click(previous);
     });
-    resize(760, 520);
+
+    // The window opens wide enough for the widest grid (a transmitter's fourteen columns, each at
+    // its text's width) and tall enough for a dozen channels; the user may make it smaller.
+    const int gridWidth = widestGridNeed() + grdChannel->verticalScrollBar()->sizeHint().width() + 2 * grdChannel->frameWidth();
+    const int gridHeight = kRowsShown * grdChannel->verticalHeader()->defaultSectionSize()
+                           + grdChannel->horizontalHeader()->sizeHint().height() + 2 * grdChannel->frameWidth();
+    grdChannel->setMinimumSize(gridWidth, gridHeight);
+    resize(sizeHint());
+    grdChannel->setMinimumSize(0, 0);
 }
 
 void frmOrvView::buildSettingsTab(QWidget* tab)
@@ -224,7 +246,8 @@ void frmOrvView::buildSettingsTab(QWidget* tab)
 
 void frmOrvView::buildChannelTab(QWidget* tab)
 {
-    auto* tabLayout = new QHBoxLayout(tab);
+    // The grid above, the default channel in one row below it.
+    auto* tabLayout = new QVBoxLayout(tab);
     frameChannel = named(new QGroupBox(QStringLiteral("Channel Information "), tab), QStringLiteral("frameChannel"));
     auto* gridLayout = new QVBoxLayout(frameChannel);
     grdChannel = named(new QTableWidget(frameChannel), QStringLiteral("grdChannel"));
@@ -232,36 +255,44 @@ void frmOrvView::buildChannelTab(QWidget* tab)
     grdChannel->setSelectionBehavior(QAbstractItemView::SelectItems);
     grdChannel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdChannel->setContextMenuPolicy(Qt::CustomContextMenu);
+    grdChannel->setWordWrap(false);
+    // Headers keep their font whatever is selected, so a header that fits keeps fitting.
+    grdChannel->horizontalHeader()->setHighlightSections(false);
     grdChannel->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdChannel->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     gridLayout->addWidget(grdChannel);
     tabLayout->addWidget(frameChannel, 1);
+    watchGridWidth();
 
     Frame1 = named(new QGroupBox(QStringLiteral(" Default Channel "), tab), QStringLiteral("Frame1"));
     auto* frame = new QGridLayout(Frame1);
-    int row = 0;
-    auto line = [&](QLabel* l, QWidget* a, QWidget* b = nullptr) {
-        frame->addWidget(l, row++, 0, 1, 2);
-        frame->addWidget(a, row, 0, 1, b ? 1 : 2);
-        if (b)
-            frame->addWidget(b, row, 1);
-        ++row;
+    int column = 0;
+    auto field = [&](QLabel* l, QLineEdit* box, const QString& widest, QLineEdit* second = nullptr) {
+        frame->addWidget(l, 0, column, 1, second ? 2 : 1);
+        for (QLineEdit* b : {box, second}) {
+            if (!b)
+                continue;
+            fitBox(b, widest);
+            frame->addWidget(b, 1, column++);
+        }
     };
     txtDFChannel = displayBox(QStringLiteral("txtDFChannel"), Frame1);
-    line(label(QStringLiteral("lblDFChannel"), QStringLiteral("Chan"), Frame1), txtDFChannel);
+    field(label(QStringLiteral("lblDFChannel"), QStringLiteral("Chan"), Frame1), txtDFChannel, QStringLiteral("127"));
     txtDFFrequency = displayBox(QStringLiteral("txtDFFrequency"), Frame1);
-    line(label(QStringLiteral("lblDFFrequency"), QStringLiteral("Frequency MHz"), Frame1), txtDFFrequency);
+    field(label(QStringLiteral("lblDFFrequency"), QStringLiteral("Frequency MHz"), Frame1), txtDFFrequency,
+          QStringLiteral("999.999999"));
     txtDFCTCSS = displayBox(QStringLiteral("txtDFCTCSS"), Frame1);
-    line(label(QStringLiteral("lblDFCTCSS"), QStringLiteral("CTCSS"), Frame1), txtDFCTCSS);
+    field(label(QStringLiteral("lblDFCTCSS"), QStringLiteral("CTCSS"), Frame1), txtDFCTCSS, QStringLiteral("254.1"));
     lblDFDeviation = label(QStringLiteral("lblDFDeviation"), QStringLiteral("Deviation  Reference"), Frame1);
     txtDFDeviation = displayBox(QStringLiteral("txtDFDeviation"), Frame1);
     txtDFReference = displayBox(QStringLiteral("txtDFReference"), Frame1);
-    line(lblDFDeviation, txtDFDeviation, txtDFReference);
+    field(lblDFDeviation, txtDFDeviation, QStringLiteral("255"), txtDFReference);
     txtDFPIN = displayBox(QStringLiteral("txtDFPIN"), Frame1);
-    line(label(QStringLiteral("lblDFPIN"), QStringLiteral("PIN 8-1"), Frame1), txtDFPIN);
+    field(label(QStringLiteral("lblDFPIN"), QStringLiteral("PIN 8-1"), Frame1), txtDFPIN, QStringLiteral("11111111"));
     txtDFSetting = displayBox(QStringLiteral("txtDFSetting"), Frame1);
-    line(label(QStringLiteral("lblDFSetting"), QStringLiteral("Switch"), Frame1), txtDFSetting);
-    frame->setRowStretch(row, 1);
+    field(label(QStringLiteral("lblDFSetting"), QStringLiteral("Switch"), Frame1), txtDFSetting,
+          QStringLiteral("11111111"));
+    frame->setColumnStretch(column, 1);
     tabLayout->addWidget(Frame1);
 
     connect(grdChannel, &QTableWidget::cellDoubleClicked, this, [this] { grdChannel_DblClick(); });

@@ -5,6 +5,7 @@
 // window is the active one. The window owns its document.
 #include "docwindow/DocumentWindow.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -218,6 +219,14 @@ private:
     int16_t showRows(int16_t first, int16_t last, bool binHex);
     int16_t reshowRows(int first, int last);
     void setTextMatrix(int row, int col, const QString& text);
+    // Column widths from the grid's real width: each column its share, none narrower than its
+    // texts. Runs when the grid is set up, shown and resized.
+    void watchGridWidth();
+    void fitGridColumns();
+    // Pixels a column of the grid needs for its header, its cells and `widest`, the widest text it
+    // shows; and the whole of the widest layout's needs.
+    int columnNeed(int column, const QString& widest) const;
+    int widestGridNeed();
     // 1: the lower, 2: the higher of the current row (column) and the selection's other end.
     int intSelRowBound(int which) const;
     int intSelColBound(int which) const;
@@ -231,5 +240,8 @@ private:
     bool filling_ = false;   // the window fills its controls: their change events are not the user's
     bool transferRunning_ = false;
     bool binHex_ = false;    // the grid has the three-column layout
+    QList<int> columnDivisors_;   // per grid column: the divisor of the grid's width that is its share
+    QStringList columnWidest_;    // per grid column: the widest text its cells show
+    bool fittingColumns_ = false;
     int currentTab_ = 0;
 };

@@ -100,16 +100,17 @@ void ViewRackTest::TearDown()
     line_.close();
 }
 
-void ViewRackTest::addModule(const QString& model, uint32_t serial, const std::function<void(QByteArray&)>& edit)
+void ViewRackTest::addModule(const QString& model, uint32_t serial, const std::function<void(QByteArray&)>& edit,
+                             long channels)
 {
     CLASSOrvDocument doc;
     doc.strModuleType = model;
     ASSERT_EQ(doc.intReadModData(), 0);
     ASSERT_EQ(doc.NewRadio(model, QStringLiteral("Standard"), static_cast<int32_t>(serial), QStringLiteral("0000"),
-                           QDate(2024, 1, 15), 4, 16),
+                           QDate(2024, 1, 15), channels, 16),
               0);
     ASSERT_EQ(doc.intNew2Document(model, QStringLiteral("Standard"), static_cast<int32_t>(serial), QStringLiteral("0000"),
-                                  QDate(2024, 1, 15), 4, 16),
+                                  QDate(2024, 1, 15), channels, 16),
               0);
     // Four channels 12.5 kHz apart, each with its own pots and pins.
     for (int n = 1; n <= 4; ++n) {

@@ -66,8 +66,10 @@ protected:
     void TearDown() override;
 
     // Puts a module in the rack whose pages come from a new document of the model (its serial
-    // number in page 2), with four channels set up; `edit` may change the image before.
-    void addModule(const QString& model, uint32_t serial = kSerial, const std::function<void(QByteArray&)>& edit = {});
+    // number in page 2) with `channels` channels, the first four set up; `edit` may change the image
+    // before.
+    void addModule(const QString& model, uint32_t serial = kSerial, const std::function<void(QByteArray&)>& edit = {},
+                   long channels = 4);
     // The module's pages first..last as it holds them now.
     QByteArray modulePages(int first, int last, uint32_t serial = kSerial) const;
     int framesOf(rackemu::Command c) const;
