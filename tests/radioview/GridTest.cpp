@@ -3,9 +3,12 @@
 #include "ViewFixture.h"
 
 #include "radioview/ChannelCells.h"
+#include "radioview/GridColumnWidths.h"
 
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QTabWidget>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
@@ -114,6 +117,53 @@ TEST_F(GridTest, TransmitterShowsPotsButNotUnderTheFlag)
     // The default frame shows the stored pots, flag or not.
     EXPECT_EQ(w->txtDFDeviation->text(), "55");
     EXPECT_EQ(w->txtDFReference->text(), "66");
+}
+
+TEST(GridColumnWidths, SharesOfTheWidthNeverBelowTheTexts)
+{
+    const struct {
+        int width;
+        QList<int> divisors, needs, widths;
+    } cases[] = {
+        // Wide enough: each column its share (width in twips / divisor, in pixels).
+        {1200, {12, 6, 9, 19}, {50, 90, 60, 30}, {100, 200, 133, 63}},
+        // Shares below the texts: the texts' widths, room to spare.
+        {400, {12, 6, 9, 19}, {50, 90, 60, 30}, {50, 90, 60, 30}},
+        // A column that needs more takes it from those that can spare, in proportion.
+        {100, {2, 2, 4}, {60, 10, 10}, {60, 24, 16}},
+        // Nobody can spare: the texts' widths, and the grid scrolls.
+        {100, {2, 2}, {80, 80}, {80, 80}},
+        // A grid narrower than 100 twips counts as 100 twips wide.
+        {5, {12, 6}, {0, 0}, {0, 1}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(orvview::gridColumnWidths(c.width, c.divisors, c.needs), c.widths) << c.width;
+}
+
+TEST_F(GridTest, ColumnsFollowTheGridsRealWidth)
+{
+    frmOrvView* w = openNew(kTransmitterModel);
+    w->SSTab1->setCurrentIndex(1);
+    settle();
+    QTableWidget* grid = w->grdChannel;
+    auto total = [grid] {
+        int sum = 0;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            sum += grid->columnWidth(c);
+        return sum;
+    };
+    // At the window's own size every column is as wide as its header asks and the grid shows whole.
+    for (int c = 0; c < grid->columnCount(); ++c)
+        EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c)) << c;
+    EXPECT_LE(total(), grid->viewport()->width());
+
+    // Made wider, the columns take their shares of the new width.
+    QWidget* sub = w->parentWidget();
+    sub->resize(sub->width() + 800, sub->height());
+    settle();
+    const int twips = grid->viewport()->width() * 15;
+    EXPECT_EQ(grid->columnWidth(w->intColPin1), twips / 19 / 15);
+    EXPECT_EQ(grid->columnWidth(w->intColFrequency), twips / 9 / 15);
 }
 
 class GridEditTest : public GridTest {
