@@ -1,0 +1,220 @@
+// Every window and dialog of the program, opened at its own size, shows its texts whole: labels,
+// buttons, boxes, lists, frame captions, tabs, menus, grid cells and headers. A new window joins
+// the table below with the steps that open it.
+#include "CutTexts.h"
+
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "app/frmReference.h"
+#include "db/CBROWSER.h"
+#include "db/CLASSOrvDB.h"
+#include "modules/frmConnectDB.h"
+#include "modules/frmReadModule.h"
+#include "modules/frmReadRack.h"
+#include "platform/Help.h"
+#include "platform/Progress.h"
+#include "platform/ui/HelpWindow.h"
+#include "radio/CLASSOrvDocument.h"
+#include "radioview/frmEditChannelData.h"
+#include "radioview/frmOrvView.h"
+#include "shell/Globals.h"
+#include "shell/LookupTables.h"
+#include "support/ScriptedMsgBox.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString kReceiverModel = QStringLiteral("Vr31-05-0000");
+const QString kTransmitterModel = QStringLiteral("Vr31-15-0000");
+// Texts as long as a module keeps them.
+const QString kLongRemark = QStringLiteral("Hilltop repeater");   // 16 characters
+const QString kLongCustom = QStringLiteral("Northern site 2"); // 15 characters
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+// The program's windows over a database in a program folder of the test's own; the table's steps
+// reach its members.
+class WindowTexts : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        CLASSOrvDB::releaseInstance();
+        basVelmar::gDatabasePath = testsupport::makeDatabase(folder_.file(QStringLiteral("velmar.mdb")));
+        ASSERT_EQ(basVelmar::LoadLookupTables(), 0);
+        basVelmar::gOpenViewCount = 0;
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VELMAR_SOURCE_DIR "/help/velmar.html"),
+                                folder_.file(QStringLiteral("velmar.html"))));
+        main_ = std::make_unique<frmMain>();
+        main_->setHelpFile(folder_.file(QStringLiteral("velmar.hlp")));
+        main_->setToolbarVisible(true);
+        main_->show();
+    }
+    void TearDown() override
+    {
+        if (platform::HelpWindow* help = platform::HelpWindow::current())
+            delete help;
+        owned_.clear();
+        main_.reset();
+        settle();
+        CBROWSER::instance().radioRack.clear();
+        CLASSOrvDB::releaseInstance();
+        basVelmar::gDatabasePath.clear();
+        platform::Progress::instance().reset();
+    }
+
+    // A new module window of the model with 128 channels, its texts as long as they go, on the tab.
+    frmOrvView* moduleWindow(const QString& model, int tab)
+    {
+        auto* w = new frmOrvView;
+        NewModuleArgs args;
+        args.model = model;
+        args.origin = QStringLiteral("Standard");
+        args.serial = 16777124;
+        args.maxChannels = 128;
+        EXPECT_EQ(w->intInitFromNew(args), 0);
+        CLASSOrvDocument& doc = w->document();
+        doc.strUserRemark = kLongRemark;
+        doc.intCurrentchannel = 127;
+        EXPECT_EQ(doc.intEditSystem(), 0);
+        w->intShowDocument();
+        w->SSTab1->setCurrentIndex(tab);
+        return w;
+    }
+
+    // A dialog the test owns, shown at its own size.
+    template <class Dialog>
+    Dialog* dialog()
+    {
+        auto* d = new Dialog(main_.get());
+        owned_.emplace_back(d);
+        d->show();
+        return d;
+    }
+
+    // Modules stored in the database with long texts, for the Open list.
+    void storeModules()
+    {
+        for (const QString& model : {kReceiverModel, kTransmitterModel}) {
+            frmOrvView* w = moduleWindow(model, 0);
+            w->document().strSerial = model == kReceiverModel ? QStringLiteral("16777124") : QStringLiteral("16777123");
+            w->document().strCustomType = kLongCustom;
+            ASSERT_EQ(w->document().intDocument2DB(), 0);
+        }
+    }
+
+    // Modules found by a rack scan with long texts, for the Read Rack list.
+    static void fillRack()
+    {
+        CBROWSER::instance().radioRack.clear();
+        for (int16_t type : {0, 1, 2}) {
+            auto record = std::make_shared<CRADIO>();
+            record->intInit(QString::number(16777120 + type), type, QStringLiteral("Vr31-15-0000"), kLongCustom,
+                            kLongRemark, 0, 0);
+            CBROWSER::instance().radioRack.append(record);
+        }
+    }
+
+    testsupport::ProgramFolder folder_;
+    testsupport::ScriptedMsgBox boxes_;
+    std::unique_ptr<frmMain> main_;
+    std::vector<std::unique_ptr<QWidget>> owned_;
+};
+
+TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
+{
+    const struct {
+        const char* window;
+        std::function<QWidget*(WindowTexts&)> open;
+    } windows[] = {
+        {"main window", [](WindowTexts& t) -> QWidget* { return t.main_.get(); }},
+        {"About", [](WindowTexts& t) -> QWidget* { return t.dialog<frmAbout>(); }},
+        {"Preferences", [](WindowTexts& t) -> QWidget* { return t.dialog<frmReference>(); }},
+        {"Read Module", [](WindowTexts& t) -> QWidget* { return t.dialog<frmReadModule>(); }},
+        {"Read Rack",
+         [](WindowTexts& t) -> QWidget* {
+             fillRack();
+             return t.dialog<frmReadRack>();
+         }},
+        {"Open",
+         [](WindowTexts& t) -> QWidget* {
+             t.storeModules();
+             return t.dialog<frmConnectDB>();
+         }},
+        {"receiver, settings tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kReceiverModel, 0); }},
+        {"receiver, channel tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kReceiverModel, 1); }},
+        {"transmitter, settings tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kTransmitterModel, 0); }},
+        {"transmitter, channel tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kTransmitterModel, 1); }},
+        {"EPROM image, channel tab",
+         [](WindowTexts& t) -> QWidget* {
+             frmOrvView* source = t.moduleWindow(kTransmitterModel, 0);
+             const QString bin = t.folder_.file(QStringLiteral("image.bin"));
+             EXPECT_EQ(source->document().intDocument2BIN(bin), 0);
+             auto* w = new frmOrvView;
+             EXPECT_EQ(w->intInitFromBIN(bin), 0);
+             w->SSTab1->setCurrentIndex(1);
+             return w;
+         }},
+        {"channel editor",
+         [](WindowTexts& t) -> QWidget* {
+             frmOrvView* view = t.moduleWindow(kTransmitterModel, 1);
+             auto* d = new frmEditChannelData(t.main_.get());
+             t.owned_.emplace_back(d);
+             EXPECT_EQ(d->intFillForm(view->document(), 128, 0), 0);
+             d->show();
+             return d;
+         }},
+        {"help, contents",
+         [](WindowTexts& t) -> QWidget* {
+             t.main_->ShowHelpContent();
+             return platform::HelpWindow::current();
+         }},
+        {"help, search",
+         [](WindowTexts& t) -> QWidget* {
+             t.main_->ShowHelpSearch();
+             platform::HelpWindow* help = platform::HelpWindow::current();
+             help->txtSearch->setText(QStringLiteral("no such word anywhere"));
+             return help;
+         }},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.window);
+        QWidget* window = w.open(*this);
+        ASSERT_NE(window, nullptr);
+        settle();
+        const QStringList cut = testsupport::cutTexts(window);
+        EXPECT_TRUE(cut.isEmpty()) << w.window << ":\n  " << cut.join(QStringLiteral("\n  ")).toStdString();
+    }
+}
+
+TEST_F(WindowTexts, TheMainWindowShowsAModuleWindowWholeOnA1280By1024Screen)
+{
+    main_->resize(frmMain::openingSize(QRect(0, 0, 1280, 1024)));
+    settle();
+    for (const QString& model : {kReceiverModel, kTransmitterModel}) {
+        frmOrvView* w = moduleWindow(model, 1);
+        settle();
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        ASSERT_NE(sub, nullptr);
+        const QRect area = main_->mdiArea()->viewport()->rect();
+        EXPECT_TRUE(area.contains(sub->geometry()))
+            << model.toStdString() << ": window " << sub->width() << " x " << sub->height() << " in an area of "
+            << area.width() << " x " << area.height();
+        sub->close();
+        settle();
+    }
+}
