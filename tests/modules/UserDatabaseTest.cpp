@@ -360,11 +360,15 @@ TEST_F(UserDatabase, HelpWithoutAHelpFileSaysSo)
     EXPECT_EQ(boxes.shown().at(0).icon(), platform::vbInformation);
 
     QList<unsigned> shown;
-    const platform::HelpHandler previous =
-        platform::setHelpHandler([&](const QString&, unsigned command) { shown.append(command); });
+    QWidget* owner = nullptr;
+    const platform::HelpHandler previous = platform::setHelpHandler([&](QWidget* w, const QString&, unsigned command) {
+        owner = w;
+        shown.append(command);
+    });
     basVelmar::gHelpFile = folder.file(QStringLiteral("velmar.hlp"));
     QTest::mouseClick(dlg->cmdHelp, Qt::LeftButton);
     EXPECT_EQ(shown, QList<unsigned>{platform::HELP_TAB});
+    EXPECT_EQ(owner, dlg.get()) << "the help window belongs to the dialog, so the dialog's modality leaves it usable";
     platform::setHelpHandler(previous);
     basVelmar::gHelpFile = saved;
 }

@@ -1,12 +1,14 @@
 #include "ShellFixture.h"
 
 #include "db/PageImage.h"
+#include "platform/Help.h"
 #include "platform/ui/HelpWindow.h"
 #include "docwindow/DocumentWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -229,7 +231,16 @@ TEST_F(MainWindowTest, HelpContentsAndSearch)
     EXPECT_EQ(help->lstResults->count(), 0);
     EXPECT_TRUE(help->lblNoHits->isVisible());
     EXPECT_EQ(help->lblNoHits->text(), QStringLiteral("No topic contains \"no such word anywhere\"."));
-    help->close();
+
+    // Asked for by a dialog, the one help window goes over to it, and goes with it.
+    {
+        QDialog dialog(window.get());
+        dialog.show();
+        platform::HelpWindow::show(&dialog, window->helpFile(), platform::HELP_TAB);
+        EXPECT_EQ(platform::HelpWindow::current(), help);
+        EXPECT_EQ(help->parentWidget(), &dialog);
+    }
+    EXPECT_EQ(platform::HelpWindow::current(), nullptr);
 }
 
 TEST_F(MainWindowTest, MenuTreeAndShortcuts)

@@ -11,6 +11,7 @@
 #include "modules/frmConnectDB.h"
 #include "modules/frmReadModule.h"
 #include "modules/frmReadRack.h"
+#include "modules/frmUserDatabase.h"
 #include "platform/Help.h"
 #include "platform/Progress.h"
 #include "platform/ui/HelpWindow.h"
@@ -145,6 +146,7 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
         {"About", [](WindowTexts& t) -> QWidget* { return t.dialog<frmAbout>(); }},
         {"Preferences", [](WindowTexts& t) -> QWidget* { return t.dialog<frmReference>(); }},
         {"Read Module", [](WindowTexts& t) -> QWidget* { return t.dialog<frmReadModule>(); }},
+        {"Custom Models", [](WindowTexts& t) -> QWidget* { return t.dialog<frmUserDatabase>(); }},
         {"Read Rack",
          [](WindowTexts& t) -> QWidget* {
              fillRack();

@@ -45,8 +45,14 @@ HelpWindow* HelpWindow::current() { return g_window; }
 HelpWindow* HelpWindow::show(QWidget* owner, const QString& helpFile, unsigned command)
 {
     const QString page = pageFor(helpFile);
+    QWidget* ownerWindow = owner ? owner->window() : nullptr;
+    // The window goes over to a new owner (a modal dialog asking for help leaves only its own
+    // windows usable).
+    if (g_window && ownerWindow && g_window->parentWidget() != ownerWindow) {
+        g_window->setParent(ownerWindow, Qt::Window);
+        g_window->centreOver(*ownerWindow);
+    }
     if (!g_window) {
-        QWidget* ownerWindow = owner ? owner->window() : nullptr;
         auto* w = new HelpWindow(ownerWindow);
         if (!w->load(page)) {
             delete w;

@@ -12,7 +12,7 @@ class QTextBrowser;
 namespace platform {
 
 // The program's help: the help page with its contents and a search box. The window belongs to the
-// window that opened it: it opens centred over that window and is destroyed with it.
+// window that last asked for it: it opens centred over that window and is destroyed with it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
