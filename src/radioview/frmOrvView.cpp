@@ -149,9 +149,12 @@ void frmOrvView::buildControls()
     const int gridHeight = kRowsShown * grdChannel->verticalHeader()->defaultSectionSize()
                            + grdChannel->horizontalHeader()->sizeHint().height() + 2 * grdChannel->frameWidth();
     grdChannel->setMinimumSize(gridWidth, gridHeight);
-    resize(sizeHint());
+    openingSize_ = QWidget::sizeHint();
     grdChannel->setMinimumSize(0, 0);
+    resize(openingSize_);
 }
+
+QSize frmOrvView::sizeHint() const { return openingSize_; }
 
 void frmOrvView::buildSettingsTab(QWidget* tab)
 {

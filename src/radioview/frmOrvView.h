@@ -32,6 +32,8 @@ public:
 
     // ---- The document-window interface -----------------------------------------------------
     QWidget* widget() override { return this; }
+    // The size the window opens at, which the main window's Cascade gives it back.
+    QSize sizeHint() const override;
     int16_t intCommandSave() override;
     int16_t intCommandPrint() override;
     int16_t CommandWrite() override;
@@ -243,5 +245,6 @@ private:
     QList<int> columnDivisors_;   // per grid column: the divisor of the grid's width that is its share
     QStringList columnWidest_;    // per grid column: the widest text its cells show
     bool fittingColumns_ = false;
+    QSize openingSize_;
     int currentTab_ = 0;
 };

@@ -161,6 +161,19 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
         {"receiver, channel tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kReceiverModel, 1); }},
         {"transmitter, settings tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kTransmitterModel, 0); }},
         {"transmitter, channel tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kTransmitterModel, 1); }},
+        {"stored transmitter (windows cascaded), channel tab",
+         [](WindowTexts& t) -> QWidget* {
+             t.storeModules();
+             // The custom model's name is the long text, not a model of the catalogue.
+             t.boxes_.expect(QStringLiteral("is not in database"));
+             auto* w = new frmOrvView;
+             EXPECT_EQ(w->intInitFromDB(QStringLiteral("16777123")), 0);
+             w->SSTab1->setCurrentIndex(1);
+             settle();
+             // Window > Cascade gives every window its own size again.
+             t.main_->mdiArea()->cascadeSubWindows();
+             return w;
+         }},
         {"EPROM image, channel tab",
          [](WindowTexts& t) -> QWidget* {
              frmOrvView* source = t.moduleWindow(kTransmitterModel, 0);
