@@ -9,9 +9,9 @@ class QPagedPaintDevice;
 namespace platform {
 
 // The shared file dialog. Filters are written as the program always wrote them:
-// "description|pattern|description|pattern", e.g. "access (*.mdb) | *.mdb". Like the one dialog
-// of the original platform it keeps, for the run, the folder of the last file chosen and the
-// filter last preselected.
+// "description|pattern|description|pattern", e.g. "access (*.mdb) | *.mdb". The program has one
+// such dialog: it keeps, for the run, the folder of the last file chosen and the filter last
+// selected.
 struct FileDialogRequest {
     enum Kind { Open, Save };
     Kind kind = Open;

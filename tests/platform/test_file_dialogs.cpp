@@ -1,5 +1,5 @@
 // The shared file dialog: the program's filter texts, each shown once; the filter preselected; and
-// the folder and filter kept from one use to the next, as the one dialog of the original platform did.
+// the folder and filter kept from one use to the next.
 #include "platform/FileDialogs.h"
 #include "platform/ui/QtPlatform.h"
 #include "support/ScriptedMsgBox.h"
