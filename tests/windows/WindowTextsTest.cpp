@@ -22,7 +22,11 @@
 #include "shell/LookupTables.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
+#include "toneremote/COrvDocTR.h"
+#include "toneremoteview/frmEditAlarm.h"
+#include "toneremoteview/frmEditTones.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMdiArea>
@@ -134,6 +138,7 @@ public:
     testsupport::ScriptedMsgBox boxes_;
     std::unique_ptr<frmMain> main_;
     std::vector<std::unique_ptr<QWidget>> owned_;
+    COrvDocTR toneRemote_;
 };
 
 TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
@@ -190,6 +195,23 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
              auto* d = new frmEditChannelData(t.main_.get());
              t.owned_.emplace_back(d);
              EXPECT_EQ(d->intFillForm(view->document(), 128, 0), 0);
+             d->show();
+             return d;
+         }},
+        {"alarm editor",
+         [](WindowTexts& t) -> QWidget* {
+             auto* d = new frmEditAlarm(t.main_.get());
+             t.owned_.emplace_back(d);
+             d->SetData(t.toneRemote_, 1, 16);
+             d->chkEnableAlarms->setChecked(true);
+             d->show();
+             return d;
+         }},
+        {"function-tone editor",
+         [](WindowTexts& t) -> QWidget* {
+             auto* d = new frmEditTones(t.main_.get());
+             t.owned_.emplace_back(d);
+             EXPECT_TRUE(d->PrepareForm(223, 650, 750));  // the longest parameter caption
              d->show();
              return d;
          }},
