@@ -35,6 +35,10 @@ public:
 
     // The window's document, created empty on first use.
     virtual CPageImage* getDocument() = 0;
+    // A dialog changed pages of the document behind the window's back (the raw page editor): the
+    // window marks the document modified, decodes it again and shows it. -1 when the pages cannot
+    // be decoded (the window has said why); the dialog then puts them back and tells it again.
+    virtual int16_t pagesChanged() = 0;
 
     // Openers, called on a newly created window; each shows the window on success.
     virtual int16_t intInitFromNew(const NewModuleArgs& args) = 0;

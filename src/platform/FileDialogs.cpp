@@ -1,6 +1,7 @@
 #include "platform/FileDialogs.h"
 
 #include <QPagedPaintDevice>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace platform {
@@ -32,6 +33,23 @@ std::unique_ptr<QPagedPaintDevice> ShowPrinter()
     if (!printerHandler())
         return nullptr;
     return printerHandler()();
+}
+
+QString withFilterExtension(const QString& path, const QString& filter, int filterIndex, const QStringList& endings)
+{
+    if (endings.isEmpty())
+        return path;
+    for (const QString& ending : endings)
+        if (path.endsWith(ending, Qt::CaseInsensitive))
+            return path;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const int patternAt = 2 * filterIndex - 1;
+    if (filterIndex < 1 || patternAt >= parts.size())
+        return path;
+    // The first pattern of the filter, when it names one extension: "*.bin" or "*.bin;*.BIN".
+    static const QRegularExpression oneExtension(QStringLiteral("^\\*(\\.\\w+)$"));
+    const QRegularExpressionMatch m = oneExtension.match(parts.at(patternAt).split(QLatin1Char(';')).first().trimmed());
+    return m.hasMatch() ? path + m.captured(1) : path;
 }
 
 QString toNameFilters(const QString& filter)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +20,10 @@ struct FileDialogRequest {
     QString fileName;  // proposed file name or path
     QString filter;
     int filterIndex = 0;  // the filter preselected, from 1; 0: the one the last use preselected
+    // Save: a name that does not end in one of these (in any case) gets the extension of the filter
+    // chosen in the dialog (".bin" for "*.bin", none for "*.*") before the dialog asks about
+    // replacing an existing file. Empty: the name stays as typed.
+    QStringList endings = {};
 };
 
 // The chosen path, or nothing when the user cancelled (Cancel is "no choice", not an error).
@@ -35,6 +40,10 @@ inline std::optional<QString> ShowSave(const QString& fileName, const QString& f
 // The printer dialog: a device to paint the pages on, or null when the user cancelled.
 // The program gives a QPrinter; tests give a PDF writer.
 std::unique_ptr<QPagedPaintDevice> ShowPrinter();
+
+// `path` as a Save dialog hands it back (see FileDialogRequest::endings): with the extension of
+// filter `filterIndex` (from 1) of `filter` when it ends in none of `endings`.
+QString withFilterExtension(const QString& path, const QString& filter, int filterIndex, const QStringList& endings);
 
 // "access (*.mdb) | *.mdb" -> "access (*.mdb)" as a widget toolkit filter list (";;" between entries);
 // a description that already names its pattern (in any case) shows it once.

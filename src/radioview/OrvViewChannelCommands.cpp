@@ -1,9 +1,8 @@
-// The channel buttons and the grid's mouse and key events: Edit, Delete, Default Chan, E-POTs and
-// the popup menu. A selection only ever reaches the channels in use: the spare row below the last
+// The channel buttons and the grid's mouse and key events: Edit, Delete, Default Chan and the
+// popup menu. A selection only ever reaches the channels in use: the spare row below the last
 // channel and rows beyond the channel count never change a page.
 #include "radioview/frmOrvView.h"
 
-#include "docwindow/NotInThisVersion.h"
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "radio/CLASSOrvDocument.h"
@@ -93,10 +92,6 @@ void frmOrvView::cmdDefaultChannel_Click()
     if (doc.intCurrentchannel != previousDefault)
         doc.fModified = true;
 }
-
-void frmOrvView::cmdEpots_Click() { intNotInThisVersion(QStringLiteral("adjust the E-POTs")); }
-
-void frmOrvView::cmdShow_Click() { intNotInThisVersion(QStringLiteral("show and edit the raw pages")); }
 
 void frmOrvView::grdChannel_DblClick()
 {

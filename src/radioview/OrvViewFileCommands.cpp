@@ -32,6 +32,17 @@ int16_t openFile(Read&& read, Grid&& grid, Show&& show)
     });
 }
 
+// The Save dialog; a name that ends in none of `endings` gets the extension of the chosen filter.
+std::optional<QString> saveDialog(const QString& filter, int filterIndex, const QStringList& endings)
+{
+    platform::FileDialogRequest request;
+    request.kind = platform::FileDialogRequest::Save;
+    request.filter = filter;
+    request.filterIndex = filterIndex;
+    request.endings = endings;
+    return platform::ShowFileDialog(request);
+}
+
 } // namespace
 
 int16_t frmOrvView::intInitFromArchive(const QString& path)
@@ -81,11 +92,10 @@ int16_t frmOrvView::intCommandArchiveSave()
         if (intSystemEditApply() != 0)
             return -1;
         const std::optional<QString> path =
-            platform::ShowSave(QString(), QStringLiteral("Vorn MCF file (*.MCF)| *.mcf|All files (*.*)|*.*"), 1);
+            saveDialog(QStringLiteral("Vorn MCF file (*.MCF)| *.mcf|All files (*.*)|*.*"), 1, {QStringLiteral(".mcf")});
         if (!path)
             return -1;
-        document().intDocument2MCF(*path);
-        return 0;
+        return document().intDocument2MCF(*path);
     });
 }
 
@@ -95,22 +105,23 @@ int16_t frmOrvView::intCommandSaveEprom()
         platform::BusyCursor busy;
         if (intSystemEditApply() != 0)
             return -1;
-        const std::optional<QString> path = platform::ShowSave(
-            QString(), QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*"), 1);
+        const std::optional<QString> path =
+            saveDialog(QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*"), 1,
+                       {QStringLiteral(".bin"), QStringLiteral(".hex"), QStringLiteral(".mcf")});
         if (!path)
             return -1;
         // The ending chooses the format, whatever its case; the path keeps its own case, as the
         // file system tells names apart by it.
-        if (QFileInfo(*path).fileName().size() <= 4)
-            return 0;
-        const QString ending = path->right(4).toUpper();
+        const QString ending = QFileInfo(*path).fileName().size() > 4 ? path->right(4).toUpper() : QString();
         CLASSOrvDocument& doc = document();
         if (ending == QLatin1String(".BIN"))
-            doc.intDocument2BIN(*path);
-        else if (ending == QLatin1String(".HEX"))
-            doc.intDocument2HEX(*path);
-        else if (ending == QLatin1String(".MCF"))
-            doc.intDocument2MCF(*path);
-        return 0;
+            return doc.intDocument2BIN(*path);
+        if (ending == QLatin1String(".HEX"))
+            return doc.intDocument2HEX(*path);
+        if (ending == QLatin1String(".MCF"))
+            return doc.intDocument2MCF(*path);
+        radiodoc::message(QStringLiteral("The file name must end in .bin, .hex or .mcf: the ending chooses the form of the file."),
+                          platform::vbOKOnly | platform::vbExclamation);
+        return -1;
     });
 }

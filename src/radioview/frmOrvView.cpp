@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -318,6 +319,8 @@ void frmOrvView::buildHotKeys()
     // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
+    // The chords of Form_KeyDown, whichever control has the focus.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void frmOrvView::fillComboNumbers(QComboBox* combo, int last, int step)

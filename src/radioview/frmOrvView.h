@@ -38,6 +38,7 @@ public:
     int16_t intCommandPrint() override;
     int16_t CommandWrite() override;
     CPageImage* getDocument() override;
+    int16_t pagesChanged() override;
     int16_t intInitFromNew(const NewModuleArgs& args) override;
     int16_t intInitFromDB(const QString& serial) override;
     int16_t intInitFromModule(const QString& serial) override;
@@ -93,6 +94,9 @@ public:
     void MNUChannelPopupCopy_Click();
     void MNUChannelPopupPaste_Click();
     void SSTab1_Click(int PreviousTab);
+    // The window's hot keys, whichever control has the focus (Shift: 1 Shift, 2 Ctrl, 4 Alt);
+    // true when the key was one of them.
+    bool Form_KeyDown(int KeyCode, int Shift);
 
     void txtSerialNum_Change();
     bool txtSerialNum_Validate();
@@ -193,6 +197,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Key preview: the hot keys reach the window before the control with the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class TransferScope;
@@ -213,6 +219,8 @@ private:
     void setCaption(const QString& caption);
     void renewCaption();
     void markModified();
+    // Decodes the document's pages again and shows all of it; the modified flag stays as it is.
+    int16_t redisplayDocument();
     // What the settings tab's controls hold now.
     ShownSettings shownSettings() const;
 

@@ -48,6 +48,7 @@ public:
     int16_t intCommandPrint() override { return 0; }
     int16_t CommandWrite() override { return 0; }
     CPageImage* getDocument() override { return &doc; }
+    int16_t pagesChanged() override { return 0; }
     int16_t intInitFromNew(const NewModuleArgs&) override { return 0; }
     int16_t intInitFromDB(const QString& serial) override { return show(kFromDatabase, serial); }
     int16_t intInitFromModule(const QString& serial) override { return show(kFromModule, serial); }

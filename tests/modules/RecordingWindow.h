@@ -42,6 +42,7 @@ public:
     int16_t intCommandPrint() override { return 0; }
     int16_t CommandWrite() override { return 0; }
     CPageImage* getDocument() override { return &doc_; }
+    int16_t pagesChanged() override { return 0; }
     int16_t intInitFromNew(const NewModuleArgs&) override { return -1; }
     int16_t intInitFromDB(const QString& serial) override { return open(kFromDatabase, serial); }
     int16_t intInitFromModule(const QString& serial) override { return open(kFromModule, serial); }

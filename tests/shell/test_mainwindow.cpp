@@ -50,6 +50,7 @@ public:
     int16_t intCommandPrint() override { return ++prints, 0; }
     int16_t CommandWrite() override { return ++writes, 0; }
     CPageImage* getDocument() override { return &doc; }
+    int16_t pagesChanged() override { return 0; }
     int16_t intInitFromNew(const NewModuleArgs&) override { return 0; }
     int16_t intInitFromDB(const QString&) override { return 0; }
     int16_t intInitFromModule(const QString&) override { return 0; }

@@ -80,7 +80,10 @@ ScriptedFileDialogs::ScriptedFileDialogs()
             ADD_FAILURE() << "unexpected file dialog for " << r.fileName.toStdString();
             return std::nullopt;
         }
-        return answers_.takeFirst();
+        const Answer a = answers_.takeFirst();
+        if (!a.path || r.kind != platform::FileDialogRequest::Save)
+            return a.path;
+        return platform::withFilterExtension(*a.path, r.filter, a.filterIndex, r.endings);
     });
 }
 
@@ -91,9 +94,9 @@ ScriptedFileDialogs::~ScriptedFileDialogs()
         ADD_FAILURE() << answers_.size() << " file dialog answer(s) never asked for";
 }
 
-ScriptedFileDialogs& ScriptedFileDialogs::answer(std::optional<QString> path)
+ScriptedFileDialogs& ScriptedFileDialogs::answer(std::optional<QString> path, int filterIndex)
 {
-    answers_ << std::move(path);
+    answers_ << Answer{std::move(path), filterIndex};
     return *this;
 }
 

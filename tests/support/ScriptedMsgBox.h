@@ -49,11 +49,17 @@ public:
     ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
     ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
 
-    ScriptedFileDialogs& answer(std::optional<QString> path);
+    // The user chooses `path` with filter `filterIndex` (from 1) selected; a Save dialog hands it
+    // back with that filter's extension as the program's dialog does (FileDialogRequest::endings).
+    ScriptedFileDialogs& answer(std::optional<QString> path, int filterIndex = 1);
     const QList<platform::FileDialogRequest>& requests() const { return requests_; }
 
 private:
-    QList<std::optional<QString>> answers_;
+    struct Answer {
+        std::optional<QString> path;
+        int filterIndex;
+    };
+    QList<Answer> answers_;
     QList<platform::FileDialogRequest> requests_;
     platform::FileDialogHandler previous_;
 };

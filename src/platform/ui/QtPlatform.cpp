@@ -80,10 +80,37 @@ FileDialogMemory& fileDialogMemory()
     return memory;
 }
 
+// The file dialog; a Save dialog gives a name the extension of the chosen filter (see
+// FileDialogRequest::endings) before it asks about replacing a file of that name.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(const FileDialogRequest& request) : QFileDialog(dialogParent(), request.title), request_(request) {}
+
+    // The path with the extension of the filter selected now.
+    QString named(const QString& path) const
+    {
+        const int filterIndex = static_cast<int>(nameFilters().indexOf(selectedNameFilter())) + 1;
+        return withFilterExtension(path, request_.filter, filterIndex, request_.endings);
+    }
+
+    void accept() override
+    {
+        if (acceptMode() == AcceptSave && !selectedFiles().isEmpty()) {
+            const QString path = selectedFiles().first();
+            if (const QString full = named(path); full != path)
+                selectFile(full);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const FileDialogRequest& request_;
+};
+
 std::optional<QString> fileDialog(const FileDialogRequest& r)
 {
     FileDialogMemory& memory = fileDialogMemory();
-    QFileDialog dlg(dialogParent(), r.title);
+    FileDialog dlg(r);
     const QStringList filters = toNameFilters(r.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     dlg.setNameFilters(filters);
     if (r.filterIndex > 0)
@@ -103,7 +130,8 @@ std::optional<QString> fileDialog(const FileDialogRequest& r)
         memory.filterIndex = static_cast<int>(selected) + 1;
     if (!chosen)
         return std::nullopt;
-    const QString path = dlg.selectedFiles().first();
+    const QString path = r.kind == FileDialogRequest::Save ? dlg.named(dlg.selectedFiles().first())
+                                                           : dlg.selectedFiles().first();
     memory.folder = QFileInfo(path).absolutePath();
     return path;
 }
