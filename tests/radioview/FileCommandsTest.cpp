@@ -5,6 +5,7 @@
 #include "shell/Globals.h"
 #include "docwindow/DocumentWindowOpen.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -17,30 +18,73 @@ protected:
     testsupport::ScriptedFileDialogs files_;
 };
 
-TEST_F(FileCommandsTest, SaveEpromFileWritesByTheNamesEnding)
+TEST_F(FileCommandsTest, SaveEpromFileWritesByTheNamesEndingOrTheChosenFilter)
 {
     frmOrvView* w = openNew(kTransmitterModel, 1000, 8);
+    enum Form { None, Bin, Hex, Mcf };
     struct Case {
-        QString name;
-        bool written;
+        QString typed;
+        int filter;      // chosen in the dialog, from 1: BIN, HEX, All files
+        QString written; // the file's name on disk
+        Form form;
     };
-    const QList<Case> cases = {{"plan.bin", true}, {"Plan.HEX", true}, {"plan.mcf", true}, {"PLAN.TXT", false}, {"PLAN", false}};
+    const QList<Case> cases = {
+        {"plan.bin", 1, "plan.bin", Bin},       {"Plan.HEX", 1, "Plan.HEX", Hex},
+        {"plan.mcf", 2, "plan.mcf", Mcf},       {"PLAN", 1, "PLAN.bin", Bin},
+        {"PLAN", 2, "PLAN.hex", Hex},           {"PLAN.TXT", 2, "PLAN.TXT.hex", Hex},
+        {"PLAN", 3, "", None},                  {"PLAN.TXT", 3, "", None},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name.toStdString());
-        const QString path = folder_.file(c.name);
-        files_.answer(path);
-        EXPECT_EQ(w->intCommandSaveEprom(), 0);
-        EXPECT_EQ(QFileInfo::exists(path), c.written) << "the file keeps the name as given";
+        SCOPED_TRACE(c.typed.toStdString() + " filter " + std::to_string(c.filter));
+        files_.answer(folder_.file(c.typed), c.filter);
+        if (c.form == None)
+            boxes_.expect("must end in .bin, .hex or .mcf");
+        EXPECT_EQ(w->intCommandSaveEprom(), c.form == None ? -1 : 0);
+        const QStringList onDisk = QDir(folder_.path()).entryList({"plan*", "PLAN*"}, QDir::Files);
+        if (c.form == None) {
+            EXPECT_TRUE(onDisk.isEmpty()) << onDisk.join(' ').toStdString();
+            continue;
+        }
+        EXPECT_EQ(onDisk, QStringList{c.written});
+        QFile f(folder_.file(c.written));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        f.close();
+        EXPECT_EQ(bytes.size() == 1856, c.form == Bin);
+        EXPECT_EQ(bytes.startsWith(':'), c.form == Hex);
+        EXPECT_TRUE(f.remove());
     }
     EXPECT_EQ(files_.requests().first().filter,
               "Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*");
     EXPECT_EQ(files_.requests().first().filterIndex, 1);
 
+    // A writer that fails has said why; the command does not report success.
+    boxes_.answerAll();
+    const auto shown = boxes_.shown().size();
+    files_.answer(folder_.file("missing/plan.bin"));
+    EXPECT_EQ(w->intCommandSaveEprom(), -1);
+    EXPECT_EQ(boxes_.shown().size(), shown + 1);
+}
+
+TEST_F(FileCommandsTest, SaveFileGivesTheMcfFilterItsExtension)
+{
+    frmOrvView* w = openNew(kTransmitterModel, 1000, 8);
     files_.answer(std::nullopt);
     EXPECT_EQ(w->intCommandArchiveSave(), -1) << "a cancelled dialog writes nothing";
-    files_.answer(folder_.file("site.mcf"));
+    files_.answer(folder_.file("site"), 1);
     EXPECT_EQ(w->intCommandArchiveSave(), 0);
     EXPECT_TRUE(QFileInfo::exists(folder_.file("site.mcf")));
+    files_.answer(folder_.file("other.MCF"), 1);
+    EXPECT_EQ(w->intCommandArchiveSave(), 0);
+    EXPECT_TRUE(QFileInfo::exists(folder_.file("other.MCF")));
+    files_.answer(folder_.file("plain"), 2);
+    EXPECT_EQ(w->intCommandArchiveSave(), 0);
+    EXPECT_TRUE(QFileInfo::exists(folder_.file("plain"))) << "All files keeps the name as typed";
+
+    boxes_.answerAll();
+    files_.answer(folder_.file("missing/site.mcf"));
+    EXPECT_EQ(w->intCommandArchiveSave(), -1);
+    EXPECT_EQ(boxes_.shown().size(), 1);
 }
 
 TEST_F(FileCommandsTest, FileOpenersShowTheFileOrNoWindow)
