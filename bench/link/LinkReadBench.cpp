@@ -7,11 +7,10 @@
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
 #include "platform/CommPort.h"
-#include "platform/ProgramFolder.h"
 #include "rackemu/Rack.h"
+#include "support/RackLine.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -37,20 +36,9 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     rackemu::Rack rack;
     rack.addModule({4242, rackemu::Kind::Receiver});
-    rack.setPacing(true);
-    const QString path = rack.start();
-    if (path.isEmpty()) {
-        std::fprintf(stderr, "cannot start the emulated rack: %s\n", qPrintable(rack.errorString()));
+    if (!bench::openRackLine(rack, folder.path()))
         return 1;
-    }
-    QFile ini(folder.filePath(QStringLiteral("velmar.ini")));
-    if (!ini.open(QIODevice::WriteOnly) || ini.write("[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n") < 0)
-        return 1;
-    ini.close();
-    platform::setProgramFolder(folder.path());
     platform::CommPort& port = platform::CommPort::instance();
-    port.setCommPort(1);
-    port.setPortOpen(true);
 
     const QByteArray serial = basVelmar::strLongTo3Bytes(4242);
     // The first command binds the timer library and pays for its calibrations.

@@ -6,15 +6,14 @@
 // at most 1.05), and for a thumb dragged over 0..255 how many exchanges end after its last move
 // until the module holds 255 (target at most 2).
 #include "platform/CommPort.h"
-#include "platform/ProgramFolder.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radioview/frmSetEpots.h"
 #include "rackemu/PageImage.h"
 #include "rackemu/Rack.h"
+#include "support/RackLine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
@@ -48,20 +47,9 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     rackemu::Rack rack;
     rack.addModule({kSerial, rackemu::Kind::Transmitter, rackemu::defaultImage(rackemu::Kind::Transmitter, kSerial)});
-    rack.setPacing(true);
-    const QString path = rack.start();
-    if (path.isEmpty()) {
-        std::fprintf(stderr, "cannot start the emulated rack: %s\n", qPrintable(rack.errorString()));
+    if (!bench::openRackLine(rack, folder.path()))
         return 1;
-    }
-    QFile ini(folder.filePath(QStringLiteral("velmar.ini")));
-    if (!ini.open(QIODevice::WriteOnly) || ini.write("[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n") < 0)
-        return 1;
-    ini.close();
-    platform::setProgramFolder(folder.path());
     platform::CommPort& port = platform::CommPort::instance();
-    port.setCommPort(1);
-    port.setPortOpen(true);
 
     CLASSOrvDocument doc;
     doc.strSerial = QString::number(kSerial);

@@ -4,7 +4,9 @@
 #include "docwindow/DocumentWindow.h"
 #include "platform/MsgBox.h"
 #include "platform/ui/DialogPlacement.h"
+#include "platform/ui/Named.h"
 #include "radio/CLASSOrvDocument.h"
+#include "radioview/DialogControls.h"
 
 #include <QGroupBox>
 #include <QGridLayout>
@@ -51,6 +53,9 @@ void warn(const QString& text, QLineEdit* box)
 
 } // namespace
 
+using orvview::buttonRow;
+using platform::named;
+
 frmBits::frmBits(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBits"));
@@ -62,10 +67,6 @@ frmBits::frmBits(QWidget* parent) : QDialog(parent)
 
 void frmBits::buildControls()
 {
-    auto named = [](auto* w, const QString& name) {
-        w->setObjectName(name);
-        return w;
-    };
     auto* outer = new QVBoxLayout(this);
 
     grdBits = named(new QTableWidget(0, kColumns, this), QStringLiteral("grdBits"));
@@ -109,15 +110,11 @@ void frmBits::buildControls()
     fields->setColumnStretch(1, 1);
     outer->addWidget(Frame1);
 
-    auto* buttons = new QHBoxLayout;
     Command1 = named(new QPushButton(QStringLiteral("Apply"), this), QStringLiteral("Command1"));
     cmdClose = named(new QPushButton(QStringLiteral("Close"), this), QStringLiteral("cmdClose"));
     Command1->setDefault(true);
     cmdClose->setAutoDefault(false);
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(cmdClose);
-    outer->addLayout(buttons);
+    buttonRow(outer, {Command1, cmdClose});
 
     connect(Command1, &QPushButton::clicked, this, &frmBits::Command1_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmBits::cmdClose_Click);

@@ -5,7 +5,9 @@
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DialogPlacement.h"
+#include "platform/ui/Named.h"
 #include "radio/CLASSOrvDocument.h"
+#include "radioview/DialogControls.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -62,6 +64,9 @@ QString fourDigitForm(const QString& model)
 
 } // namespace
 
+using orvview::buttonRow;
+using platform::named;
+
 frmFVorn::frmFVorn(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmFVorn"));
@@ -73,10 +78,6 @@ frmFVorn::frmFVorn(QWidget* parent) : QDialog(parent)
 
 void frmFVorn::buildControls()
 {
-    auto named = [](auto* w, const QString& name) {
-        w->setObjectName(name);
-        return w;
-    };
     auto* outer = new QVBoxLayout(this);
     auto* columns = new QHBoxLayout;
     outer->addLayout(columns);
@@ -124,15 +125,11 @@ void frmFVorn::buildControls()
     groups->addStretch(1);
     columns->addLayout(groups);
 
-    auto* buttons = new QHBoxLayout;
     cmdOk = named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOk"));
     cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("cmdCancel"));
     cmdOk->setAutoDefault(false);
     cmdCancel->setAutoDefault(false);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
-    outer->addLayout(buttons);
+    buttonRow(outer, {cmdOk, cmdCancel});
 
     QWidget* order[] = {txtSerialNumber, txtMaxNoChan, txtPartition, txtModuleType, cmdCancel, cmdOk,
                         txtProductionDate, optTransmitter, optReceiver, optExciter, optHighSideInjection,

@@ -7,8 +7,10 @@
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/DialogPlacement.h"
+#include "platform/ui/Named.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
+#include "radioview/DialogControls.h"
 #include "radioview/ViewNumbers.h"
 
 #include <QGridLayout>
@@ -46,6 +48,9 @@ QByteArray lineOrder(const QByteArray& page)
 
 } // namespace
 
+using orvview::buttonRow;
+using platform::named;
+
 frmSetEpots::frmSetEpots(QWidget* parent) : QDialog(parent), buffer_(radiolayout::kPageSize, '\0')
 {
     setObjectName(QStringLiteral("frmSetEpots"));
@@ -57,10 +62,6 @@ frmSetEpots::frmSetEpots(QWidget* parent) : QDialog(parent), buffer_(radiolayout
 
 void frmSetEpots::buildControls()
 {
-    auto named = [](auto* w, const QString& name) {
-        w->setObjectName(name);
-        return w;
-    };
     auto bar = [&](const QString& name) {
         auto* b = named(new QScrollBar(Qt::Horizontal, fraDeviation), name);
         b->setRange(0, kHighestPot);
@@ -95,15 +96,11 @@ void frmSetEpots::buildControls()
     grid->addWidget(vsbDeviation, 3, 0, 1, 3);
     outer->addWidget(fraDeviation);
 
-    auto* buttons = new QHBoxLayout;
     cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"));
     cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("cmdCancel"));
     cmdOK->setAutoDefault(false);
     cmdCancel->setAutoDefault(false);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    outer->addLayout(buttons);
+    buttonRow(outer, {cmdOK, cmdCancel});
 
     connect(cmdOK, &QPushButton::clicked, this, &frmSetEpots::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmSetEpots::cmdCancel_Click);
