@@ -182,17 +182,6 @@ protected:
     CLASSOrvDocument* doc = nullptr;
 };
 
-TEST_F(GridEditTest, ShowAndEpotsSayThisVersionCannotYet)
-{
-    w->SSTab1->setCurrentIndex(1);
-    boxes_.expect(QStringLiteral("This version cannot show and edit the raw pages yet."));
-    w->cmdShow->click();
-    boxes_.expect(QStringLiteral("This version cannot adjust the E-POTs yet."));
-    w->cmdEpots->click();
-    EXPECT_EQ(boxes_.pending(), 0);
-    EXPECT_FALSE(doc->fModified);
-}
-
 TEST_F(GridEditTest, CopyThenPasteIntoAnotherRun)
 {
     w->selectCells(1, w->intColFrequency, 2, w->intColDeviation);
