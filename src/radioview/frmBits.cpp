@@ -126,6 +126,12 @@ void frmBits::ShowForm1(CPageImage& document, IDocumentWindow* owner) { open(doc
 
 void frmBits::open(CPageImage& document, IDocumentWindow* owner)
 {
+    fillPages(document, owner);
+    exec();
+}
+
+void frmBits::fillPages(CPageImage& document, IDocumentWindow* owner)
+{
     doc_ = &document;
     owner_ = owner;
     grdBits->setRowCount(0);
@@ -134,7 +140,6 @@ void frmBits::open(CPageImage& document, IDocumentWindow* owner)
         grdBits->insertRow(page);
         showPage(page);
     }
-    exec();
 }
 
 void frmBits::showPage(int page)

@@ -24,6 +24,8 @@ public:
     void ShowForm(CLASSOrvDocument& document, IDocumentWindow* owner = nullptr);
     // The same for the page image of any module document (the tone-remote document's).
     void ShowForm1(CPageImage& document, IDocumentWindow* owner = nullptr);
+    // The filling step of the two on its own: the dialog stays hidden.
+    void fillPages(CPageImage& document, IDocumentWindow* owner = nullptr);
 
     // The first two characters of `sTemp` as two hexadecimal digits into `iVal`: 0, or 1 (iVal
     // unchanged) when either is missing or no hexadecimal digit. Further characters are ignored.

@@ -154,10 +154,15 @@ void frmFVorn::buildControls()
 
 void frmFVorn::ShowForm(CLASSOrvDocument& docOrv)
 {
-    doc_ = &docOrv;
-    Form_Load();
+    fillForm(docOrv);
     exec();
     doc_ = nullptr;
+}
+
+void frmFVorn::fillForm(CLASSOrvDocument& docOrv)
+{
+    doc_ = &docOrv;
+    Form_Load();
 }
 
 void frmFVorn::Form_Load()

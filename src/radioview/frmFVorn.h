@@ -19,6 +19,8 @@ public:
 
     // Fills the dialog from the document and shows it modally; returns when it has closed.
     void ShowForm(CLASSOrvDocument& docOrv);
+    // ShowForm's filling step on its own: the dialog stays hidden and works on the document.
+    void fillForm(CLASSOrvDocument& docOrv);
     // The filling step of ShowForm on its own: the dialog stays hidden.
     void Form_Load();
 

@@ -16,7 +16,10 @@
 #include "platform/Progress.h"
 #include "platform/ui/HelpWindow.h"
 #include "radio/CLASSOrvDocument.h"
+#include "radioview/frmBits.h"
 #include "radioview/frmEditChannelData.h"
+#include "radioview/frmFVorn.h"
+#include "radioview/frmSetEpots.h"
 #include "radioview/frmOrvView.h"
 #include "shell/Globals.h"
 #include "shell/LookupTables.h"
@@ -195,6 +198,33 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
              auto* d = new frmEditChannelData(t.main_.get());
              t.owned_.emplace_back(d);
              EXPECT_EQ(d->intFillForm(view->document(), 128, 0), 0);
+             d->show();
+             return d;
+         }},
+        {"pot adjustment",
+         [](WindowTexts& t) -> QWidget* {
+             auto* d = new frmSetEpots(t.main_.get());
+             t.owned_.emplace_back(d);
+             d->txtReference->setText(QStringLiteral("255"));
+             d->txtDeviation->setText(QStringLiteral("255"));
+             d->show();
+             return d;
+         }},
+        {"raw page editor",
+         [](WindowTexts& t) -> QWidget* {
+             frmOrvView* view = t.moduleWindow(kTransmitterModel, 0);
+             auto* d = new frmBits(t.main_.get());
+             t.owned_.emplace_back(d);
+             d->fillPages(view->document());
+             d->show();
+             return d;
+         }},
+        {"factory data",
+         [](WindowTexts& t) -> QWidget* {
+             frmOrvView* view = t.moduleWindow(kTransmitterModel, 0);
+             auto* d = new frmFVorn(t.main_.get());
+             t.owned_.emplace_back(d);
+             d->fillForm(view->document());
              d->show();
              return d;
          }},
