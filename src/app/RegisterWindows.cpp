@@ -1,6 +1,8 @@
 #include "docwindow/WindowRegistry.h"
 
 #include "modules/frmConnectDB.h"
+#include "modules/frmModuleManagement.h"
+#include "modules/frmNewModule.h"
 #include "modules/frmReadModule.h"
 #include "modules/frmReadRack.h"
 #include "modules/frmUserDatabase.h"
@@ -16,6 +18,8 @@ void registerWindows()
     registerDialog(kReadRack, [](QWidget* parent) -> QDialog* { return new frmReadRack(parent); });
     registerDialog(kConnectDB, [](QWidget* parent) -> QDialog* { return new frmConnectDB(parent); });
     registerDialog(kUserDatabase, [](QWidget* parent) -> QDialog* { return new frmUserDatabase(parent); });
+    registerDialog(kNewModule, [](QWidget* parent) -> QDialog* { return new frmNewModule(parent); });
+    registerDialog(kModuleManagement, [](QWidget* parent) -> QDialog* { return new frmModuleManagement(parent); });
 }
 
 } // namespace WindowRegistry

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+class IDocumentWindow;
+
 // Whether a module is open in a document window.
 namespace basVelmar {
 
@@ -8,5 +10,12 @@ namespace basVelmar {
 // (kFromDatabase or kFromModule): the module read from the rack and its stored copy are different
 // documents. Windows whose serial is not a number are passed over. 0, or -1 after a message.
 int16_t intIsModuleOpen(long serial, int16_t source, bool& isOpen);
+
+// The first open document window that holds the module `serial` loaded from `source`, as
+// intIsModuleOpen finds it; null when there is none.
+IDocumentWindow* openModuleWindow(long serial, int16_t source);
+
+// Brings the document window to the front as the active one of its host.
+void activateDocumentWindow(IDocumentWindow& window);
 
 } // namespace basVelmar

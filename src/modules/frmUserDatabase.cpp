@@ -5,7 +5,7 @@
 #include "db/CModule.h"
 #include "platform/ui/DialogPlacement.h"
 #include "modules/ModelEntryCheck.h"
-#include "modules/ModuleListFont.h"
+#include "modules/ModelListLine.h"
 #include "platform/Help.h"
 #include "platform/MsgBox.h"
 #include "shell/FailureTrap.h"
@@ -32,20 +32,7 @@ using basVelmar::formatFixed;
 
 namespace {
 
-constexpr int kNameColumn = 12;
-constexpr int kKindColumn = 14;
-
-// A catalogue line: the name cut to 12 and filled to 14, the kind text cut and filled to 14, then
-// whether the model is a standard one.
-QString modelLine(const CModule& model)
-{
-    return model.strModule.left(kNameColumn).leftJustified(kKindColumn) + model.strRxTxEx.left(kKindColumn).leftJustified(kKindColumn) +
-           (model.boolStandard ? CModule::kStandardModel : QStringLiteral("User"));
-}
-
-// The model a line stands for, by its whole name: a name longer than the line's column would
-// otherwise be taken for another model that begins the same way.
-QString lineName(const QListWidgetItem& line) { return line.data(Qt::UserRole).toString(); }
+using modellist::lineModelName;
 
 template <class W>
 W* named(W* widget, const char* name)
@@ -72,8 +59,7 @@ void frmUserDatabase::buildControls()
     for (int kind = basVelmar::kReceiver; kind <= basVelmar::kExciter; ++kind) {
         QListWidget* list = named(new QListWidget, listNames[kind]);
         *lists[kind] = list;
-        moduledialogs::setListFont(*list);
-        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(2 * kKindColumn + 10, QLatin1Char('M'))));
+        modellist::setUpModelList(*list);
         list->setMinimumHeight(list->fontMetrics().height() * 14);
         tabModule->addTab(list, basVelmar::strModuleTypeText(kind));
         // A click, a double click or a key that moves the selection shows the chosen line's record.
@@ -191,15 +177,14 @@ bool frmUserDatabase::fillLists()
             continue;
         QListWidget* list = lists[model->intRxTxEx];
         const QSignalBlocker quiet(list);
-        auto* line = new QListWidgetItem(modelLine(*model), list);
-        line->setData(Qt::UserRole, model->strModule);
+        modellist::addModelLine(*list, *model);
     }
     return read;
 }
 
 QString frmUserDatabase::firstReceiverName() const
 {
-    return lstModuleRx->count() > 0 ? lineName(*lstModuleRx->item(0)) : QString();
+    return lstModuleRx->count() > 0 ? lineModelName(*lstModuleRx->item(0)) : QString();
 }
 
 int16_t frmUserDatabase::intReadModData(const QString& strModuleName)
@@ -282,7 +267,7 @@ void frmUserDatabase::lstModule_Click(QListWidget* list)
 {
     for (int row = 0; row < list->count(); ++row)
         if (list->item(row)->isSelected())
-            intReadModData(lineName(*list->item(row)));
+            intReadModData(lineModelName(*list->item(row)));
 }
 
 void frmUserDatabase::cboType_Click()

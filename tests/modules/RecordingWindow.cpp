@@ -24,9 +24,14 @@ void RecordingWindow::openAlready(int16_t source, const QString& serial)
     frmMain::instance()->addDocumentWindow(w);
 }
 
-int16_t RecordingWindow::open(int16_t source, const QString& serial)
+int16_t RecordingWindow::intInitFromNew(const NewModuleArgs& args)
 {
-    calls.append({kind_, source, serial, basVelmar::gUnlinkOnViewClose});
+    return open(kFromNew, QString::number(args.serial), args);
+}
+
+int16_t RecordingWindow::open(int16_t source, const QString& serial, const NewModuleArgs& args)
+{
+    calls.append({kind_, source, serial, basVelmar::gUnlinkOnViewClose, args});
     if (duringOpen)
         duringOpen();
     doc_.strSerial = serial;

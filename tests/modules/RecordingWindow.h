@@ -22,9 +22,11 @@ class RecordingWindow : public QWidget, public IDocumentWindow {
 public:
     struct Call {
         WindowRegistry::WindowKind kind;
-        int16_t source;      // kFromModule for intInitFromModule, kFromDatabase for intInitFromDB
-        QString serial;      // the text the opener was given
+        int16_t source;      // kFromModule for intInitFromModule, kFromDatabase for intInitFromDB,
+                             // kFromNew for intInitFromNew
+        QString serial;      // the text the opener was given (the number of a new module)
         bool unlinkOnClose;  // basVelmar::gUnlinkOnViewClose while the opener ran
+        NewModuleArgs args;  // what intInitFromNew was given
     };
     static inline QList<Call> calls;
     // Runs inside every opener before the window shows itself (a test may throw from it).
@@ -43,13 +45,13 @@ public:
     int16_t CommandWrite() override { return 0; }
     CPageImage* getDocument() override { return &doc_; }
     int16_t pagesChanged() override { return 0; }
-    int16_t intInitFromNew(const NewModuleArgs&) override { return -1; }
+    int16_t intInitFromNew(const NewModuleArgs& args) override;
     int16_t intInitFromDB(const QString& serial) override { return open(kFromDatabase, serial); }
     int16_t intInitFromModule(const QString& serial) override { return open(kFromModule, serial); }
     int16_t intInitFromArchive(const QString&) override { return -1; }
 
 private:
-    int16_t open(int16_t source, const QString& serial);
+    int16_t open(int16_t source, const QString& serial, const NewModuleArgs& args = {});
 
     WindowRegistry::WindowKind kind_;
     SerialOnlyDocument doc_;

@@ -1,0 +1,336 @@
+#include "modules/frmNewModule.h"
+
+#include "db/CBROWSER.h"
+#include "db/CLASSOrvDB.h"
+#include "db/CModule.h"
+#include "docwindow/DocumentWindow.h"
+#include "modules/DialogPlacement.h"
+#include "modules/KeyDown.h"
+#include "modules/ModelListLine.h"
+#include "modules/ModuleListFont.h"
+#include "modules/ModuleOpening.h"
+#include "platform/BusyCursor.h"
+#include "platform/MsgBox.h"
+#include "radioview/ControlEvents.h"
+#include "shell/FailureTrap.h"
+#include "shell/LocaleNumbers.h"
+#include "shell/ModuleType.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+
+using platform::MsgBox;
+
+namespace {
+
+// The highest serial number a new module may get.
+constexpr qint64 kHighestNewSerial = 16777124;
+// The serial number box takes at most this many characters, and OK no longer a text.
+constexpr int kSerialLength = 8;
+// A value beyond every serial number, for a text of more digits than any serial has.
+constexpr qint64 kBeyondAnySerial = 999999999999;
+
+// The value of a whole number: blanks around, an optional sign, then digits only. Nothing for any
+// other text, the empty one included.
+std::optional<qint64> wholeNumber(const QString& text)
+{
+    QString digits = text.trimmed();
+    const bool negative = digits.startsWith(QLatin1Char('-'));
+    if (negative || digits.startsWith(QLatin1Char('+')))
+        digits.remove(0, 1);
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    const qint64 value = digits.size() > 12 ? kBeyondAnySerial : digits.toLongLong();
+    return negative ? -value : value;
+}
+
+void refuseSerial(const QString& message)
+{
+    MsgBox(message, platform::vbCritical, QStringLiteral("Wrong Serial Number"));
+}
+
+// "136.000 - 174.000 (MHZ)": the band edges in MHz in the user's locale.
+QString bandText(const CModule& model)
+{
+    return basVelmar::formatFixed(model.lngLowerFreql / 1e6, 3, false) + QStringLiteral(" - ")
+           + basVelmar::formatFixed(model.lngUpperFreql / 1e6, 3, false) + QStringLiteral(" (MHZ)");
+}
+
+QString referenceText(int32_t hz) { return hz > 0 ? QString::number(hz) : QString(); }
+
+template <class W>
+W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+frmNewModule::frmNewModule(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmNewModule"));
+    setWindowTitle(QStringLiteral("New"));
+    buildControls();
+    Form_Load();
+}
+
+QWidget* frmNewModule::buildModelTab(ModelTab& tab, const char* list, const char* band, const char* ref1, const char* ref2)
+{
+    auto* page = new QWidget;
+    tab.list = named(new QListWidget(page), list);
+    tab.band = named(new QLineEdit(page), band);
+    tab.ref1 = named(new QLineEdit(page), ref1);
+    tab.ref2 = named(new QLineEdit(page), ref2);
+    for (QLineEdit* box : {tab.band, tab.ref1, tab.ref2})
+        box->setReadOnly(true);
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Frequency Band:"), page), 0, 0);
+    fields->addWidget(tab.band, 0, 1, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Reference Frequency:"), page), 1, 0);
+    fields->addWidget(tab.ref1, 1, 1);
+    fields->addWidget(tab.ref2, 1, 2);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(2, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(tab.list, 1);
+    layout->addLayout(fields);
+    return page;
+}
+
+void frmNewModule::buildControls()
+{
+    tabModuleType = named(new QTabWidget(this), "tabModuleType");
+    struct {
+        const char* caption;
+        const char* list;
+        const char* band;
+        const char* ref1;
+        const char* ref2;
+    } const radioTabs[] = {
+        {"Receiver", "lstRx", "txtFrequencyRx", "txtRef1Rx", "txtRef2Rx"},
+        {"Transmitter", "lstTx", "txtFrequencyTx", "txtRef1Tx", "txtRef2Tx"},
+        {"Exciter", "lstEx", "txtFrequencyEx", "txtRef1Ex", "txtRef2Ex"},
+    };
+    for (int kind = basVelmar::kReceiver; kind <= basVelmar::kExciter; ++kind) {
+        const auto& t = radioTabs[kind];
+        tabModuleType->addTab(buildModelTab(tabs_[kind], t.list, t.band, t.ref1, t.ref2), QLatin1String(t.caption));
+    }
+    lstRx = tabs_[basVelmar::kReceiver].list;
+    lstTx = tabs_[basVelmar::kTransmitter].list;
+    lstEx = tabs_[basVelmar::kExciter].list;
+    txtFrequencyRx = tabs_[basVelmar::kReceiver].band;
+    txtFrequencyTx = tabs_[basVelmar::kTransmitter].band;
+    txtFrequencyEx = tabs_[basVelmar::kExciter].band;
+    txtRef1Rx = tabs_[basVelmar::kReceiver].ref1;
+    txtRef2Rx = tabs_[basVelmar::kReceiver].ref2;
+    txtRef1Tx = tabs_[basVelmar::kTransmitter].ref1;
+    txtRef2Tx = tabs_[basVelmar::kTransmitter].ref2;
+    txtRef1Ex = tabs_[basVelmar::kExciter].ref1;
+    txtRef2Ex = tabs_[basVelmar::kExciter].ref2;
+
+    auto* tonePage = new QWidget;
+    lstToneRemote = named(new QListWidget(tonePage), "lstToneRemote");
+    auto* toneLayout = new QVBoxLayout(tonePage);
+    toneLayout->addWidget(lstToneRemote);
+    tabModuleType->addTab(tonePage, QStringLiteral("Tone Remote"));
+
+    for (int kind = basVelmar::kReceiver; kind <= basVelmar::kToneRemote; ++kind) {
+        QListWidget* list = modelList(kind);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        modellist::setUpModelList(*list);
+        list->setMinimumHeight(list->fontMetrics().height() * 10);
+        connect(list, &QListWidget::itemDoubleClicked, this, &frmNewModule::lstModel_DblClick);
+        if (kind == basVelmar::kToneRemote)
+            continue;  // a tone-remote model has no band or references to show
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, kind] { lstModel_Click(kind); });
+        moduledialogs::onKeyDown(list, [this](int keyCode) { return lstModel_KeyDown(keyCode); });
+    }
+
+    Label2 = named(new QLabel(QStringLiteral("Module Serial Number:"), this), "Label2");
+    txtSerial = named(new QLineEdit(this), "txtSerial");
+    txtSerial->setMaxLength(kSerialLength);
+    moduledialogs::setListFont(*txtSerial);
+    txtSerial->setMinimumWidth(txtSerial->fontMetrics().horizontalAdvance(QString(kSerialLength + 2, QLatin1Char('0'))));
+    orvview::onValidate(txtSerial, this, [this] { return txtSerial_LostFocus(); });
+
+    cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
+    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
+    // Enter opens a model only from the radio-module lists, not wherever the focus is.
+    cmdOK->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmNewModule::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmNewModule::cmdCancel_Click);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Label2);
+    bottom->addWidget(txtSerial);
+    bottom->addStretch(1);
+    bottom->addWidget(cmdOK);
+    bottom->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabModuleType, 1);
+    layout->addLayout(bottom);
+}
+
+QListWidget* frmNewModule::modelList(int kind) const
+{
+    return kind == basVelmar::kToneRemote ? lstToneRemote : tabs_[kind].list;
+}
+
+void frmNewModule::Form_Load()
+{
+    moduledialogs::centreOnScreen(*this);
+    platform::BusyCursor busy;
+    basVelmar::trapped([this]() -> int16_t {
+        CBROWSER& browser = CBROWSER::instance();
+        // The collection reports its own failures; the lists then show what it holds.
+        browser.intUpdateCollectModuleDB();
+        for (const std::shared_ptr<CModule>& model : browser.moduleDB) {
+            if (!model || model->intRxTxEx < basVelmar::kReceiver || model->intRxTxEx > basVelmar::kToneRemote)
+                continue;
+            QListWidget* list = modelList(model->intRxTxEx);
+            const QSignalBlocker quiet(list);
+            modellist::addModelLine(*list, *model);
+        }
+        int32_t moduleID = 0;
+        QString proposed;
+        CLASSOrvDB::instance().intGetModuleSerialAvaiable(moduleID, proposed);
+        txtSerial->setText(proposed);
+        return 0;
+    });
+}
+
+void frmNewModule::lstModel_Click(int kind)
+{
+    const ModelTab& tab = tabs_[kind];
+    for (int row = 0; row < tab.list->count(); ++row) {
+        const QListWidgetItem* line = tab.list->item(row);
+        if (!line->isSelected())
+            continue;
+        const QString name = modellist::lineModelName(*line);
+        const CModuleCollection& models = CBROWSER::instance().moduleDB;
+        const auto found = std::find_if(models.begin(), models.end(),
+                                        [&](const std::shared_ptr<CModule>& m) { return m && m->strModule == name; });
+        if (found == models.end())
+            continue;
+        tab.band->setText(bandText(**found));
+        tab.ref1->setText(referenceText((*found)->lngRef1));
+        tab.ref2->setText(referenceText((*found)->lngRef2));
+    }
+}
+
+bool frmNewModule::serialNumberAccepted()
+{
+    const std::optional<qint64> value = wholeNumber(txtSerial->text());
+    if (!value)
+        refuseSerial(QStringLiteral("Serial number must be numeric!"));
+    else if (*value > kHighestNewSerial)
+        refuseSerial(QStringLiteral("Serial number must not exceed 16777124!"));
+    else if (*value < 0)
+        refuseSerial(QStringLiteral("Serial number must be positive number!"));
+    else
+        return true;
+    return false;
+}
+
+bool frmNewModule::txtSerial_LostFocus()
+{
+    // OK checks the number itself, and Cancel leaves it behind.
+    const QWidget* next = QApplication::focusWidget();
+    if (next == cmdOK || next == cmdCancel)
+        return true;
+    return serialNumberAccepted();
+}
+
+int16_t frmNewModule::intConsistencyCheck()
+{
+    const QString text = txtSerial->text();
+    const std::optional<qint64> value = wholeNumber(text);
+    if (!value) {
+        MsgBox(QStringLiteral("Serial must be number. "), platform::vbOKOnly);
+        return -1;
+    }
+    if (*value < 0 || text.size() > kSerialLength) {
+        MsgBox(QStringLiteral("Serial Number should be between [0- 99999999]. "), platform::vbOKOnly);
+        return -1;
+    }
+    return 0;
+}
+
+int16_t frmNewModule::intOK()
+{
+    // The dialog takes no input while the window is made; after a failure it is there as it was.
+    const QPointer<QWidget> focused = focusWidget();
+    setEnabled(false);
+    bool serialRefused = false;
+    const int16_t status = basVelmar::trapped([&]() -> int16_t {
+        if (!serialNumberAccepted() || intConsistencyCheck() != 0) {
+            serialRefused = true;
+            return -1;
+        }
+        moduleopen::UnlinkOnViewCloseOff unlinkOff;
+        const long serial = static_cast<long>(*wholeNumber(txtSerial->text()));
+        const int kind = tabModuleType->currentIndex();
+        const QListWidget* list = modelList(kind);
+        bool selected = false;
+        for (int row = 0; row < list->count(); ++row) {
+            const QListWidgetItem* line = list->item(row);
+            if (!line->isSelected())
+                continue;
+            selected = true;
+            NewModuleArgs args;
+            args.model = modellist::lineModelName(*line).trimmed();
+            if (args.model.isEmpty())
+                continue;
+            args.origin = modellist::lineOrigin(*line);
+            args.serial = serial;
+            // Only the first selected model is opened.
+            return moduleopen::intOpenInWindow(static_cast<int16_t>(kind), QString::number(serial),
+                                               [&](IDocumentWindow& w) { return w.intInitFromNew(args); }) == 0
+                       ? 0
+                       : -1;
+        }
+        if (!selected) {
+            MsgBox(QStringLiteral("Please select module type!"), platform::vbExclamation, QStringLiteral("Missing Parameter"));
+            return -1;
+        }
+        return 0;
+    });
+    setEnabled(true);
+    if (serialRefused)
+        txtSerial->setFocus();
+    else if (focused)
+        focused->setFocus();
+    return status;
+}
+
+void frmNewModule::cmdOk_Click()
+{
+    if (intOK() == 0)
+        accept();
+}
+
+void frmNewModule::lstModel_DblClick() { cmdOk_Click(); }
+
+bool frmNewModule::lstModel_KeyDown(int KeyCode)
+{
+    if (KeyCode != moduledialogs::kEnterKey)
+        return false;
+    cmdOk_Click();
+    return true;
+}
+
+void frmNewModule::cmdCancel_Click() { reject(); }
