@@ -59,23 +59,6 @@ QByteArray factoryImage(const QString& model, uint32_t serial)
     return orvview::imageBytes(doc);
 }
 
-// Runs `step` on the modal dialog of type D once the menu command has put it up (looking for it
-// for up to 10 s).
-template <class D>
-void whenShown(std::function<void(D&)> step, int tries = 500)
-{
-    QTimer::singleShot(20, [step, tries] {
-        if (auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget())) {
-            step(*dialog);
-            return;
-        }
-        if (tries > 0)
-            whenShown<D>(step, tries - 1);
-        else
-            ADD_FAILURE() << "the dialog did not come up";
-    });
-}
-
 // Selects the line of the module and presses OK.
 void openLine(QListWidget& list, QPushButton& ok, uint32_t serial)
 {

@@ -7,7 +7,10 @@
 #include "support/RackOnPort.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
@@ -16,6 +19,23 @@
 // A module image of that kind whose configuration byte (page 2 byte 2) is `configuration` and
 // whose remark (pages 8 and 9) is `remark`, up to 16 characters.
 QByteArray moduleImage(rackemu::Kind kind, uint32_t serial, uint8_t configuration, const char* remark = "");
+
+// Runs `step` on the modal dialog of type D once the menu command has put it up (looking for it
+// for up to 10 s).
+template <class D>
+void whenShown(std::function<void(D&)> step, int tries = 500)
+{
+    QTimer::singleShot(20, [step, tries] {
+        if (auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget())) {
+            step(*dialog);
+            return;
+        }
+        if (tries > 0)
+            whenShown<D>(step, tries - 1);
+        else
+            ADD_FAILURE() << "the dialog did not come up";
+    });
+}
 
 // Configuration bytes of the kinds.
 constexpr uint8_t kReceiverByte = 0x12;
