@@ -3,13 +3,12 @@
 // Prints the median and the slowest of each; the target is under 20 ms for each operation.
 #include "db/CLASSOrvDB.h"
 #include "db/DatabaseFile.h"
-#include "db/DbQuery.h"
 #include "db/PageImage.h"
 #include "shell/Globals.h"
 #include "Measure.h"
+#include "StoredModules.h"
 
 #include <QCoreApplication>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -50,26 +49,6 @@ private:
     QList<QByteArray> image_;
 };
 
-// 1000 stored modules, half tone remote (257 pages), half radio (145 pages), in one transaction.
-void fillDatabase(CLASSOrvDB& db)
-{
-    const QSqlDatabase access = db.dbAccess();
-    velmardb::Transaction t(access);
-    QSqlQuery module = velmardb::prepare(access, QStringLiteral("INSERT INTO tblModule (SERIALNUMBER, DATECREATE, DATEUPDATE) "
-                                                                "VALUES (?, '2024-01-01 00:00:00', '2024-01-01 00:00:00')"));
-    QSqlQuery page = velmardb::prepare(access, QStringLiteral("INSERT INTO tblModulePage VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (int m = 0; m < 1000; ++m) {
-        velmardb::exec(module, {100000 + m});
-        const qlonglong id = module.lastInsertId().toLongLong();
-        const int pages = m % 2 ? 257 : 145;
-        for (int p = 0; p < pages; ++p)
-            velmardb::exec(page, {id, p, p & 0xFF, m & 0xFF, 1, 2, 3, 4, 5, 6});
-    }
-    module.finish();
-    page.finish();
-    t.commit();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -84,7 +63,7 @@ int main(int argc, char** argv)
     }
     basVelmar::gDatabasePath = path;
     CLASSOrvDB& db = CLASSOrvDB::instance();
-    fillDatabase(db);
+    storeModules(db, 100000, 1000);
 
     const int runs = 30;
     BenchPages tr(257, 256, true, 200000);
