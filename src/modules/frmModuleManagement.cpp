@@ -70,6 +70,7 @@ frmModuleManagement::frmModuleManagement(QWidget* parent) : QDialog(parent)
     grdModule->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdModule->verticalHeader()->setDefaultSectionSize(grdModule->fontMetrics().height() + 6);
     grdModule->horizontalHeader()->setHighlightSections(false);
+    grdModule->horizontalHeader()->setStretchLastSection(true);
     auto* frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(grdModule);
 
