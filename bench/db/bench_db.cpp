@@ -2,14 +2,11 @@
 // image (partition 16, 128 channels) in a database that already holds 1000 stored modules.
 // Prints the median and the slowest of each; the target is under 20 ms for each operation.
 #include "db/CLASSOrvDB.h"
-#include "db/DatabaseFile.h"
 #include "db/PageImage.h"
-#include "shell/Globals.h"
 #include "Measure.h"
 #include "StoredModules.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -55,14 +52,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("velmar.mdb"));
-    QString error;
-    if (!velmardb::createDatabase(path, velmardb::databaseScripts(QStringLiteral(VELMAR_SOURCE_DIR)), &error)) {
-        std::fprintf(stderr, "bench_db: %s\n", qPrintable(error));
-        return 1;
-    }
-    basVelmar::gDatabasePath = path;
-    CLASSOrvDB& db = CLASSOrvDB::instance();
+    CLASSOrvDB& db = openNewDatabase(dir, "bench_db");
     storeModules(db, 100000, 1000);
 
     const int runs = 30;

@@ -4,16 +4,13 @@
 // named. Prints the median and the slowest of each; the targets are under 500 ms to show the grid
 // and under 1 s to delete the 100.
 #include "db/CLASSOrvDB.h"
-#include "db/DatabaseFile.h"
 #include "modules/frmModuleManagement.h"
 #include "platform/MsgBox.h"
-#include "shell/Globals.h"
 #include "Measure.h"
 #include "StoredModules.h"
 
 #include <QApplication>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -33,14 +30,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("velmar.mdb"));
-    QString error;
-    if (!velmardb::createDatabase(path, velmardb::databaseScripts(QStringLiteral(VELMAR_SOURCE_DIR)), &error)) {
-        std::fprintf(stderr, "bench_module_management: %s\n", qPrintable(error));
-        return 1;
-    }
-    basVelmar::gDatabasePath = path;
-    CLASSOrvDB& db = CLASSOrvDB::instance();
+    CLASSOrvDB& db = openNewDatabase(dir, "bench_module_management");
     storeModules(db, kFirstSerial, kModules);
 
     // The question is answered OK; any other box ends the benchmark.

@@ -11,6 +11,7 @@
 #include "modules/ModuleOpening.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
+#include "platform/ui/NamedControl.h"
 #include "radioview/ControlEvents.h"
 #include "shell/FailureTrap.h"
 #include "shell/LocaleNumbers.h"
@@ -32,6 +33,7 @@
 #include <optional>
 
 using platform::MsgBox;
+using platform::named;
 
 namespace {
 
@@ -70,13 +72,6 @@ QString bandText(const CModule& model)
 
 QString referenceText(int32_t hz) { return hz > 0 ? QString::number(hz) : QString(); }
 
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 } // namespace
 
 frmNewModule::frmNewModule(QWidget* parent) : QDialog(parent)
@@ -87,62 +82,50 @@ frmNewModule::frmNewModule(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-QWidget* frmNewModule::buildModelTab(ModelTab& tab, const char* list, const char* band, const char* ref1, const char* ref2)
+QWidget* frmNewModule::buildModelTab(QListWidget*& list, QLineEdit*& band, QLineEdit*& ref1, QLineEdit*& ref2,
+                                     const QString& kind)
 {
     auto* page = new QWidget;
-    tab.list = named(new QListWidget(page), list);
-    tab.band = named(new QLineEdit(page), band);
-    tab.ref1 = named(new QLineEdit(page), ref1);
-    tab.ref2 = named(new QLineEdit(page), ref2);
-    for (QLineEdit* box : {tab.band, tab.ref1, tab.ref2})
+    list = named(new QListWidget(page), QStringLiteral("lst") + kind);
+    band = named(new QLineEdit(page), QStringLiteral("txtFrequency") + kind);
+    ref1 = named(new QLineEdit(page), QStringLiteral("txtRef1") + kind);
+    ref2 = named(new QLineEdit(page), QStringLiteral("txtRef2") + kind);
+    for (QLineEdit* box : {band, ref1, ref2})
         box->setReadOnly(true);
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Frequency Band:"), page), 0, 0);
-    fields->addWidget(tab.band, 0, 1, 1, 2);
+    fields->addWidget(band, 0, 1, 1, 2);
     fields->addWidget(new QLabel(QStringLiteral("Reference Frequency:"), page), 1, 0);
-    fields->addWidget(tab.ref1, 1, 1);
-    fields->addWidget(tab.ref2, 1, 2);
+    fields->addWidget(ref1, 1, 1);
+    fields->addWidget(ref2, 1, 2);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(tab.list, 1);
+    layout->addWidget(list, 1);
     layout->addLayout(fields);
     return page;
 }
 
+frmNewModule::ModelTab frmNewModule::modelTab(int kind) const
+{
+    switch (kind) {
+    case basVelmar::kReceiver: return {lstRx, txtFrequencyRx, txtRef1Rx, txtRef2Rx};
+    case basVelmar::kTransmitter: return {lstTx, txtFrequencyTx, txtRef1Tx, txtRef2Tx};
+    default: return {lstEx, txtFrequencyEx, txtRef1Ex, txtRef2Ex};
+    }
+}
+
 void frmNewModule::buildControls()
 {
-    tabModuleType = named(new QTabWidget(this), "tabModuleType");
-    struct {
-        const char* caption;
-        const char* list;
-        const char* band;
-        const char* ref1;
-        const char* ref2;
-    } const radioTabs[] = {
-        {"Receiver", "lstRx", "txtFrequencyRx", "txtRef1Rx", "txtRef2Rx"},
-        {"Transmitter", "lstTx", "txtFrequencyTx", "txtRef1Tx", "txtRef2Tx"},
-        {"Exciter", "lstEx", "txtFrequencyEx", "txtRef1Ex", "txtRef2Ex"},
-    };
-    for (int kind = basVelmar::kReceiver; kind <= basVelmar::kExciter; ++kind) {
-        const auto& t = radioTabs[kind];
-        tabModuleType->addTab(buildModelTab(tabs_[kind], t.list, t.band, t.ref1, t.ref2), QLatin1String(t.caption));
-    }
-    lstRx = tabs_[basVelmar::kReceiver].list;
-    lstTx = tabs_[basVelmar::kTransmitter].list;
-    lstEx = tabs_[basVelmar::kExciter].list;
-    txtFrequencyRx = tabs_[basVelmar::kReceiver].band;
-    txtFrequencyTx = tabs_[basVelmar::kTransmitter].band;
-    txtFrequencyEx = tabs_[basVelmar::kExciter].band;
-    txtRef1Rx = tabs_[basVelmar::kReceiver].ref1;
-    txtRef2Rx = tabs_[basVelmar::kReceiver].ref2;
-    txtRef1Tx = tabs_[basVelmar::kTransmitter].ref1;
-    txtRef2Tx = tabs_[basVelmar::kTransmitter].ref2;
-    txtRef1Ex = tabs_[basVelmar::kExciter].ref1;
-    txtRef2Ex = tabs_[basVelmar::kExciter].ref2;
-
+    tabModuleType = named(new QTabWidget(this), QStringLiteral("tabModuleType"));
+    tabModuleType->addTab(buildModelTab(lstRx, txtFrequencyRx, txtRef1Rx, txtRef2Rx, QStringLiteral("Rx")),
+                          QStringLiteral("Receiver"));
+    tabModuleType->addTab(buildModelTab(lstTx, txtFrequencyTx, txtRef1Tx, txtRef2Tx, QStringLiteral("Tx")),
+                          QStringLiteral("Transmitter"));
+    tabModuleType->addTab(buildModelTab(lstEx, txtFrequencyEx, txtRef1Ex, txtRef2Ex, QStringLiteral("Ex")),
+                          QStringLiteral("Exciter"));
     auto* tonePage = new QWidget;
-    lstToneRemote = named(new QListWidget(tonePage), "lstToneRemote");
+    lstToneRemote = named(new QListWidget(tonePage), QStringLiteral("lstToneRemote"));
     auto* toneLayout = new QVBoxLayout(tonePage);
     toneLayout->addWidget(lstToneRemote);
     tabModuleType->addTab(tonePage, QStringLiteral("Tone Remote"));
@@ -159,15 +142,15 @@ void frmNewModule::buildControls()
         moduledialogs::onKeyDown(list, [this](int keyCode) { return lstModel_KeyDown(keyCode); });
     }
 
-    Label2 = named(new QLabel(QStringLiteral("Module Serial Number:"), this), "Label2");
-    txtSerial = named(new QLineEdit(this), "txtSerial");
+    Label2 = named(new QLabel(QStringLiteral("Module Serial Number:"), this), QStringLiteral("Label2"));
+    txtSerial = named(new QLineEdit(this), QStringLiteral("txtSerial"));
     txtSerial->setMaxLength(kSerialLength);
     moduledialogs::setListFont(*txtSerial);
     txtSerial->setMinimumWidth(txtSerial->fontMetrics().horizontalAdvance(QString(kSerialLength + 2, QLatin1Char('0'))));
     orvview::onValidate(txtSerial, this, [this] { return txtSerial_LostFocus(); });
 
-    cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
-    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
+    cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"));
+    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("cmdCancel"));
     // Enter opens a model only from the radio-module lists, not wherever the focus is.
     cmdOK->setAutoDefault(false);
     cmdCancel->setAutoDefault(false);
@@ -187,7 +170,7 @@ void frmNewModule::buildControls()
 
 QListWidget* frmNewModule::modelList(int kind) const
 {
-    return kind == basVelmar::kToneRemote ? lstToneRemote : tabs_[kind].list;
+    return kind == basVelmar::kToneRemote ? lstToneRemote : modelTab(kind).list;
 }
 
 void frmNewModule::Form_Load()
@@ -215,7 +198,7 @@ void frmNewModule::Form_Load()
 
 void frmNewModule::lstModel_Click(int kind)
 {
-    const ModelTab& tab = tabs_[kind];
+    const ModelTab tab = modelTab(kind);
     for (int row = 0; row < tab.list->count(); ++row) {
         const QListWidgetItem* line = tab.list->item(row);
         if (!line->isSelected())

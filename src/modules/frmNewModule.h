@@ -65,9 +65,9 @@ private:
     // 16777124. False after a message.
     bool serialNumberAccepted();
     void buildControls();
-    QWidget* buildModelTab(ModelTab& tab, const char* list, const char* band, const char* ref1, const char* ref2);
+    // A radio-module tab: its list, band box and reference boxes, named after the kind ("Rx").
+    QWidget* buildModelTab(QListWidget*& list, QLineEdit*& band, QLineEdit*& ref1, QLineEdit*& ref2, const QString& kind);
+    ModelTab modelTab(int kind) const;
     // The list of the kind: 0 receiver .. 3 tone remote.
     QListWidget* modelList(int kind) const;
-
-    ModelTab tabs_[3];  // receiver, transmitter, exciter
 };

@@ -8,6 +8,7 @@
 #include "modules/ModelListLine.h"
 #include "platform/Help.h"
 #include "platform/MsgBox.h"
+#include "platform/ui/NamedControl.h"
 #include "shell/FailureTrap.h"
 #include "shell/HelpTopics.h"
 #include "shell/LocaleNumbers.h"
@@ -33,13 +34,7 @@ using basVelmar::formatFixed;
 namespace {
 
 using modellist::lineModelName;
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using platform::named;
 
 } // namespace
 
