@@ -22,7 +22,13 @@ std::map<WindowKind, WindowFactory>& windows()
 
 } // namespace
 
-void registerDialog(const QString& name, DialogFactory factory) { dialogs().insert(name, std::move(factory)); }
+void registerDialog(const QString& name, DialogFactory factory)
+{
+    if (factory)
+        dialogs().insert(name, std::move(factory));
+    else
+        dialogs().remove(name);
+}
 
 bool hasDialog(const QString& name) { return dialogs().contains(name); }
 

@@ -19,6 +19,7 @@ inline const QString kUserDatabase = QStringLiteral("frmUserDatabase");
 inline const QString kModuleManagement = QStringLiteral("frmModuleManagement");
 
 using DialogFactory = std::function<QDialog*(QWidget* parent)>;
+// An empty factory takes the dialog away again.
 void registerDialog(const QString& name, DialogFactory factory);
 bool hasDialog(const QString& name);
 // Shows the dialog modally over `parent`; false when no such dialog is registered.

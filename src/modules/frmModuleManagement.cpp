@@ -5,7 +5,7 @@
 #include "db/PageImage.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/OpenModules.h"
-#include "modules/DialogPlacement.h"
+#include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
 #include "modules/ModuleOpening.h"
 #include "platform/BusyCursor.h"
@@ -109,7 +109,7 @@ void frmModuleManagement::Form_Load()
     grdModule->setMinimumWidth(width);
     grdModule->setMinimumHeight(grdModule->horizontalHeader()->sizeHint().height()
                                 + 15 * grdModule->verticalHeader()->defaultSectionSize() + 2 * grdModule->frameWidth());
-    moduledialogs::centreOnScreen(*this);
+    platform::centreOnScreen(*this);
 }
 
 void frmModuleManagement::layOutGrid()

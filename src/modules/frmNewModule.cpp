@@ -4,15 +4,18 @@
 #include "db/CLASSOrvDB.h"
 #include "db/CModule.h"
 #include "docwindow/DocumentWindow.h"
-#include "modules/DialogPlacement.h"
+#include "docwindow/DocumentWindowOpen.h"
+#include "docwindow/NotInThisVersion.h"
+#include "docwindow/WindowRegistry.h"
+#include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
 #include "modules/ModelListLine.h"
 #include "modules/ModuleListFont.h"
 #include "modules/ModuleOpening.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
-#include "platform/ui/NamedControl.h"
-#include "radioview/ControlEvents.h"
+#include "platform/ui/Named.h"
+#include "platform/ui/ControlEvents.h"
 #include "shell/FailureTrap.h"
 #include "shell/LocaleNumbers.h"
 #include "shell/ModuleType.h"
@@ -147,7 +150,7 @@ void frmNewModule::buildControls()
     txtSerial->setMaxLength(kSerialLength);
     moduledialogs::setListFont(*txtSerial);
     txtSerial->setMinimumWidth(txtSerial->fontMetrics().horizontalAdvance(QString(kSerialLength + 2, QLatin1Char('0'))));
-    orvview::onValidate(txtSerial, this, [this] { return txtSerial_LostFocus(); });
+    platform::onValidate(txtSerial, this, [this] { return txtSerial_LostFocus(); });
 
     cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), QStringLiteral("cmdOK"));
     cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("cmdCancel"));
@@ -175,7 +178,6 @@ QListWidget* frmNewModule::modelList(int kind) const
 
 void frmNewModule::Form_Load()
 {
-    moduledialogs::centreOnScreen(*this);
     platform::BusyCursor busy;
     basVelmar::trapped([this]() -> int16_t {
         CBROWSER& browser = CBROWSER::instance();
@@ -194,6 +196,7 @@ void frmNewModule::Form_Load()
         txtSerial->setText(proposed);
         return 0;
     });
+    platform::centreOnScreen(*this);
 }
 
 void frmNewModule::lstModel_Click(int kind)
@@ -280,11 +283,12 @@ int16_t frmNewModule::intOK()
                 continue;
             args.origin = modellist::lineOrigin(*line);
             args.serial = serial;
+            const WindowRegistry::WindowKind windowKind = WindowRegistry::kindForTypeCode(kind);
+            if (!WindowRegistry::hasWindow(windowKind))
+                return intNotInThisVersion(QStringLiteral("create new %1 modules").arg(basVelmar::strModuleTypeText(kind)));
             // Only the first selected model is opened.
-            return moduleopen::intOpenInWindow(static_cast<int16_t>(kind), QString::number(serial),
-                                               [&](IDocumentWindow& w) { return w.intInitFromNew(args); }) == 0
-                       ? 0
-                       : -1;
+            const int16_t opened = openInNewDocumentWindow(windowKind, [&](IDocumentWindow& w) { return w.intInitFromNew(args); });
+            return opened == 0 ? 0 : -1;
         }
         if (!selected) {
             MsgBox(QStringLiteral("Please select module type!"), platform::vbExclamation, QStringLiteral("Missing Parameter"));

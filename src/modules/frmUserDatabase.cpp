@@ -8,7 +8,7 @@
 #include "modules/ModelListLine.h"
 #include "platform/Help.h"
 #include "platform/MsgBox.h"
-#include "platform/ui/NamedControl.h"
+#include "platform/ui/Named.h"
 #include "shell/FailureTrap.h"
 #include "shell/HelpTopics.h"
 #include "shell/LocaleNumbers.h"

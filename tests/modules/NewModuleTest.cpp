@@ -308,7 +308,7 @@ TEST_F(NewModule, AToneRemoteModelWithoutItsWindowSaysThisVersionCannotOpenIt)
     selectLine(*dlg->lstToneRemote, 0);
     dlg->txtSerial->setText(QStringLiteral("12"));
     ScriptedMsgBox box;
-    box.expect(QStringLiteral("ToneRemote module"));
+    box.expect(QStringLiteral("This version cannot create new ToneRemote modules yet."));
     dlg->cmdOK->click();
     EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
     EXPECT_TRUE(dlg->isVisible());

@@ -4,6 +4,7 @@
 #include "platform/Help.h"
 #include "platform/ui/HelpWindow.h"
 #include "docwindow/DocumentWindow.h"
+#include "docwindow/WindowRegistry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -127,16 +128,19 @@ TEST_F(MainWindowTest, ToolbarDispatch)
     EXPECT_EQ(doc->writes, 1);
 }
 
-// Commands whose dialogs the program does not have yet say so instead of doing nothing.
+// A command whose dialog the program does not have says so instead of doing nothing.
 TEST_F(MainWindowTest, CommandsWithoutTheirDialogsSayThisVersionCannotYet)
 {
     const struct {
         const char* entry;
+        const QString& dialog;
         const char* text;
     } cases[] = {
-        {"MNUNEW", "This version cannot create new modules yet."},
-        {"MNUMODULEMANAGE", "This version cannot manage the stored modules yet."},
+        {"MNUNEW", WindowRegistry::kNewModule, "This version cannot create new modules yet."},
+        {"MNUMODULEMANAGE", WindowRegistry::kModuleManagement, "This version cannot manage the stored modules yet."},
     };
+    for (const auto& c : cases)
+        WindowRegistry::registerDialog(c.dialog, {});
     ScriptedMsgBox box;
     for (const auto& c : cases) {
         box.expect(QLatin1String(c.text));
@@ -148,6 +152,7 @@ TEST_F(MainWindowTest, CommandsWithoutTheirDialogsSayThisVersionCannotYet)
     window->ToolbarMain_ButtonClick(QStringLiteral("New"));
     EXPECT_EQ(box.shown().size(), 3);
     EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
+    WindowRegistry::registerWindows();
 }
 
 TEST_F(MainWindowTest, DocumentButtonsFollowOpenWindows)

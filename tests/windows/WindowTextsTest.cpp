@@ -9,6 +9,8 @@
 #include "db/CBROWSER.h"
 #include "db/CLASSOrvDB.h"
 #include "modules/frmConnectDB.h"
+#include "modules/frmModuleManagement.h"
+#include "modules/frmNewModule.h"
 #include "modules/frmReadModule.h"
 #include "modules/frmReadRack.h"
 #include "modules/frmUserDatabase.h"
@@ -30,6 +32,7 @@
 #include "toneremoteview/frmEditTones.h"
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMdiArea>
@@ -164,6 +167,17 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
          [](WindowTexts& t) -> QWidget* {
              t.storeModules();
              return t.dialog<frmConnectDB>();
+         }},
+        {"New",
+         [](WindowTexts& t) -> QWidget* {
+             auto* d = t.dialog<frmNewModule>();
+             d->lstRx->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);  // its band and references shown
+             return d;
+         }},
+        {"Module Management",
+         [](WindowTexts& t) -> QWidget* {
+             t.storeModules();
+             return t.dialog<frmModuleManagement>();
          }},
         {"receiver, settings tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kReceiverModel, 0); }},
         {"receiver, channel tab", [](WindowTexts& t) -> QWidget* { return t.moduleWindow(kReceiverModel, 1); }},
