@@ -10,6 +10,7 @@
 #include "modules/ModuleOpening.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
+#include "platform/ui/Twips.h"
 #include "shell/DateCodecs.h"
 #include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
@@ -30,7 +31,6 @@ using platform::MsgBox;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;  // 1440 twips an inch at 96 pixels an inch
 constexpr int kColumns = 6;
 
 // A stored date as the platform writes it: the short date, and the time of day when it is not
@@ -128,7 +128,7 @@ void frmModuleManagement::layOutGrid()
         *columns[c].index = c;
         grdModule->setHorizontalHeaderItem(c, new QTableWidgetItem(QLatin1String(columns[c].caption)));
         // No column narrower than its caption.
-        grdModule->setColumnWidth(c, std::max(columns[c].twips / kTwipsPerPixel, grdModule->horizontalHeader()->sectionSizeHint(c)));
+        grdModule->setColumnWidth(c, std::max(platform::twipsToPixels(columns[c].twips), grdModule->horizontalHeader()->sectionSizeHint(c)));
     }
 }
 
