@@ -3,8 +3,8 @@
 // Prints the median and the slowest of each; the target is under 20 ms for each operation.
 #include "db/CLASSOrvDB.h"
 #include "db/PageImage.h"
-#include "Measure.h"
-#include "StoredModules.h"
+#include "support/Measure.h"
+#include "support/StoredModules.h"
 
 #include <QCoreApplication>
 

@@ -6,7 +6,7 @@
 #include "db/DbQuery.h"
 #include "platform/MsgBox.h"
 #include "shell/Globals.h"
-#include "Measure.h"
+#include "support/Measure.h"
 
 #include <QCoreApplication>
 #include <QFile>

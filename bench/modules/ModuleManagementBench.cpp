@@ -6,8 +6,8 @@
 #include "db/CLASSOrvDB.h"
 #include "modules/frmModuleManagement.h"
 #include "platform/MsgBox.h"
-#include "Measure.h"
-#include "StoredModules.h"
+#include "support/Measure.h"
+#include "support/StoredModules.h"
 
 #include <QApplication>
 #include <QTableWidget>
