@@ -11,12 +11,12 @@
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
 #include "platform/ui/Twips.h"
+#include "radioview/DialogControls.h"
 #include "shell/DateCodecs.h"
 #include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
@@ -80,16 +80,13 @@ frmModuleManagement::frmModuleManagement(QWidget* parent) : QDialog(parent)
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
     cmdQuit = new QPushButton(QStringLiteral("&Close"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* b : {cmdDelete, cmdShow, cmdQuit}) {
+    // Enter does nothing in the grid: deleting or opening needs its own button or key.
+    for (QPushButton* b : {cmdDelete, cmdShow, cmdQuit})
         b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1, 1);
-    layout->addLayout(buttons);
+    orvview::buttonRow(layout, {cmdDelete, cmdShow, cmdQuit});
 
     connect(cmdShow, &QPushButton::clicked, this, &frmModuleManagement::cmdShow_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmModuleManagement::cmdDelete_Click);
