@@ -14,6 +14,7 @@
 #include "shell/IniAccess.h"
 #include "shell/LookupTables.h"
 #include "docwindow/DocumentWindow.h"
+#include "docwindow/MenuBuilder.h"
 #include "docwindow/NotInThisVersion.h"
 #include "app/FileOpenCommands.h"
 #include "docwindow/WindowRegistry.h"
@@ -90,66 +91,47 @@ frmMain::~frmMain()
 
 frmMain* frmMain::instance() { return g_instance; }
 
-QAction* frmMain::addEntry(QMenu* menu, const QString& caption, const QString& objectName, void (frmMain::*handler)(),
-                           const QKeySequence& shortcut)
-{
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(objectName);
-    if (!shortcut.isEmpty())
-        a->setShortcut(shortcut);
-    if (handler)
-        connect(a, &QAction::triggered, this, handler);
-    return a;
-}
-
 void frmMain::buildMenus()
 {
-    auto separator = [](QMenu* m, const QString& name) { m->addSeparator()->setObjectName(name); };
+    MenuBuilder b(this);
+    b.menu(QStringLiteral("MNUFILE"), QStringLiteral("&File"));
+    b.shared(HostCommand::New, {.shortcut = QKeySequence(Qt::CTRL | Qt::Key_N)});
+    b.shared(HostCommand::Open, {.shortcut = QKeySequence(Qt::CTRL | Qt::Key_O)});
+    b.shared(HostCommand::OpenFile, {.caption = QStringLiteral("Ope&n File")});
+    b.shared(HostCommand::OpenEpromFile, {.caption = QStringLiteral("O&pen EPROM File")});
+    b.separator(QStringLiteral("MNUSEPERATE2"));
+    // The document commands are the document windows' own; here they stand disabled.
+    b.own(QStringLiteral("mnuSave"), QStringLiteral("&Save"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S))->setEnabled(false);
+    b.own(QStringLiteral("mnuSaveFile"), QStringLiteral("Sa&ve File"), nullptr)->setEnabled(false);
+    b.own(QStringLiteral("mnuSaEprFile"), QStringLiteral("Save &EPROM File"), nullptr)->setEnabled(false);
+    b.separator(QStringLiteral("mnuSep"));
+    b.submenu(QStringLiteral("MNUDATABASE"), QStringLiteral("&Database"));
+    b.shared(HostCommand::CustomModels, {.name = QStringLiteral("MNUCUSTOM")});
+    b.shared(HostCommand::ModuleManagement);
+    b.shared(HostCommand::ImportStandardModels);
+    b.shared(HostCommand::ImportUserModels);
+    b.endSubmenu();
+    b.shared(HostCommand::Preferences);
+    b.separator(QStringLiteral("MNUSEP1"));
+    b.own(QStringLiteral("mnuPrint"), QStringLiteral("&Print"), nullptr)->setEnabled(false);
+    b.separator(QStringLiteral("mnuSeparate"));
+    b.shared(HostCommand::Exit);
 
-    auto* file = new QMenu(QStringLiteral("&File"), this);
-    file->setObjectName(QStringLiteral("MNUFILE"));
-    addEntry(file, QStringLiteral("&New"), QStringLiteral("MNUNEW"), &frmMain::MNUNEW_Click, QKeySequence(Qt::CTRL | Qt::Key_N));
-    addEntry(file, QStringLiteral("&Open"), QStringLiteral("MNUOPEN"), &frmMain::MNUOPEN_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
-    addEntry(file, QStringLiteral("Ope&n File"), QStringLiteral("MNUARCHIVEOPEN"), &frmMain::MNUARCHIVEOPEN_Click);
-    addEntry(file, QStringLiteral("O&pen EPROM File"), QStringLiteral("MNUIMPORT"), &frmMain::MNUIMPORT_Click);
-    separator(file, QStringLiteral("MNUSEPERATE2"));
-    addEntry(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S))->setEnabled(false);
-    addEntry(file, QStringLiteral("Sa&ve File"), QStringLiteral("mnuSaveFile"), nullptr)->setEnabled(false);
-    addEntry(file, QStringLiteral("Save &EPROM File"), QStringLiteral("mnuSaEprFile"), nullptr)->setEnabled(false);
-    separator(file, QStringLiteral("mnuSep"));
-    auto* db = file->addMenu(QStringLiteral("&Database"));
-    db->setObjectName(QStringLiteral("MNUDATABASE"));
-    addEntry(db, QStringLiteral("&Custom Models"), QStringLiteral("MNUCUSTOM"), &frmMain::MNUCUSTOM_Click);
-    addEntry(db, QStringLiteral("&Module Management"), QStringLiteral("MNUMODULEMANAGE"), &frmMain::MNUMODULEMANAGE_Click);
-    addEntry(db, QStringLiteral("Import &Standard Models"), QStringLiteral("MNUUPDATESTANDARD"), &frmMain::MNUUPDATESTANDARD_Click);
-    addEntry(db, QStringLiteral("Import &User Models"), QStringLiteral("MNUUPDATEUSER"), &frmMain::MNUUPDATEUSER_Click);
-    addEntry(file, QStringLiteral("P&references..."), QStringLiteral("MNUREFERENCES"), &frmMain::MNUREFERENCES_Click);
-    separator(file, QStringLiteral("MNUSEP1"));
-    addEntry(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), nullptr)->setEnabled(false);
-    separator(file, QStringLiteral("mnuSeparate"));
-    addEntry(file, QStringLiteral("E&xit"), QStringLiteral("MNUEXIT"), &frmMain::MNUEXIT_Click);
+    b.menu(QStringLiteral("MNUVIEW"), QStringLiteral("&View"));
+    mnuToolbar_ = b.toolBar();
 
-    auto* view = new QMenu(QStringLiteral("&View"), this);
-    view->setObjectName(QStringLiteral("MNUVIEW"));
-    mnuToolbar_ = addEntry(view, QStringLiteral("&Tool Bar"), QStringLiteral("MNUTOOLBAR"), nullptr);
-    mnuToolbar_->setCheckable(true);
-    // The platform turns the check mark over before the click arrives.
-    connect(mnuToolbar_, &QAction::triggered, this, [this](bool checked) { setToolbarVisible(checked); });
+    b.menu(QStringLiteral("MNUCOMMUNICATION"), QStringLiteral("&Communication"));
+    b.shared(HostCommand::ReadRack);
+    b.shared(HostCommand::ReadModule);
+    b.own(QStringLiteral("mnuWrite"), QStringLiteral("&Write Module"), nullptr)->setEnabled(false);
 
-    auto* comm = new QMenu(QStringLiteral("&Communication"), this);
-    comm->setObjectName(QStringLiteral("MNUCOMMUNICATION"));
-    addEntry(comm, QStringLiteral("&Read Rack"), QStringLiteral("MNUREADRACK"), &frmMain::MNUREADRACK_Click, QKeySequence(Qt::Key_F4));
-    addEntry(comm, QStringLiteral("Read &Module"), QStringLiteral("MNUREADMODULE"), &frmMain::MNUREADMODULE_Click, QKeySequence(Qt::Key_F5));
-    addEntry(comm, QStringLiteral("&Write Module"), QStringLiteral("mnuWrite"), nullptr)->setEnabled(false);
+    b.menu(QStringLiteral("MNUHELP"), QStringLiteral("&Help"));
+    b.shared(HostCommand::HelpContents);
+    b.shared(HostCommand::HelpSearch);
+    b.separator(QStringLiteral("MNUSEP2"));
+    b.shared(HostCommand::About);
 
-    auto* help = new QMenu(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("MNUHELP"));
-    addEntry(help, QStringLiteral("&Contents"), QStringLiteral("MNUCONTENTS"), &frmMain::MNUCONTENTS_Click);
-    addEntry(help, QStringLiteral("&Search"), QStringLiteral("MNUSEARCH"), &frmMain::MNUSEARCH_Click);
-    separator(help, QStringLiteral("MNUSEP2"));
-    addEntry(help, QStringLiteral("&About"), QStringLiteral("MNUABOUT"), &frmMain::MNUABOUT_Click);
-
-    mainMenus_ = {file, view, comm, help};
+    mainMenus_ = b.menus();
     showMenus(mainMenus_);
 }
 
@@ -343,6 +325,28 @@ void frmMain::MNUABOUT_Click()
 }
 
 void frmMain::MNUEXIT_Click() { close(); }
+
+void frmMain::runCommand(HostCommand command)
+{
+    switch (command) {
+    case HostCommand::New: MNUNEW_Click(); break;
+    case HostCommand::Open: MNUOPEN_Click(); break;
+    case HostCommand::OpenFile: MNUARCHIVEOPEN_Click(); break;
+    case HostCommand::OpenEpromFile: MNUIMPORT_Click(); break;
+    case HostCommand::CustomModels: MNUCUSTOM_Click(); break;
+    case HostCommand::ModuleManagement: MNUMODULEMANAGE_Click(); break;
+    case HostCommand::ImportStandardModels: MNUUPDATESTANDARD_Click(); break;
+    case HostCommand::ImportUserModels: MNUUPDATEUSER_Click(); break;
+    case HostCommand::Preferences: MNUREFERENCES_Click(); break;
+    case HostCommand::Exit: MNUEXIT_Click(); break;
+    case HostCommand::ReadRack: MNUREADRACK_Click(); break;
+    case HostCommand::ReadModule: MNUREADMODULE_Click(); break;
+    case HostCommand::Cascade: mdi_->cascadeSubWindows(); break;
+    case HostCommand::HelpContents: ShowHelpContent(); break;
+    case HostCommand::HelpSearch: ShowHelpSearch(); break;
+    case HostCommand::About: MNUABOUT_Click(); break;
+    }
+}
 
 void frmMain::MNUTOOLBAR_Click() { setToolbarVisible(!mnuToolbar_->isChecked()); }
 

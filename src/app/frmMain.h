@@ -37,7 +37,7 @@ public:
     static QSize openingSize(const QRect& available);
 
     // Public members.
-    int16_t intVersionSet();
+    int16_t intVersionSet() override;
     int16_t ShowHelpContent();
     int16_t ShowHelpSearch();
     int16_t OpenPort();
@@ -52,13 +52,15 @@ public:
     void documentWindowClosed() override;
     // Re-reads the active window's menus and toolbar duties (a window calls it when they change).
     void refreshForActiveWindow() override;
+    // The shared menu entries' commands, here and in the document windows.
+    void runCommand(HostCommand command) override;
 
     // Toolbar: the button whose description is given (exact, case-sensitive).
     void ToolbarMain_ButtonClick(const QString& description);
     QAction* toolbarButton(int index) const;  // 1-based, as numbered on the toolbar
     QToolBar* ToolbarMain() const { return toolbar_; }
     // Tool Bar check mark, toolbar shown and gToolbarVisible together.
-    void setToolbarVisible(bool visible);
+    void setToolbarVisible(bool visible) override;
     QMdiArea* mdiArea() const { return mdi_; }
 
     // Menu handlers.
@@ -102,8 +104,6 @@ private:
     // Shows the registered dialog; without one, says that this version cannot `what` yet.
     void showDialog(const QString& name, const QString& what);
     void sendUnlinks();
-    QAction* addEntry(QMenu* menu, const QString& caption, const QString& objectName, void (frmMain::*handler)(),
-                      const QKeySequence& shortcut = {});
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolbar_ = nullptr;

@@ -3,6 +3,7 @@
 #include "radioview/frmOrvView.h"
 
 #include "db/CLASSOrvDB.h"
+#include "docwindow/DocumentHost.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
 #include "link/TransferGuard.h"
@@ -12,9 +13,7 @@
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
 #include "radioview/OrvViewTransfer.h"
-#include "app/frmMain.h"
 
-#include <QMdiArea>
 
 using platform::MsgBox;
 
@@ -74,8 +73,7 @@ int16_t frmOrvView::intInitFromDB(const QString& serial)
         platform::DoEvents();
         intInitGrid();
         intShowDocument();
-        if (frmMain* main = frmMain::instance())
-            main->mdiArea()->cascadeSubWindows();
+        IDocumentHost::required().runCommand(HostCommand::Cascade);
         return 0;
     });
 }

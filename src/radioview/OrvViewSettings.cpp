@@ -8,7 +8,7 @@
 #include "radioview/OrvViewShown.h"
 #include "radioview/ViewNumbers.h"
 #include "shell/ShownText.h"
-#include "app/frmMain.h"
+#include "docwindow/DocumentHost.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -105,8 +105,8 @@ int16_t frmOrvView::intShowSystem()
         } else {
             txtStandard->setText(strShownText(doc.strModuleType));
         }
-        if (frmMain* main = frmMain::instance())
-            main->refreshForActiveWindow();
+        if (IDocumentHost* host = IDocumentHost::current())
+            host->refreshForActiveWindow();
 
         txtSerialNum->setText(doc.strSerial);
         renewCaption();

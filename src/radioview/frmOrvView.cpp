@@ -2,13 +2,13 @@
 // window's document windows.
 #include "radioview/frmOrvView.h"
 
+#include "docwindow/DocumentHost.h"
 #include "radio/CLASSOrvDocument.h"
 #include "platform/ui/ControlEvents.h"
 #include "radioview/OrvViewCaptions.h"
 #include "radioview/OrvViewShown.h"
 #include "shell/Globals.h"
 #include "shell/ShownText.h"
-#include "app/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -84,8 +83,8 @@ frmOrvView::~frmOrvView()
 {
     // A window that goes without its close step (the program ends) still leaves the count.
     if (loaded_ && !closed_)
-        if (frmMain* main = frmMain::instance())
-            main->documentWindowClosed();
+        if (IDocumentHost* host = IDocumentHost::current())
+            host->documentWindowClosed();
 }
 
 CLASSOrvDocument& frmOrvView::document()
@@ -341,20 +340,17 @@ void frmOrvView::Form_Load()
     fillComboNumbers(ComboTailtime, 50, 1);
     filling_ = false;
     intVersionSet();
-    if (frmMain* main = frmMain::instance()) {
-        main->addDocumentWindow(this);
-        main->documentWindowOpened();
-    } else {
-        show();
-    }
+    IDocumentHost& host = IDocumentHost::required();
+    host.addDocumentWindow(this);
+    host.documentWindowOpened();
 }
 
 int16_t frmOrvView::intVersionSet()
 {
     if (basVelmar::gEdition == 0)
         menuEntry(QStringLiteral("MNUNEW"))->setEnabled(true);
-    if (frmMain* main = frmMain::instance())
-        main->intVersionSet();
+    if (IDocumentHost* host = IDocumentHost::current())
+        host->intVersionSet();
     return 0;
 }
 
@@ -399,7 +395,7 @@ void frmOrvView::closeEvent(QCloseEvent* event)
     event->accept();
     if (loaded_) {
         closed_ = true;
-        if (frmMain* main = frmMain::instance())
-            main->documentWindowClosed();
+        if (IDocumentHost* host = IDocumentHost::current())
+            host->documentWindowClosed();
     }
 }

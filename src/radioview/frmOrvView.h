@@ -110,30 +110,14 @@ public:
     void chkChangeDefaultChannelOnChannelChange_Click();
     void chkReverseToneBurst_Click();
 
-    void MNUNEW_Click();
-    void MNUOPEN_Click();
-    void MNUARCHIVEOPEN_Click();
-    void MNUIMPORT_Click();
     void MNUCLOSE_Click();
     void mnuSave_Click();
     void MNUARCHIVESAVE_Click();
     void MNUSAVEEPROM_Click();
-    void MNUCUSTOMTYPE_Click();
-    void MNUMODULEMANAGE_Click();
-    void MNUUPDATESTANDARD_Click();
-    void MNUUPDATEUSER_Click();
-    void MNUREFERENCES_Click();
     void mnuPrint_Click();
     void MNUEXIT_Click();
-    void MNUTOOLBAR_Click();
-    void MNUREADRACK_Click();
-    void MNUREADMODULE_Click();
     void LinkModule_Click();
     void MNUWRITEMODULE_Click();
-    void MNUCASCADE_Click();
-    void MNUCONTENTS_Click();
-    void MNUSEARCH_Click();
-    void MNUABOUT_Click();
 
     // ---- Column numbers of the grid (-1: the layout has no such column) --------------------
     int16_t intColChannel = -1, intColFrequency = -1, intColCTCSS = -1, intColDeviation = -1,
