@@ -31,6 +31,12 @@ void Progress::step(long done, long total)
     setWidth(static_cast<int>(static_cast<long long>(done) * kFull / total));
 }
 
+void Progress::grow(int amount)
+{
+    if (width_ < kFull)
+        setWidth(width_ + amount);
+}
+
 void Progress::end()
 {
     width_ = kFull;

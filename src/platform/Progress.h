@@ -18,6 +18,8 @@ public:
     void setWidth(int width);
     // Sets the bar to done / total of the full width.
     void step(long done, long total);
+    // Grows the bar by `amount` while it is short of the full width.
+    void grow(int amount);
     // Bar full, then the three parts hidden.
     void end();
     // The start-up state: label shown with an empty caption, bar (width 1) and frame hidden.

@@ -186,10 +186,6 @@ private:
     void takeModelNotInArchive();
     // Page 11 := this moment.
     int16_t stampLastWrite();
-    // A page as the line carries it: its 8 bytes, byte 7 first.
-    QByteArray lineData(int page) const;
-    // WRITEs a page to the linked module at `address`; true when the module took it.
-    bool writePage(const QByteArray& address, int page) const;
     // `chars` characters from page `page` on, the first in byte 7, one byte a character.
     QString pageText(int page, int chars) const;
     // Writes the characters of `text` from page `page` on, the first in byte 7 (Windows-1252); a

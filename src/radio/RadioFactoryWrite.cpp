@@ -3,9 +3,9 @@
 #include "radio/CLASSOrvDocument.h"
 
 #include "db/CLASSOrvDB.h"
+#include "db/ModuleSession.h"
 #include "db/RackScan.h"
 #include "link/LinkCommands.h"
-#include "link/TransferGuard.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
@@ -116,8 +116,8 @@ int16_t CLASSOrvDocument::FactoryWrite(int32_t lngSerialNew)
 {
     // The new serial number travels in page 2; the module is found by the poll.
     Q_UNUSED(lngSerialNew);
-    TransferGuard guard;
-    if (!guard.acquired())
+    ModuleSession session;
+    if (!session.acquired())
         return -1;
     return radiodoc::trapped([&]() -> int16_t {
         CLASSPOLL& poll = CLASSPOLL::instance();
@@ -125,15 +125,8 @@ int16_t CLASSOrvDocument::FactoryWrite(int32_t lngSerialNew)
             return -1;
         // Only a module alone in the rack can be told apart from the others by nothing but a poll.
         const QList<QByteArray> modules = rackscan::pollEntries(poll.strResponse);
-        if (modules.size() != 1)
-            return -1;
-        const QByteArray address = modules.front();
-        if (CLASSLINK::instance().intExecute(address) != 0)
-            return -1;
-        for (int page = kIdentityPage; page <= kPartition; ++page)
-            if (!writePage(address, page))
-                return -1;
-        if (CLASSRESTART::instance().intExecute(address) != 0)
+        if (modules.size() != 1 || session.attach(modules.front()) != 0
+            || !session.writePageRun(*this, kIdentityPage, kPartition) || session.restart() != 0)
             return -1;
         fModified = false;
         return 0;
