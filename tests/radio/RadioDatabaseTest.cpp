@@ -1,6 +1,8 @@
-// The document in the page store: a round trip, the modified flag, a failed save, a failed load,
+// The document in the page store: the modified flag, a failed save, a failed load,
 // and saving back to where the document came from.
 #include "RadioFixture.h"
+
+#include "support/StoredModules.h"
 
 #include <QSqlQuery>
 
@@ -22,45 +24,11 @@ protected:
         doc.fModified = true;
     }
 
-    int storedRows(const QString& serial)
-    {
-        QSqlQuery q(db());
-        q.prepare("SELECT COUNT(*) FROM tblModulePage p JOIN tblModule m ON m.ID = p.ModuleID WHERE m.SERIALNUMBER = ?");
-        q.addBindValue(serial.toLongLong());
-        EXPECT_TRUE(q.exec() && q.next());
-        return q.value(0).toInt();
-    }
+    static int storedRows(const QString& serial) { return testsupport::storedPageCount(serial); }
 
     QByteArray image;
     CLASSOrvDocument doc;
 };
-
-TEST_F(RadioDatabase, RoundTripThroughTheStore)
-{
-    ASSERT_EQ(doc.intDocument2DB(), 0);
-    EXPECT_FALSE(doc.fModified);
-    EXPECT_EQ(storedRows("4660"), 145) << "pages 0 to partition + channels";
-
-    CLASSOrvDocument loaded;
-    ASSERT_EQ(loadStored(loaded, "4660"), 0);
-    EXPECT_EQ(loaded.intDocumentFrom, kFromDatabase);
-    EXPECT_EQ(documentPages(loaded, 0, 144), documentPages(doc, 0, 144));
-    EXPECT_EQ(documentPages(loaded, 145, kLastPage), QByteArray(4 * kPageSize, '\0'));
-    EXPECT_EQ(loaded.strSerial, "4660");
-    EXPECT_EQ(loaded.strUserRemark, "Stored remark");
-    EXPECT_EQ(loaded.intMaxchannel, 128);
-    EXPECT_EQ(loaded.intRxTxEx, 1);
-    EXPECT_EQ(loaded.strModuleType, "Vr31-15-0000");
-    EXPECT_EQ(loaded.lngLowerFreql, 148000000);
-
-    // Saved again with another channel: the stored copy is replaced, not added to.
-    ASSERT_EQ(doc.DeleteChannel(5), 0);
-    ASSERT_EQ(doc.intDocument2DB(), 0);
-    EXPECT_EQ(storedRows("4660"), 145);
-    CLASSOrvDocument again;
-    ASSERT_EQ(loadStored(again, "4660"), 0);
-    EXPECT_EQ(pageOf(again, kPartition + 4), page7to0({0, 0, 0, 0, 0, 0, 0, 255}));
-}
 
 TEST_F(RadioDatabase, FailedSaveKeepsTheFlagAndTheStoredCopy)
 {

@@ -4,6 +4,7 @@
 #include "radio/CLASSOrvDocument.h"
 #include "rackemu/Rack.h"
 #include "support/PageBytes.h"
+#include "support/RadioModuleImage.h"
 #include "support/RackOnPort.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
@@ -17,12 +18,11 @@ using testsupport::page7to0;
 using testsupport::pageOf;
 using testsupport::textPage;
 
-// Pages first..last of an image of 8-byte pages.
-QByteArray imagePages(const QByteArray& image, int first, int last);
-
-// A module image for the emulated rack: firmware V01.01, partition 16, `channels` channels whose
-// pages all differ, and the catalogue's model code of its kind (Vr31-05/15/25-0000).
-QByteArray moduleImage(rackemu::Kind kind, uint32_t serial, int channels);
+using testsupport::imagePages;
+inline QByteArray moduleImage(rackemu::Kind kind, uint32_t serial, int channels)
+{
+    return testsupport::radioModuleImage(kind, serial, channels);
+}
 
 // A database made from data/*.sql in a temporary program folder, the program's database while
 // the test runs. Message boxes nobody expects fail the test.

@@ -1,4 +1,5 @@
-// Reading and writing a module of the emulated rack through the real serial port.
+// Reading and writing a module of the emulated rack through the real serial port: what only the
+// radio document does (the common cases are in the document suite).
 #include "RadioFixture.h"
 
 #include "platform/Progress.h"
@@ -42,63 +43,6 @@ protected:
     testsupport::ScriptedMsgBox boxes;
     CLASSOrvDocument doc;
 };
-
-TEST_F(RadioTransfer, ReadsEveryPageOfA128ChannelModule)
-{
-    const QByteArray image = moduleImage(Kind::Receiver, kSerial, 128);
-    addModule(Kind::Receiver, image);
-
-    ASSERT_EQ(doc.intModule2Document(QString::number(kSerial)), 0);
-    std::vector<int> expected{kIdentityPage};
-    for (int p : range(0, 145))
-        expected.push_back(p);
-    EXPECT_EQ(pagesOf(Command::Read), expected);
-    const std::vector<Command> c = commands();
-    ASSERT_GE(c.size(), 4u);
-    EXPECT_EQ((std::vector<Command>{c[0], c[1], c[2]}), (std::vector<Command>{Command::Unlink, Command::Unlink, Command::Link}));
-    EXPECT_EQ(c.back(), Command::Unlink);
-
-    EXPECT_EQ(documentPages(doc, 0, 145), imagePages(image, 0, 145));
-    EXPECT_EQ(documentPages(doc, 146, kLastPage), QByteArray(3 * kPageSize, '\0'));
-    EXPECT_EQ(doc.intDocumentFrom, kFromModule);
-    EXPECT_EQ(doc.strSerial, QString::number(kSerial));
-    EXPECT_EQ(doc.intMaxchannel, 128);
-    EXPECT_EQ(doc.strModuleType, "Vr31-05-0000");
-    EXPECT_EQ(doc.lngIntFreq, 21400000) << "the catalogue's data of the model";
-    EXPECT_TRUE(platform::Progress::instance().atRest());
-}
-
-TEST_F(RadioTransfer, WritesPageOneAndFiveToTheLastPage)
-{
-    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 128);
-    addModule(Kind::Transmitter, image);
-    load(image);
-    doc.strUserRemark = "Written remark";
-    ASSERT_EQ(doc.DeleteChannel(7), 0);
-    doc.fModified = true;
-
-    ASSERT_EQ(doc.intDocument2Module(), 0);
-    ASSERT_TRUE(waitForCommand(Command::Restart));
-    EXPECT_FALSE(doc.fModified);
-    EXPECT_EQ(pagesOf(Command::Read), (std::vector<int>{kIdentityPage, kModelCodePage}));
-    std::vector<int> written{kStatePage};
-    for (int p : range(kOptionPage, 144))
-        written.push_back(p);
-    EXPECT_EQ(pagesOf(Command::Write), written);
-    const std::vector<Command> c = commands();
-    ASSERT_GE(c.size(), 2u);
-    EXPECT_EQ(c[c.size() - 2], Command::End);
-    EXPECT_EQ(c.back(), Command::Restart);
-
-    // The module now holds the document's pages; pages 0, 2, 3 and 4 were never written.
-    EXPECT_EQ(modulePages(1, 1), documentPages(doc, 1, 1));
-    EXPECT_EQ(modulePages(5, 144), documentPages(doc, 5, 144));
-    EXPECT_EQ(modulePages(0, 0) + modulePages(2, 4), imagePages(image, 0, 0) + imagePages(image, 2, 4));
-    EXPECT_EQ(modulePages(kRemarkPage, kRemarkPage + 1), textPage("Written ") + textPage("remark  "));
-    EXPECT_NE(modulePages(kLastWritePage, kLastWritePage), imagePages(image, kLastWritePage, kLastWritePage))
-        << "stamped with the time of writing";
-    EXPECT_EQ(rack_.module(0).restarts, 1);
-}
 
 TEST_F(RadioTransfer, KindWarningAnsweredNoWritesNothing)
 {
@@ -160,29 +104,6 @@ TEST_F(RadioTransfer, WriteDefaultToAModuleOfAnotherKindWritesNothing)
     EXPECT_EQ(boxes.shown().at(0).title, "Writing Error");
     EXPECT_TRUE(pagesOf(Command::Write).empty());
     EXPECT_NE(pageOf(doc, kLastWritePage), dateBefore) << "the document already carries the new date";
-}
-
-TEST_F(RadioTransfer, ModuleThatStopsAnsweringDuringARead)
-{
-    addModule(Kind::Receiver, moduleImage(Kind::Receiver, kSerial, 128));
-    rack_.setFault(kSerial, rackemu::Fault::stopAfter(40));
-    boxes.expect("No response from module");
-    EXPECT_EQ(doc.intModule2Document(QString::number(kSerial)), -1);
-    EXPECT_EQ(doc.intDocumentFrom, kFromModule);
-    EXPECT_TRUE(platform::Progress::instance().atRest());
-}
-
-TEST_F(RadioTransfer, ModuleThatStopsAnsweringDuringAWrite)
-{
-    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 128);
-    addModule(Kind::Transmitter, image);
-    load(image);
-    doc.fModified = true;
-    rack_.setFault(kSerial, rackemu::Fault::stopAfter(30));
-    EXPECT_EQ(doc.intDocument2Module(), -1);
-    EXPECT_TRUE(doc.fModified);
-    EXPECT_EQ(rack_.frameCount(Command::End), 0);
-    EXPECT_TRUE(platform::Progress::instance().atRest());
 }
 
 TEST_F(RadioTransfer, NoModuleAtTheAddress)

@@ -25,14 +25,7 @@ protected:
         ASSERT_GE(rack_.addModule(m), 0);
         line_.open();
     }
-    std::vector<Command> commands() const
-    {
-        std::vector<Command> out;
-        for (const rackemu::FrameRecord& f : rack_.frames())
-            if (f.valid)
-                out.push_back(static_cast<Command>(f.command));
-        return out;
-    }
+    std::vector<Command> commands() const { return testsupport::commandsSent(rack_); }
     QByteArray modulePage(int page) const { return rack_.pages(kSerial).mid(page * 8, 8); }
 
     testsupport::ProgramFolder folder_;
@@ -73,6 +66,7 @@ TEST_F(ModuleSessionTest, OpensReadsWritesAndFinishes)
 
     rack_.clearFrames();
     ASSERT_EQ(session.finish(), 0);
+    ASSERT_TRUE(testsupport::waitForFrames(rack_, Command::Restart)) << "RESTART returns once the frame is handed over";
     session.release();
     EXPECT_EQ(commands(), (std::vector<Command>{Command::End, Command::Restart, Command::Unlink}));
 }

@@ -40,4 +40,9 @@ QByteArray documentPages(const CPageImage& doc, int first, int last)
     return out;
 }
 
+QByteArray imagePages(const QByteArray& image, int first, int last)
+{
+    return image.mid(first * kPageSize, (last - first + 1) * kPageSize);
+}
+
 } // namespace testsupport

@@ -16,5 +16,7 @@ QByteArray textPage(const QByteArray& text);
 QByteArray pageOf(const CPageImage& doc, int page);
 // The document's pages first..last, one after the other.
 QByteArray documentPages(const CPageImage& doc, int first, int last);
+// Pages first..last of an image of 8-byte pages (a module's memory as the emulated rack holds it).
+QByteArray imagePages(const QByteArray& image, int first, int last);
 
 } // namespace testsupport

@@ -2,6 +2,8 @@
 
 #include "platform/CommPort.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -37,6 +39,27 @@ std::vector<int> pagesSent(const rackemu::Rack& rack, rackemu::Command c)
         if (f.valid && f.command == static_cast<uint8_t>(c))
             pages.push_back(f.page);
     return pages;
+}
+
+std::vector<rackemu::Command> commandsSent(const rackemu::Rack& rack)
+{
+    std::vector<rackemu::Command> out;
+    for (const rackemu::FrameRecord& f : rack.frames())
+        if (f.valid)
+            out.push_back(static_cast<rackemu::Command>(f.command));
+    return out;
+}
+
+bool waitForFrames(const rackemu::Rack& rack, rackemu::Command c, int count)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (rack.frameCount(c) < count) {
+        if (timer.elapsed() > 2000)
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
 }
 
 } // namespace testsupport

@@ -31,5 +31,10 @@ private:
 
 // The page numbers of the valid frames of one command the rack took, in order.
 std::vector<int> pagesSent(const rackemu::Rack& rack, rackemu::Command c);
+// The commands of the valid frames the rack took, in order.
+std::vector<rackemu::Command> commandsSent(const rackemu::Rack& rack);
+// Waits until the rack has taken `count` valid frames of the command (a RESTART is sent without
+// waiting for the rack); false on time-out.
+bool waitForFrames(const rackemu::Rack& rack, rackemu::Command c, int count = 1);
 
 } // namespace testsupport

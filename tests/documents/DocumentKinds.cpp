@@ -1,0 +1,3 @@
+#include "DocumentKind.h"
+
+std::vector<DocumentKind> documentKinds() { return {radioDocumentKind()}; }
