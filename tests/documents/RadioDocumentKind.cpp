@@ -53,8 +53,9 @@ DocumentKind radioDocumentKind()
         EXPECT_EQ(pageOf(pages, kRemarkPage) + pageOf(pages, kRemarkPage + 1),
                   testsupport::textPage("Edited r") + testsupport::textPage("emark   "));
         EXPECT_EQ(pageOf(pages, kPartition + kDeletedChannel - 1), testsupport::page7to0({0, 0, 0, 0, 0, 0, 0, 255}));
-        if (const auto* doc = dynamic_cast<const CLASSOrvDocument*>(&pages))
+        if (const auto* doc = dynamic_cast<const CLASSOrvDocument*>(&pages)) {
             EXPECT_EQ(doc->strUserRemark, QStringLiteral("Edited remark"));
+        }
     };
     k.expectDecoded = [](const CPageImage& doc) {
         const CLASSOrvDocument& d = radio(doc);
