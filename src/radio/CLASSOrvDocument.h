@@ -16,6 +16,10 @@
 #include <array>
 #include <cstdint>
 
+namespace mcf {
+struct MCFFile;
+}
+
 class CLASSOrvDocument : public CPageImage {
 public:
     CLASSOrvDocument();
@@ -93,6 +97,10 @@ public:
     // blanks); the empty text for any other name. Raises platform::Error when the code would be
     // longer than 16 characters.
     static QString MakeStandardName(const QString& strInput);
+    // The 8-character model code of page 4 taken from a model name by position: characters 3, 4,
+    // 6, 7, 9, 10, 11 and 12 ("Vr31-15-0000" -> "31150000"); a shorter name counts as padded with
+    // blanks.
+    static QString modelCodeOf(const QString& model);
 
     // ---- Database ------------------------------------------------------------------------
     int16_t intDB2Document(int32_t lngModuleIDP);
@@ -195,6 +203,8 @@ private:
     void setPageBytes(int page, const QByteArray& bytes);
     // The model name of the model code in page 4, in the form the configuration byte gives.
     QString decodeModelCode() const;
+    // Fills the pages and fields from an MCF file as read; raises on values no module can take.
+    int16_t applyMCF(const QString& path, const mcf::MCFFile& file);
 
     std::array<Page, radiolayout::kPageCount> pages_{};
     int32_t moduleID_ = 0;       // the module's row in the database

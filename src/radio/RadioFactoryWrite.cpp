@@ -17,16 +17,6 @@ using namespace radiolayout;
 
 namespace {
 
-// Characters 3, 4, 6, 7, 9, 10, 11 and 12 of a model text: the eight digits of "Vr31-15-0000".
-QString factoryModelCode(const QString& model)
-{
-    const QString m = model.leftJustified(kTextLength, QLatin1Char(' '));
-    QString code;
-    for (const int position : {3, 4, 6, 7, 9, 10, 11, 12})
-        code += m.at(position - 1);
-    return code;
-}
-
 void checkTextLength(const QString& text, const char* what)
 {
     if (text.size() > kTextLength)
@@ -77,7 +67,7 @@ int16_t CLASSOrvDocument::ChangeFactoryWriteData(int32_t lngSer, int16_t intChan
         changed.at(kIdentityPage, identity::kChannelsLow) = static_cast<uint8_t>(intChan & 0xFF);
         changed.at(kIdentityPage, identity::kConfig) = bytFlag;
         changed.at(kIdentityPage, identity::kPartition) = static_cast<uint8_t>(intPar);
-        changed.setPageText(kModelCodePage, factoryModelCode(strMT));
+        changed.setPageText(kModelCodePage, modelCodeOf(strMT));
         changed.setPageText(kProductionDatePage, strProdDate.leftJustified(8, QLatin1Char(' '), true));
         changed.pages_[kOptionPage].fill(0);
         changed.setPageText(kCustomTypePage, strCust.leftJustified(kTextLength, QLatin1Char(' ')));

@@ -139,176 +139,193 @@ int16_t CLASSOrvDocument::intDocument2MCF(const QString& path)
     });
 }
 
+namespace {
+
+// Reads an MCF file into its records. Nothing when the file's shape is wrong (the caller then says
+// that the file cannot be opened). Bytes beyond the longest file are not looked at: a file written
+// over a longer one by an earlier version still holds the older file's tail.
+std::optional<MCFFile> readMCFFile(const QString& path)
+{
+    const QByteArray bytes = radiofile::readFileStart(path, kMaxMcfBytes);
+    if (bytes.size() < kHeaderSize)
+        return std::nullopt;
+    MCFFile file;
+    file.header = recordfields::recordAt<MCFHeaderRecord>(bytes, 0);
+    const int channels = int16Of(file.header.maxChannel);
+    const int records = int16Of(file.header.channelRecords);
+    if (channels < 0 || channels > kMaxChannels || records < 0 || records > kMaxChannels)
+        return std::nullopt;
+    // What follows the channel records tells the layout: the version trailer of a partition-16
+    // module (its text length is 5, which option bytes never begin with) and the option bytes,
+    // or the option bytes alone (partition 12).
+    const qsizetype tailOffset = kHeaderSize + qsizetype(kChannelSize) * records;
+    const qsizetype tail = bytes.size() - tailOffset;
+    if (tail < 0)
+        return std::nullopt;
+    for (int n = 0; n < records; ++n)
+        file.channels.push_back(recordfields::recordAt<MCFChannelRecord>(bytes, kHeaderSize + qsizetype(kChannelSize) * n));
+    if (tail >= kTrailerSize) {
+        const auto t = recordfields::recordAt<MCFVersionTrailer>(bytes, tailOffset);
+        if (int16Of(t.textLength) == static_cast<int>(t.version.size()))
+            file.trailer = t;
+    }
+    if (file.trailer) {
+        if (tail >= kTrailerSize + kOptionSize && textOf(file.trailer->version) == versionText())
+            file.optionBytes = recordfields::recordAt<MCFOptionBytes>(bytes, tailOffset + kTrailerSize);
+    } else if (tail >= kOptionSize) {
+        file.optionBytes = recordfields::recordAt<MCFOptionBytes>(bytes, tailOffset);
+    }
+    return file;
+}
+
+} // namespace
+
 int16_t CLASSOrvDocument::intMCFFile2Document(const QString& path)
 {
     return radiodoc::trapped([&]() -> int16_t {
-        // Checks of the file's shape fail with -1 and no message: the caller says that the file
-        // cannot be opened. Bytes beyond the longest file are not looked at: a file written over a
-        // longer one by an earlier version still holds the older file's tail.
-        const QByteArray file = radiofile::readFileStart(path, kMaxMcfBytes);
-        if (file.size() < kHeaderSize)
+        const std::optional<MCFFile> file = readMCFFile(path);
+        if (!file)
             return -1;
-        const auto header = recordfields::recordAt<MCFHeaderRecord>(file, 0);
-        const int channels = int16Of(header.maxChannel);
-        const int records = int16Of(header.channelRecords);
-        if (channels < 0 || channels > kMaxChannels || records < 0 || records > kMaxChannels)
-            return -1;
-        // What follows the channel records tells the layout: the version trailer of a partition-16
-        // module (its text length is 5, which option bytes never begin with) and the option bytes,
-        // or the option bytes alone (partition 12).
-        const qsizetype tailOffset = kHeaderSize + qsizetype(kChannelSize) * records;
-        const qsizetype tail = file.size() - tailOffset;
-        if (tail < 0)
-            return -1;
-        std::optional<MCFVersionTrailer> trailer;
-        std::optional<MCFOptionBytes> optionBytes;
-        if (tail >= kTrailerSize) {
-            const auto t = recordfields::recordAt<MCFVersionTrailer>(file, tailOffset);
-            if (int16Of(t.textLength) == static_cast<int>(t.version.size()))
-                trailer = t;
-        }
-        if (trailer) {
-            if (tail >= kTrailerSize + kOptionSize && textOf(trailer->version) == versionText())
-                optionBytes = recordfields::recordAt<MCFOptionBytes>(file, tailOffset + kTrailerSize);
-        } else if (tail >= kOptionSize) {
-            optionBytes = recordfields::recordAt<MCFOptionBytes>(file, tailOffset);
-        }
-
         // Read beside the document, which takes it over only when the whole file has been read.
         CLASSOrvDocument loaded(*this);
-        loaded.intDocumentFrom = kFromMCF;
-        loaded.strDocumentFileName = path;
-
-        const QString serialField = textOf(header.serial);
-        bool isNumber = false;
-        const qlonglong serial = trimBlanks(serialField).toLongLong(&isNumber);
-        if (!isNumber || serial < 0 || serial > 0xFFFFFF)
-            radiofile::refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
-                                        .arg(trimBlanks(serialField)));
-        loaded.strSerial = serialField;
-        loaded.at(kIdentityPage, identity::kPartition) = kPartition;
-        loaded.intPartition = kPartition;
-        loaded.strCustomType = trimBlanks(textOf(header.customType));
-        loaded.strModuleType = trimBlanks(textOf(header.moduleType));
-        loaded.strFirmwareVersion = textOf(header.firmware);
-        // Files of the oldest layout hold the two types the other way round and no firmware.
-        if (!loaded.strFirmwareVersion.startsWith(QLatin1Char('V'))) {
-            loaded.strFirmwareVersion = QStringLiteral("V00.00");
-            std::swap(loaded.strModuleType, loaded.strCustomType);
-        }
-        if (loaded.strFirmwareVersion.size() > 4) {
-            loaded.at(kStatePage, state::kFirmwareMajorHi) = static_cast<uint8_t>(digitAt(loaded.strFirmwareVersion, 1));
-            loaded.at(kStatePage, state::kFirmwareMajorLo) = static_cast<uint8_t>(digitAt(loaded.strFirmwareVersion, 2));
-            loaded.at(kStatePage, state::kFirmwareMinorHi) = static_cast<uint8_t>(digitAt(loaded.strFirmwareVersion, 4));
-            loaded.at(kStatePage, state::kFirmwareMinorLo) = static_cast<uint8_t>(digitAt(loaded.strFirmwareVersion, 5));
-        }
-
-        const int16_t modelStatus = loaded.readModDataOfLoad();
-        if (loaded.strModelAsMade == CModule::kStandardModel && loaded.strCustomType != loaded.strModuleType)
-            sayModelNotInCatalogue(loaded.strCustomType);
-        if (modelStatus != 0)
-            return -1;
-
-        // The system pages.
-        uint8_t configuration = config::kTwoLetterCode;
-        if (loaded.intRxTxEx == 0)
-            configuration |= config::kKindReceiver;
-        else if (loaded.intRxTxEx == 2)
-            configuration |= config::kKindExciter;
-        if (loaded.lngIntFreq > 0)
-            configuration |= config::kHighSideInjection;
-        loaded.at(kIdentityPage, identity::kConfig) = configuration;
-        loaded.at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((serial >> 16) & 0xFF);
-        loaded.at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((serial >> 8) & 0xFF);
-        loaded.at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(serial & 0xFF);
-        loaded.setPageText(kRemarkPage, textOf(header.userRemark));
-        loaded.setPageText(kCustomTypePage, textOf(header.customType));
-
-        QString model = loaded.strModuleType;
-        if (model.size() <= 7)
-            model = model.left(7) + QStringLiteral("-0000");
-        model = model.leftJustified(12, QLatin1Char(' '));
-        const QString code = QString(model.at(2)) + model.at(3) + model.at(5) + model.at(6) + model.at(8) + model.at(9)
-            + model.at(10) + model.at(11);
-        loaded.setPageText(kModelCodePage, code);
-
-        const std::optional<QDateTime> written = radiodate::fromStampText(textOf(header.written));
-        const QDateTime lastWrite = written ? *written : QFileInfo(path).lastModified();
-        basVelmar::DateBytes date{};
-        if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(lastWrite), date) != 0)
-            return -1;
-        for (int i = 0; i < kPageSize; ++i)
-            loaded.at(kLastWritePage, kPageSize - 1 - i) = date[static_cast<std::size_t>(i)];
-        const QString day = textOf(header.writtenDay);
-        loaded.setPageText(kProductionDatePage,
-                           radiodate::isShortDayText(day) ? day : lastWrite.toString(QStringLiteral("ddMMyyyy")));
-
-        loaded.at(kIdentityPage, identity::kChannelsHigh) = hiByte(channels);
-        loaded.at(kIdentityPage, identity::kChannelsLow) = loByte(channels);
-        const int16_t current = int16Of(header.currentChannel);
-        loaded.at(kStatePage, state::kCurrentHigh) = hiByte(current);
-        loaded.at(kStatePage, state::kCurrentLow) = loByte(current);
-
-        const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
-        if (!(tail50 >= 0 && tail50 <= 255))
-            radiofile::refuse(path, QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
-                                        .arg(doubleOf(header.tailSeconds)));
-        loaded.bytTailtime = static_cast<uint8_t>(tail50);
-        loaded.at(kOptionPage, options::kTailTime) = loaded.bytTailtime;
-        loaded.intTransmittime = ticksOf(int16Of(header.transmitSeconds), path, "transmit time-out");
-        loaded.at(kOptionPage, options::kTimeoutHigh) = hiByte(loaded.intTransmittime);
-        loaded.at(kOptionPage, options::kTimeoutLow) = loByte(loaded.intTransmittime);
-        loaded.intTXlockouttime = ticksOf(int16Of(header.lockoutSeconds), path, "transmit lock-out");
-        loaded.at(kOptionPage, options::kLockoutHigh) = hiByte(loaded.intTXlockouttime);
-        loaded.at(kOptionPage, options::kLockoutLow) = loByte(loaded.intTXlockouttime);
-
-        // The channels, from page 16 on in the order of the records.
-        for (int n = 1; n <= records; ++n) {
-            const auto record = recordfields::recordAt<MCFChannelRecord>(file, kHeaderSize + qsizetype(kChannelSize) * (n - 1));
-            const int page = kPartition + n - 1;
-            const double hz = std::floor(doubleOf(record.megahertz) * 1e6 + 0.1);
-            if (!(hz >= 0 && hz + loaded.lngIntFreq <= std::numeric_limits<int32_t>::max()))
-                radiofile::refuse(path, QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
-                                            .arg(n)
-                                            .arg(doubleOf(record.megahertz)));
-            const int32_t stored = hz != 0 ? static_cast<int32_t>(hz) + loaded.lngIntFreq : 0;
-            basVelmar::intFrequencyToBytes(stored, loaded.lngRef1, loaded.lngRef2, loaded.at(page, channel::kFreq1),
-                                           loaded.at(page, channel::kFreq2), loaded.at(page, channel::kFreq3));
-            loaded.at(page, channel::kReference) = loByte(int16Of(record.reference));
-            loaded.at(page, channel::kDeviation) = loByte(int16Of(record.deviation));
-            loaded.at(page, channel::kPins) = loByte(int16Of(record.pins));
-            const int32_t tone = radiochannel::toneCodeOf(doubleOf(record.ctcssHertz));
-            loaded.at(page, channel::kCtcssHigh) = hiByte(tone);
-            loaded.at(page, channel::kCtcssLow) = loByte(tone);
-        }
-
-        if (!trailer || int16Of(trailer->partition) != kPartition) {
-            if (loaded.MovePages(records) != 0)
-                return -1;
-        }
-        if (optionBytes) {
-            for (const uint8_t flag : {optionBytes->changeDefaultChanOnChanChange, optionBytes->changeSelectType,
-                                       optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
-                if (flag > 1)
-                    radiofile::refuse(path, QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
-            loaded.bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
-            loaded.bytChangeSelectType = optionBytes->changeSelectType;
-            loaded.bytReverseToneBurst = optionBytes->reverseToneBurst;
-            loaded.bytReverseToneBurstType = optionBytes->reverseToneBurstType;
-            loaded.bytLengthOfReverseToneBurst = optionBytes->lengthOfReverseToneBurst;
-            uint8_t bits = (optionBytes->changeDefaultChanOnChanChange ? options::kChangeDefaultChanOnChanChange : 0)
-                | (optionBytes->changeSelectType ? options::kChangeSelectType : 0);
-            if (loaded.intRxTxEx == 1 || loaded.intRxTxEx == 2) {
-                bits |= (optionBytes->reverseToneBurst ? options::kReverseToneBurst : 0)
-                    | (optionBytes->reverseToneBurstType ? options::kReverseToneBurstType : 0);
-                loaded.at(kOptionPage, options::kToneBurstLength) = optionBytes->lengthOfReverseToneBurst;
-            }
-            loaded.at(kOptionPage, options::kBits) = bits;
-        }
-
-        if (loaded.intInitSystemInfo() != 0 || loaded.intReadModData() != 0)
+        if (loaded.applyMCF(path, *file) != 0)
             return -1;
         *this = loaded;
         return 0;
     });
+}
+
+int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
+{
+    const MCFHeaderRecord& header = file.header;
+    intDocumentFrom = kFromMCF;
+    strDocumentFileName = path;
+
+    const QString serialField = textOf(header.serial);
+    bool isNumber = false;
+    const qlonglong serial = trimBlanks(serialField).toLongLong(&isNumber);
+    if (!isNumber || serial < 0 || serial > 0xFFFFFF)
+        radiofile::refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
+                                    .arg(trimBlanks(serialField)));
+    strSerial = serialField;
+    at(kIdentityPage, identity::kPartition) = kPartition;
+    intPartition = kPartition;
+    strCustomType = trimBlanks(textOf(header.customType));
+    strModuleType = trimBlanks(textOf(header.moduleType));
+    strFirmwareVersion = textOf(header.firmware);
+    // Files of the oldest layout hold the two types the other way round and no firmware.
+    if (!strFirmwareVersion.startsWith(QLatin1Char('V'))) {
+        strFirmwareVersion = QStringLiteral("V00.00");
+        std::swap(strModuleType, strCustomType);
+    }
+    if (strFirmwareVersion.size() > 4) {
+        at(kStatePage, state::kFirmwareMajorHi) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 1));
+        at(kStatePage, state::kFirmwareMajorLo) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 2));
+        at(kStatePage, state::kFirmwareMinorHi) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 4));
+        at(kStatePage, state::kFirmwareMinorLo) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 5));
+    }
+
+    const int16_t modelStatus = intReadModData();
+    if (strModelAsMade == CModule::kStandardModel && strCustomType != strModuleType)
+        radiodoc::message(QStringLiteral("Custom model ") + strCustomType + QStringLiteral(" is not found in database."),
+                          platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
+    if (modelStatus != 0)
+        return -1;
+
+    // The system pages.
+    uint8_t configuration = config::kTwoLetterCode;
+    if (intRxTxEx == 0)
+        configuration |= config::kKindReceiver;
+    else if (intRxTxEx == 2)
+        configuration |= config::kKindExciter;
+    if (lngIntFreq > 0)
+        configuration |= config::kHighSideInjection;
+    at(kIdentityPage, identity::kConfig) = configuration;
+    at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((serial >> 16) & 0xFF);
+    at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((serial >> 8) & 0xFF);
+    at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(serial & 0xFF);
+    setPageText(kRemarkPage, textOf(header.userRemark));
+    setPageText(kCustomTypePage, textOf(header.customType));
+    // A model name of seven characters or fewer stands for its -0000 variant.
+    setPageText(kModelCodePage, modelCodeOf(strModuleType.size() <= 7 ? strModuleType.left(7) + QStringLiteral("-0000")
+                                                                      : strModuleType));
+
+    const std::optional<QDateTime> written = radiodate::fromStampText(textOf(header.written));
+    const QDateTime lastWrite = written ? *written : QFileInfo(path).lastModified();
+    basVelmar::DateBytes date{};
+    if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(lastWrite), date) != 0)
+        return -1;
+    for (int i = 0; i < kPageSize; ++i)
+        at(kLastWritePage, kPageSize - 1 - i) = date[static_cast<std::size_t>(i)];
+    const QString day = textOf(header.writtenDay);
+    setPageText(kProductionDatePage, radiodate::isShortDayText(day) ? day : lastWrite.toString(QStringLiteral("ddMMyyyy")));
+
+    const int channels = int16Of(header.maxChannel);
+    at(kIdentityPage, identity::kChannelsHigh) = hiByte(channels);
+    at(kIdentityPage, identity::kChannelsLow) = loByte(channels);
+    const int16_t current = int16Of(header.currentChannel);
+    at(kStatePage, state::kCurrentHigh) = hiByte(current);
+    at(kStatePage, state::kCurrentLow) = loByte(current);
+
+    const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
+    if (!(tail50 >= 0 && tail50 <= 255))
+        radiofile::refuse(path, QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
+                                    .arg(doubleOf(header.tailSeconds)));
+    bytTailtime = static_cast<uint8_t>(tail50);
+    at(kOptionPage, options::kTailTime) = bytTailtime;
+    intTransmittime = ticksOf(int16Of(header.transmitSeconds), path, "transmit time-out");
+    at(kOptionPage, options::kTimeoutHigh) = hiByte(intTransmittime);
+    at(kOptionPage, options::kTimeoutLow) = loByte(intTransmittime);
+    intTXlockouttime = ticksOf(int16Of(header.lockoutSeconds), path, "transmit lock-out");
+    at(kOptionPage, options::kLockoutHigh) = hiByte(intTXlockouttime);
+    at(kOptionPage, options::kLockoutLow) = loByte(intTXlockouttime);
+
+    // The channels, from page 16 on in the order of the records.
+    int n = 0;
+    for (const MCFChannelRecord& record : file.channels) {
+        ++n;
+        const int page = kPartition + n - 1;
+        const double hz = std::floor(doubleOf(record.megahertz) * 1e6 + 0.1);
+        if (!(hz >= 0 && hz + lngIntFreq <= std::numeric_limits<int32_t>::max()))
+            radiofile::refuse(path, QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
+                                        .arg(n)
+                                        .arg(doubleOf(record.megahertz)));
+        const int32_t stored = hz != 0 ? static_cast<int32_t>(hz) + lngIntFreq : 0;
+        basVelmar::intFrequencyToBytes(stored, lngRef1, lngRef2, at(page, channel::kFreq1), at(page, channel::kFreq2),
+                                       at(page, channel::kFreq3));
+        at(page, channel::kReference) = loByte(int16Of(record.reference));
+        at(page, channel::kDeviation) = loByte(int16Of(record.deviation));
+        at(page, channel::kPins) = loByte(int16Of(record.pins));
+        const int32_t tone = radiochannel::toneCodeOf(doubleOf(record.ctcssHertz));
+        at(page, channel::kCtcssHigh) = hiByte(tone);
+        at(page, channel::kCtcssLow) = loByte(tone);
+    }
+
+    if (!file.trailer || int16Of(file.trailer->partition) != kPartition) {
+        if (MovePages(static_cast<int>(file.channels.size())) != 0)
+            return -1;
+    }
+    if (const std::optional<MCFOptionBytes>& optionBytes = file.optionBytes) {
+        for (const uint8_t flag : {optionBytes->changeDefaultChanOnChanChange, optionBytes->changeSelectType,
+                                   optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
+            if (flag > 1)
+                radiofile::refuse(path, QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
+        bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
+        bytChangeSelectType = optionBytes->changeSelectType;
+        bytReverseToneBurst = optionBytes->reverseToneBurst;
+        bytReverseToneBurstType = optionBytes->reverseToneBurstType;
+        bytLengthOfReverseToneBurst = optionBytes->lengthOfReverseToneBurst;
+        uint8_t bits = (optionBytes->changeDefaultChanOnChanChange ? options::kChangeDefaultChanOnChanChange : 0)
+            | (optionBytes->changeSelectType ? options::kChangeSelectType : 0);
+        if (intRxTxEx == 1 || intRxTxEx == 2) {
+            bits |= (optionBytes->reverseToneBurst ? options::kReverseToneBurst : 0)
+                | (optionBytes->reverseToneBurstType ? options::kReverseToneBurstType : 0);
+            at(kOptionPage, options::kToneBurstLength) = optionBytes->lengthOfReverseToneBurst;
+        }
+        at(kOptionPage, options::kBits) = bits;
+    }
+
+    if (intInitSystemInfo() != 0 || intReadModData() != 0)
+        return -1;
+    return 0;
 }

@@ -5,6 +5,8 @@
 #include "shell/RecordFields.h"
 
 #include <cstddef>
+#include <optional>
+#include <vector>
 
 namespace mcf {
 
@@ -82,5 +84,13 @@ static_assert(sizeof(MCFOptionBytes) == 5);
 
 constexpr int kHeaderSize = sizeof(MCFHeaderRecord);
 constexpr int kChannelSize = sizeof(MCFChannelRecord);
+
+// An MCF file as read: its header, its channel records, and what follows them where the file has it.
+struct MCFFile {
+    MCFHeaderRecord header;
+    std::vector<MCFChannelRecord> channels;
+    std::optional<MCFVersionTrailer> trailer;
+    std::optional<MCFOptionBytes> optionBytes;
+};
 
 } // namespace mcf

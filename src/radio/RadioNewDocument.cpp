@@ -37,6 +37,15 @@ QString CLASSOrvDocument::MakeStandardName(const QString& strInput)
     return code.leftJustified(kTextLength, QLatin1Char(' '));
 }
 
+QString CLASSOrvDocument::modelCodeOf(const QString& model)
+{
+    const QString m = model.leftJustified(kTextLength, QLatin1Char(' '));
+    QString code;
+    for (const int position : {3, 4, 6, 7, 9, 10, 11, 12})
+        code += m.at(position - 1);
+    return code;
+}
+
 int16_t CLASSOrvDocument::NewRadio(const QString& strModuleP, const QString& strModelType, int32_t lngSerial,
                                    const QString& strSuffix, const QDate& datProductionDate, int32_t lngMaxChannelP,
                                    int32_t lngPartitionP)
