@@ -5,7 +5,7 @@ PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
   googletest libgtest-dev
-  python3 xvfb xauth xdotool poppler-utils
+  python3 xvfb xauth xdotool poppler-utils clang-format
   gcc-mingw-w64-i686 binutils-mingw-w64-i686 nsis
 )
 missing=()

@@ -101,7 +101,8 @@ void frmMain::buildMenus()
     b.shared(HostCommand::OpenEpromFile, {.caption = QStringLiteral("O&pen EPROM File")});
     b.separator(QStringLiteral("MNUSEPERATE2"));
     // The document commands are the document windows' own; here they stand disabled.
-    b.own(QStringLiteral("mnuSave"), QStringLiteral("&Save"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S))->setEnabled(false);
+    b.own(QStringLiteral("mnuSave"), QStringLiteral("&Save"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S))
+        ->setEnabled(false);
     b.own(QStringLiteral("mnuSaveFile"), QStringLiteral("Sa&ve File"), nullptr)->setEnabled(false);
     b.own(QStringLiteral("mnuSaEprFile"), QStringLiteral("Save &EPROM File"), nullptr)->setEnabled(false);
     b.separator(QStringLiteral("mnuSep"));

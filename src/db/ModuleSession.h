@@ -21,9 +21,9 @@ class CPageImage;
 
 // A page as the module's READ reply brought it.
 struct ModulePage {
-    QByteArray bytes;    // the page's 8 bytes, byte i at index i
-    uint8_t lead = 0;    // the reply's lead byte
-    QByteArray module;   // the serial address of the module that answered
+    QByteArray bytes;  // the page's 8 bytes, byte i at index i
+    uint8_t lead = 0;  // the reply's lead byte
+    QByteArray module; // the serial address of the module that answered
 };
 
 class ModuleSession {

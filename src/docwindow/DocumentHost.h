@@ -15,7 +15,7 @@ enum class HostCommand {
     ImportStandardModels,
     ImportUserModels,
     Preferences,
-    Exit,  // closes the main window, which closes the document windows first
+    Exit, // closes the main window, which closes the document windows first
     ReadRack,
     ReadModule,
     Cascade,

@@ -38,7 +38,7 @@ const SharedEntry& usual(HostCommand command)
     for (const SharedEntry& e : kSharedEntries)
         if (e.command == command)
             return e;
-    return kSharedEntries[0];  // every command has its row
+    return kSharedEntries[0]; // every command has its row
 }
 
 } // namespace

@@ -50,7 +50,8 @@ public:
     QAction* own(const QString& name, const QString& caption, Window* window, void (Window::*handler)(),
                  const QKeySequence& shortcut = {})
     {
-        return own(name, caption, [window, handler] { (window->*handler)(); }, shortcut);
+        std::function<void()> run = [window, handler] { (window->*handler)(); };
+        return own(name, caption, std::move(run), shortcut);
     }
     // A separator line, named when `name` is given.
     void separator(const QString& name = {});
@@ -62,5 +63,5 @@ private:
     QWidget* owner_;
     QList<QMenu*> menus_;
     QMenu* current_ = nullptr;
-    QMenu* outer_ = nullptr;  // the menu the current submenu lies in
+    QMenu* outer_ = nullptr; // the menu the current submenu lies in
 };

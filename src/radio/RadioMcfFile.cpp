@@ -163,7 +163,8 @@ std::optional<MCFFile> readMCFFile(const QString& path)
     if (tail < 0)
         return std::nullopt;
     for (int n = 0; n < records; ++n)
-        file.channels.push_back(recordfields::recordAt<MCFChannelRecord>(bytes, kHeaderSize + qsizetype(kChannelSize) * n));
+        file.channels.push_back(
+            recordfields::recordAt<MCFChannelRecord>(bytes, kHeaderSize + qsizetype(kChannelSize) * n));
     if (tail >= kTrailerSize) {
         const auto t = recordfields::recordAt<MCFVersionTrailer>(bytes, tailOffset);
         if (int16Of(t.textLength) == static_cast<int>(t.version.size()))
@@ -205,8 +206,9 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     bool isNumber = false;
     const qlonglong serial = trimBlanks(serialField).toLongLong(&isNumber);
     if (!isNumber || serial < 0 || serial > 0xFFFFFF)
-        radiofile::refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
-                                    .arg(trimBlanks(serialField)));
+        radiofile::refuse(path,
+                          QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
+                              .arg(trimBlanks(serialField)));
     strSerial = serialField;
     at(kIdentityPage, identity::kPartition) = kPartition;
     intPartition = kPartition;
@@ -227,7 +229,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
 
     const int16_t modelStatus = intReadModData();
     if (strModelAsMade == CModule::kStandardModel && strCustomType != strModuleType)
-        radiodoc::message(QStringLiteral("Custom model ") + strCustomType + QStringLiteral(" is not found in database."),
+        radiodoc::message(QStringLiteral("Custom model ") + strCustomType
+                              + QStringLiteral(" is not found in database."),
                           platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
     if (modelStatus != 0)
         return -1;
@@ -247,8 +250,9 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     setPageText(kRemarkPage, textOf(header.userRemark));
     setPageText(kCustomTypePage, textOf(header.customType));
     // A model name of seven characters or fewer stands for its -0000 variant.
-    setPageText(kModelCodePage, modelCodeOf(strModuleType.size() <= 7 ? strModuleType.left(7) + QStringLiteral("-0000")
-                                                                      : strModuleType));
+    setPageText(
+        kModelCodePage,
+        modelCodeOf(strModuleType.size() <= 7 ? strModuleType.left(7) + QStringLiteral("-0000") : strModuleType));
 
     const std::optional<QDateTime> written = radiodate::fromStampText(textOf(header.written));
     const QDateTime lastWrite = written ? *written : QFileInfo(path).lastModified();
@@ -258,7 +262,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     for (int i = 0; i < kPageSize; ++i)
         at(kLastWritePage, kPageSize - 1 - i) = date[static_cast<std::size_t>(i)];
     const QString day = textOf(header.writtenDay);
-    setPageText(kProductionDatePage, radiodate::isShortDayText(day) ? day : lastWrite.toString(QStringLiteral("ddMMyyyy")));
+    setPageText(kProductionDatePage,
+                radiodate::isShortDayText(day) ? day : lastWrite.toString(QStringLiteral("ddMMyyyy")));
 
     const int channels = int16Of(header.maxChannel);
     at(kIdentityPage, identity::kChannelsHigh) = hiByte(channels);
@@ -269,8 +274,9 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
 
     const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
     if (!(tail50 >= 0 && tail50 <= 255))
-        radiofile::refuse(path, QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
-                                    .arg(doubleOf(header.tailSeconds)));
+        radiofile::refuse(path,
+                          QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
+                              .arg(doubleOf(header.tailSeconds)));
     bytTailtime = static_cast<uint8_t>(tail50);
     at(kOptionPage, options::kTailTime) = bytTailtime;
     intTransmittime = ticksOf(int16Of(header.transmitSeconds), path, "transmit time-out");
@@ -287,9 +293,10 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         const int page = kPartition + n - 1;
         const double hz = std::floor(doubleOf(record.megahertz) * 1e6 + 0.1);
         if (!(hz >= 0 && hz + lngIntFreq <= std::numeric_limits<int32_t>::max()))
-            radiofile::refuse(path, QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
-                                        .arg(n)
-                                        .arg(doubleOf(record.megahertz)));
+            radiofile::refuse(path,
+                              QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
+                                  .arg(n)
+                                  .arg(doubleOf(record.megahertz)));
         const int32_t stored = hz != 0 ? static_cast<int32_t>(hz) + lngIntFreq : 0;
         basVelmar::intFrequencyToBytes(stored, lngRef1, lngRef2, at(page, channel::kFreq1), at(page, channel::kFreq2),
                                        at(page, channel::kFreq3));
@@ -309,7 +316,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         for (const uint8_t flag : {optionBytes->changeDefaultChanOnChanChange, optionBytes->changeSelectType,
                                    optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
             if (flag > 1)
-                radiofile::refuse(path, QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
+                radiofile::refuse(path,
+                                  QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
         bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
         bytChangeSelectType = optionBytes->changeSelectType;
         bytReverseToneBurst = optionBytes->reverseToneBurst;

@@ -14,7 +14,6 @@
 #include "radio/RadioFailure.h"
 #include "radioview/OrvViewTransfer.h"
 
-
 using platform::MsgBox;
 
 namespace {

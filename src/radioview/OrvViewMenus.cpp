@@ -19,7 +19,8 @@ void frmOrvView::buildMenus()
     b.shared(HostCommand::OpenEpromFile, {.caption = QStringLiteral("Ope&n Eprom File")});
     b.separator();
     b.own(QStringLiteral("MNUCLOSE"), orvview::kCloseCaption, this, &frmOrvView::MNUCLOSE_Click);
-    b.own(QStringLiteral("mnuSave"), orvview::kSaveCaption, this, &frmOrvView::mnuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    b.own(QStringLiteral("mnuSave"), orvview::kSaveCaption, this, &frmOrvView::mnuSave_Click,
+          QKeySequence(Qt::CTRL | Qt::Key_S));
     b.own(QStringLiteral("MNUARCHIVESAVE"), QStringLiteral("Sa&ve File"), this, &frmOrvView::MNUARCHIVESAVE_Click);
     b.own(QStringLiteral("MNUSAVEEPROM"), QStringLiteral("Save &EPROM file"), this, &frmOrvView::MNUSAVEEPROM_Click);
     b.separator();

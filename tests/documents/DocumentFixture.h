@@ -30,7 +30,7 @@ protected:
     // Lets deleted windows go and pending events run.
     static void settle();
 
-    QByteArray image_;  // the module's memory before the test
+    QByteArray image_; // the module's memory before the test
     testsupport::ProgramFolder folder_;
     rackemu::Rack rack_;
     testsupport::RackOnPort line_{rack_, folder_};

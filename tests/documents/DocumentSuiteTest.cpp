@@ -19,7 +19,10 @@ using testsupport::pageOf;
 
 namespace {
 
-bool contains(const std::vector<int>& pages, int page) { return std::find(pages.begin(), pages.end(), page) != pages.end(); }
+bool contains(const std::vector<int>& pages, int page)
+{
+    return std::find(pages.begin(), pages.end(), page) != pages.end();
+}
 
 // Faults of the suite's module, each with the number of commands it answers first (a read, then
 // a write) so that it drops out part-way.
@@ -86,7 +89,8 @@ TEST_P(DocumentSuite, ReadsTheWholeModule)
     EXPECT_EQ(testsupport::pagesSent(rack_, Command::Read), kind().pagesRead);
     const std::vector<Command> c = testsupport::commandsSent(rack_);
     ASSERT_GE(c.size(), 4u);
-    EXPECT_EQ((std::vector<Command>{c[0], c[1], c[2]}), (std::vector<Command>{Command::Unlink, Command::Unlink, Command::Link}));
+    EXPECT_EQ((std::vector<Command>{c[0], c[1], c[2]}),
+              (std::vector<Command>{Command::Unlink, Command::Unlink, Command::Link}));
     EXPECT_EQ(c.back() == Command::Unlink, kind().unlinksAfterRead);
 
     const int last = *std::max_element(kind().pagesRead.begin(), kind().pagesRead.end());
@@ -116,7 +120,8 @@ TEST_P(DocumentSuite, WritesTheDocumentToTheModule)
     // The module holds the document's pages where they were written and its own elsewhere.
     const std::unique_ptr<CPageImage> module = modulePages();
     for (int p = 0; p < doc->pageCount(); ++p)
-        EXPECT_EQ(pageOf(*module, p), contains(written, p) ? pageOf(*doc, p) : imagePages(image_, p, p)) << "page " << p;
+        EXPECT_EQ(pageOf(*module, p), contains(written, p) ? pageOf(*doc, p) : imagePages(image_, p, p))
+            << "page " << p;
     kind().expectEdited(*module);
     for (const int p : kind().pagesAWriteStamps)
         EXPECT_NE(pageOf(*module, p), imagePages(image_, p, p)) << "stamped with the time of writing";
@@ -200,4 +205,6 @@ TEST_P(DocumentSuite, TheWindowOpensTheDocumentFromEachSource)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DocumentSuite, ::testing::ValuesIn(documentKinds()),
-                         [](const ::testing::TestParamInfo<DocumentKind>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<DocumentKind>& info) {
+                             return std::string(info.param.name);
+                         });

@@ -33,7 +33,9 @@ DocumentKind radioDocumentKind()
     k.name = "Radio";
     k.window = WindowRegistry::WindowKind::Radio;
     k.rackKind = rackemu::Kind::Receiver;
-    k.moduleImage = [](uint32_t serial) { return testsupport::radioModuleImage(rackemu::Kind::Receiver, serial, kChannels); };
+    k.moduleImage = [](uint32_t serial) {
+        return testsupport::radioModuleImage(rackemu::Kind::Receiver, serial, kChannels);
+    };
     k.make = [] { return std::make_unique<CLASSOrvDocument>(); };
     k.load = [](CPageImage& doc, const QByteArray& image) {
         for (int p = 0; p < kPageCount; ++p)
@@ -88,6 +90,7 @@ DocumentKind radioDocumentKind()
     };
     k.writeEnd = {rackemu::Command::End, rackemu::Command::Restart};
     k.pagesAWriteStamps = {kLastWritePage};
-    k.windowReadFailureMessages = {QStringLiteral("No response from module"), QStringLiteral("Cannot read from module.")};
+    k.windowReadFailureMessages = {QStringLiteral("No response from module"),
+                                   QStringLiteral("Cannot read from module.")};
     return k;
 }

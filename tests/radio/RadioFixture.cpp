@@ -4,7 +4,6 @@
 #include "platform/Progress.h"
 #include "shell/Globals.h"
 
-
 using namespace radiolayout;
 
 void RadioDbTest::SetUp()

@@ -10,7 +10,8 @@ namespace testsupport {
 class PlainPageImage : public CPageImage {
 public:
     explicit PlainPageImage(int pages, const QByteArray& bytes = {})
-        : bytes_(bytes.leftJustified(pages * kPageSize, '\0', true)) {}
+        : bytes_(bytes.leftJustified(pages * kPageSize, '\0', true))
+    {}
 
     int16_t intWritePage(int page, const QByteArray& bytes) override
     {

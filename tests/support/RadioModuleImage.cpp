@@ -10,7 +10,9 @@ namespace testsupport {
 QByteArray radioModuleImage(rackemu::Kind kind, uint32_t serial, int channels)
 {
     QByteArray image = rackemu::defaultImage(kind, serial);
-    const char* code = kind == rackemu::Kind::Receiver ? "31050000" : kind == rackemu::Kind::Transmitter ? "31150000" : "31250000";
+    const char* code = kind == rackemu::Kind::Receiver ? "31050000"
+        : kind == rackemu::Kind::Transmitter           ? "31150000"
+                                                       : "31250000";
     image.replace(kModelCodePage * kPageSize, kPageSize, textPage(code));
     rackemu::setPageByte(image, kIdentityPage, identity::kChannelsLow, channels & 0xFF);
     rackemu::setPageByte(image, kIdentityPage, identity::kChannelsHigh, channels >> 8);
