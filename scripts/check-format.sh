@@ -8,8 +8,8 @@ base=${VELMAR_FORMAT_BASE:-}
 if [ -z "$base" ]; then
   for ref in origin/main main; do
     if git rev-parse -q --verify "$ref^{commit}" >/dev/null && [ "$(git rev-parse "$ref")" != "$(git rev-parse HEAD)" ]; then
-      base=$(git merge-base HEAD "$ref")
-      break
+      base=$(git merge-base HEAD "$ref" 2>/dev/null) || base=""
+      [ -n "$base" ] && break
     fi
   done
 fi
