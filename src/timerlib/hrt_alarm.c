@@ -7,10 +7,6 @@
 #define HRT_ALARM_NOT_ARMED 1u
 #define HRT_ALARM_RUNNING 0u
 
-/* What a check does on expiry. */
-#define HRT_MODE_DISARM 0
-#define HRT_MODE_REARM 1
-
 static void arm_from_now(hrt_alarm_slot *a)
 {
     double ticks = (double)a->interval * hrt_ticks_per_unit(a->resolution);

@@ -97,7 +97,7 @@ int16_t HRT_CALL hrt_calibrate_alarm(void)
     for (int i = 0; i < TRIALS; ++i) {
         hrt_timer_reset(timer);
         hrt_timer_start(timer);
-        hrt_alarm_set(alarm, 1, 0);
+        hrt_alarm_set(alarm, 1, HRT_MODE_DISARM);
         hrt_alarm_check(alarm);
         hrt_timer_stop(timer);
         uint32_t r = reading_us(timer);

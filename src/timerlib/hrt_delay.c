@@ -67,7 +67,7 @@ void hrt_delay_run(int16_t slot)
     if (!d->in_use)
         return;
     if (d->alarm) {
-        hrt_alarm_set(d->alarm, d->amount, 0);
+        hrt_alarm_set(d->alarm, d->amount, HRT_MODE_DISARM);
         while (hrt_alarm_check(d->alarm) == 0) {
         }
         return;

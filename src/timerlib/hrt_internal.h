@@ -16,6 +16,10 @@
 #define HRT_RES_MSEC 2
 #define HRT_RES_SEC 3
 
+/* What an alarm's check does on expiry (the mode of hrt_alarm_set). */
+#define HRT_MODE_DISARM 0
+#define HRT_MODE_REARM 1
+
 #define HRT_TIMER_NAME_LEN 20
 
 typedef struct {
