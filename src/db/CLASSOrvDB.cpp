@@ -4,6 +4,7 @@
 #include "db/DatabaseOpening.h"
 #include "db/DbQuery.h"
 #include "db/OrvDBGuard.h"
+#include "db/PageFields.h"
 #include "platform/EndProgram.h"
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
@@ -23,7 +24,6 @@ namespace {
 
 // The schema version the program works with (PRAGMA user_version of data/schema.sql).
 constexpr int kSchemaVersion = 1;
-constexpr int kHighestSerial = 16777215;
 
 QString missingFileText(const QString& path) { return QStringLiteral("Could not find file '%1'.").arg(path); }
 
@@ -202,12 +202,12 @@ int32_t CLASSOrvDB::serialValue(const QString& strSerial)
         ++first;
     const QString significant = strSerial.mid(first);
     const int value = digitsOnly && significant.size() <= 8 ? significant.toInt() : -1;
-    if (value < 0 || value > kHighestSerial)
+    if (!pagefields::isSerialNumber(value))
         throw platform::Error(velmardb::kErrTypeMismatch,
                               QStringLiteral("The serial number [%1] is not valid: a serial number is a whole number "
                                              "from 0 to %2.")
                                   .arg(strSerial)
-                                  .arg(kHighestSerial));
+                                  .arg(pagefields::kMaxSerial));
     return value;
 }
 

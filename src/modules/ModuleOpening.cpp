@@ -1,5 +1,6 @@
 #include "modules/ModuleOpening.h"
 
+#include "db/PageFields.h"
 #include "shell/Globals.h"
 #include "shell/ModuleType.h"
 #include "docwindow/DocumentWindowOpen.h"
@@ -22,7 +23,7 @@ std::optional<long> digitsValue(const QString& text)
 std::optional<long> serialValue(const QString& text)
 {
     const std::optional<long> value = digitsValue(text);
-    if (!value || *value > kMaxSerial)
+    if (!value || !pagefields::isSerialNumber(*value))
         return std::nullopt;
     return value;
 }

@@ -15,13 +15,10 @@ class IDocumentWindow;
 
 namespace moduleopen {
 
-// The highest serial number: a module's address on the line has 24 bits.
-constexpr long kMaxSerial = 16777215;
-
 // The value of a text of decimal digits, blanks around them allowed; nothing for an empty text,
 // any other character, or more than 9 digits.
 std::optional<long> digitsValue(const QString& text);
-// The same for a serial number: nothing also for a value above kMaxSerial.
+// The same for a serial number: nothing also for a value above 16777215.
 std::optional<long> serialValue(const QString& text);
 
 // Opens a module of type code `typeCode` in a new document window of its kind (tone remote, or

@@ -1,5 +1,6 @@
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/PageFields.h"
 #include "radio/RadioFailure.h"
 
 #include <algorithm>
@@ -51,9 +52,7 @@ int16_t CLASSOrvDocument::intInit(const QString& strSerialP, int32_t lngModuleID
 
 int16_t CLASSOrvDocument::ChangeSerial(int32_t lngSer)
 {
-    at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((lngSer >> 16) & 0xFF);
-    at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((lngSer >> 8) & 0xFF);
-    at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(lngSer & 0xFF);
+    pagefields::setSerial(*this, lngSer);
     return 0;
 }
 

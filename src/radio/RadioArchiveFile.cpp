@@ -2,6 +2,7 @@
 // record 8 data bytes and their exclusive-or.
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/PageFields.h"
 #include "platform/AtomicFile.h"
 #include "shell/ArchiveRecord.h"
 #include "radio/RadioFailure.h"
@@ -129,11 +130,8 @@ int16_t CLASSOrvDocument::intArchive2Document(const QString& path)
         for (int i = kHeaderRecords + 1; i <= headerRecords; ++i)
             record();
 
-        for (int page = 0; page <= lastPage; ++page) {
-            const Bytes<8> data = record();
-            for (int k = 0; k < kPageSize; ++k)
-                loaded.at(page, kPageSize - 1 - k) = data[static_cast<std::size_t>(k)];
-        }
+        for (int page = 0; page <= lastPage; ++page)
+            pagefields::writeReversed(loaded, page, recordfields::bytesOf(record()));
 
         loaded.intDocumentFrom = kFromArchive;
         loaded.strDocumentFileName = path;

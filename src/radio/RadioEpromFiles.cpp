@@ -2,13 +2,14 @@
 // Intel-HEX files.
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/PageFields.h"
 #include "platform/AtomicFile.h"
 #include "radio/RadioChannelValues.h"
+#include "radio/RadioConfiguration.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioEpromImage.h"
 #include "radio/RadioFailure.h"
 #include "radio/RadioFileAccess.h"
-#include "shell/DateCodecs.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
 #include "shell/Windows1252.h"
@@ -171,16 +172,10 @@ void setBytes(CLASSOrvDocument& doc, int page, std::initializer_list<std::pair<i
     doc.intWritePage(page, bytes);
 }
 
-// 16 characters over two pages, each page's first character in its byte 7.
+// A text of two pages, cut or padded with blanks to 16 characters.
 void setText16(CLASSOrvDocument& doc, int page, const QString& text)
 {
-    const QByteArray chars = windows1252::encode(text.leftJustified(kTextLength, QLatin1Char(' '), true));
-    for (int p = 0; p < 2; ++p) {
-        QByteArray bytes(kPageSize, '\0');
-        for (int i = 0; i < kPageSize; ++i)
-            bytes[kPageSize - 1 - i] = chars.at(p * kPageSize + i);
-        doc.intWritePage(page + p, bytes);
-    }
+    pagefields::setTextBytes(doc, page, windows1252::encode(text.leftJustified(kTextLength, QLatin1Char(' '), true)));
 }
 
 // Fills `doc` (a copy of a freshly created document) from an image: identity, texts, model data,
@@ -197,9 +192,8 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
                                                    "not a decimal number.")
                                         .arg(channelNumberShown(i)));
     }
-    bool isNumber = texts.serial.isEmpty();
-    const qlonglong serial = isNumber ? 0 : texts.serial.toLongLong(&isNumber);
-    if (!isNumber || serial < 0 || serial > 0xFFFFFF)
+    const std::optional<int32_t> serial = texts.serial.isEmpty() ? 0 : pagefields::serialNumber(texts.serial);
+    if (!serial)
         radiofile::refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
                                     .arg(texts.serial));
 
@@ -209,13 +203,8 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
     doc.intWritePage(kModelCodePage, QByteArray(kPageSize, ' '));
     setText16(doc, kCustomTypePage, texts.model);
     if (const std::optional<QDate> day = radiodate::fromDayText(texts.date)) {
-        basVelmar::DateBytes date{};
-        if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(QDateTime(*day, QTime(0, 0))), date) != 0)
+        if (pagefields::setDate(doc, kLastWritePage, QDateTime(*day, QTime(0, 0))) != 0)
             return -1;
-        QByteArray bytes(kPageSize, '\0');
-        for (int i = 0; i < kPageSize; ++i)
-            bytes[kPageSize - 1 - i] = static_cast<char>(date[static_cast<std::size_t>(i)]);
-        doc.intWritePage(kLastWritePage, bytes);
     } else {
         radiodoc::message(QStringLiteral("The date \"%1\" in the file %2 is not a date; the date of the last write is "
                                          "left as it was.")
@@ -225,20 +214,11 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
     doc.strCustomType = texts.model;
     if (doc.intReadModData() != 0)
         return -1;
-    setBytes(doc, kIdentityPage,
-             {{identity::kSerialHigh, static_cast<uint8_t>((serial >> 16) & 0xFF)},
-              {identity::kSerialMid, static_cast<uint8_t>((serial >> 8) & 0xFF)},
-              {identity::kSerialLow, static_cast<uint8_t>(serial & 0xFF)}});
+    pagefields::setSerial(doc, *serial);
     setText16(doc, kRemarkPage, texts.remark);
-
-    uint8_t configuration = doc.pageByte(kIdentityPage, identity::kConfig);
-    if (doc.intRxTxEx == 0)
-        configuration |= config::kKindReceiver;
-    else if (doc.intRxTxEx == 2)
-        configuration |= config::kKindExciter;
-    configuration = doc.lngIntFreq >= 1 ? (configuration | config::kHighSideInjection)
-                                        : (configuration & ~config::kHighSideInjection);
-    setBytes(doc, kIdentityPage, {{identity::kConfig, configuration}});
+    setBytes(doc, kIdentityPage,
+             {{identity::kConfig,
+               configurationOfKind(doc.pageByte(kIdentityPage, identity::kConfig), doc.intRxTxEx, doc.lngIntFreq)}});
     if (doc.intInitSystemInfo() != 0)
         return -1;
 

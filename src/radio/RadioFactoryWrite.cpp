@@ -4,12 +4,12 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/ModuleSession.h"
+#include "db/PageFields.h"
 #include "db/RackScan.h"
 #include "link/LinkCommands.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
-#include "shell/DateCodecs.h"
 
 #include <QDateTime>
 
@@ -45,8 +45,7 @@ int16_t CLASSOrvDocument::ChangeFactoryWriteData(int32_t lngSer, int16_t intChan
     return radiodoc::trapped([&]() -> int16_t {
         checkTextLength(strMT, "model");
         checkTextLength(strCust, "custom type");
-        if (lngSer < 0 || lngSer > 0xFFFFFF)
-            radiodoc::fail(radiodoc::kOutOfRange, QStringLiteral("The serial number %1 is not a number from 0 to 16777215.").arg(lngSer));
+        pagefields::serialOfNumber(lngSer);
         if (intChan < 0 || intChan > kMaxChannels)
             radiodoc::fail(radiodoc::kOutOfRange,
                            QStringLiteral("A radio module has 0 to %1 channels, not %2.").arg(kMaxChannels).arg(intChan));
@@ -60,9 +59,6 @@ int16_t CLASSOrvDocument::ChangeFactoryWriteData(int32_t lngSer, int16_t intChan
 
         // The pages change together or not at all.
         CLASSOrvDocument changed(*this);
-        changed.at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((lngSer >> 16) & 0xFF);
-        changed.at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((lngSer >> 8) & 0xFF);
-        changed.at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(lngSer & 0xFF);
         changed.at(kIdentityPage, identity::kChannelsHigh) = static_cast<uint8_t>((intChan >> 8) & 0xFF);
         changed.at(kIdentityPage, identity::kChannelsLow) = static_cast<uint8_t>(intChan & 0xFF);
         changed.at(kIdentityPage, identity::kConfig) = bytFlag;
@@ -72,12 +68,9 @@ int16_t CLASSOrvDocument::ChangeFactoryWriteData(int32_t lngSer, int16_t intChan
         changed.pages_[kOptionPage].fill(0);
         changed.setPageText(kCustomTypePage, strCust.leftJustified(kTextLength, QLatin1Char(' ')));
         changed.setPageText(kToolTagPage, QLatin1String(kToolTag));
-
-        basVelmar::DateBytes date{};
-        if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(*stamp), date) != 0)
+        pagefields::setSerial(changed, lngSer);
+        if (pagefields::setDate(changed, kLastWritePage, *stamp) != 0)
             return -1;
-        for (int i = 0; i < kPageSize; ++i)
-            changed.at(kLastWritePage, kPageSize - 1 - i) = date[static_cast<std::size_t>(i)];
 
         if (intPar != kOldPartition) {
             const auto putLong = [&](int page, int high, int32_t value) {

@@ -3,13 +3,14 @@
 #include "radio/CLASSOrvDocument.h"
 
 #include "db/CModule.h"
+#include "db/PageFields.h"
 #include "platform/AtomicFile.h"
 #include "radio/RadioChannelValues.h"
+#include "radio/RadioConfiguration.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
 #include "radio/RadioFileAccess.h"
 #include "radio/RadioMcfRecords.h"
-#include "shell/DateCodecs.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
 
@@ -203,9 +204,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     strDocumentFileName = path;
 
     const QString serialField = textOf(header.serial);
-    bool isNumber = false;
-    const qlonglong serial = trimBlanks(serialField).toLongLong(&isNumber);
-    if (!isNumber || serial < 0 || serial > 0xFFFFFF)
+    const std::optional<int32_t> serial = pagefields::serialNumber(trimBlanks(serialField));
+    if (!serial)
         radiofile::refuse(path,
                           QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
                               .arg(trimBlanks(serialField)));
@@ -236,17 +236,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         return -1;
 
     // The system pages.
-    uint8_t configuration = config::kTwoLetterCode;
-    if (intRxTxEx == 0)
-        configuration |= config::kKindReceiver;
-    else if (intRxTxEx == 2)
-        configuration |= config::kKindExciter;
-    if (lngIntFreq > 0)
-        configuration |= config::kHighSideInjection;
-    at(kIdentityPage, identity::kConfig) = configuration;
-    at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((serial >> 16) & 0xFF);
-    at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((serial >> 8) & 0xFF);
-    at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(serial & 0xFF);
+    at(kIdentityPage, identity::kConfig) = configurationOfKind(config::kTwoLetterCode, intRxTxEx, lngIntFreq);
+    pagefields::setSerial(*this, *serial);
     setPageText(kRemarkPage, textOf(header.userRemark));
     setPageText(kCustomTypePage, textOf(header.customType));
     // A model name of seven characters or fewer stands for its -0000 variant.
@@ -256,11 +247,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
 
     const std::optional<QDateTime> written = radiodate::fromStampText(textOf(header.written));
     const QDateTime lastWrite = written ? *written : QFileInfo(path).lastModified();
-    basVelmar::DateBytes date{};
-    if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(lastWrite), date) != 0)
+    if (pagefields::setDate(*this, kLastWritePage, lastWrite) != 0)
         return -1;
-    for (int i = 0; i < kPageSize; ++i)
-        at(kLastWritePage, kPageSize - 1 - i) = date[static_cast<std::size_t>(i)];
     const QString day = textOf(header.writtenDay);
     setPageText(kProductionDatePage,
                 radiodate::isShortDayText(day) ? day : lastWrite.toString(QStringLiteral("ddMMyyyy")));

@@ -4,9 +4,10 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/CModule.h"
+#include "db/PageFields.h"
+#include "radio/RadioConfiguration.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
-#include "shell/DateCodecs.h"
 #include "shell/Windows1252.h"
 
 using namespace radiolayout;
@@ -53,9 +54,7 @@ int16_t CLASSOrvDocument::NewRadio(const QString& strModuleP, const QString& str
     Q_UNUSED(strModelType);
     Q_UNUSED(strSuffix);
     return radiodoc::trapped([&]() -> int16_t {
-        if (lngSerial < 0 || lngSerial > 0xFFFFFF)
-            radiodoc::fail(radiodoc::kOutOfRange,
-                           QStringLiteral("The serial number %1 is not a number from 0 to 16777215.").arg(lngSerial));
+        pagefields::serialOfNumber(lngSerial);
         if (lngMaxChannelP < 0 || lngMaxChannelP > kMaxChannels)
             radiodoc::fail(radiodoc::kOutOfRange,
                            QStringLiteral("A radio module has 0 to %1 channels, not %2.").arg(kMaxChannels).arg(lngMaxChannelP));
@@ -71,26 +70,17 @@ int16_t CLASSOrvDocument::NewRadio(const QString& strModuleP, const QString& str
         CLASSOrvDB::instance().intGetModuleSerialAvaiable(moduleID_, proposedSerial);
         strSerial = proposedSerial;
 
-        uint8_t configuration = config::kTwoLetterCode;
-        if (intRxTxEx == 2)
-            configuration |= config::kKindExciter;
-        else if (intRxTxEx == 0) {
-            configuration |= config::kKindReceiver;
-            if (lngIntFreq >= 1)
-                configuration |= config::kHighSideInjection;
-        }
+        const uint8_t configuration = configurationOfKind(config::kTwoLetterCode, intRxTxEx, lngIntFreq);
         bytFlag1 = configuration;
 
         auto& identityPage = pages_[kIdentityPage];
         identityPage[identity::kConfig] = configuration;
-        identityPage[identity::kSerialHigh] = static_cast<uint8_t>((lngSerial >> 16) & 0xFF);
-        identityPage[identity::kSerialMid] = static_cast<uint8_t>((lngSerial >> 8) & 0xFF);
-        identityPage[identity::kSerialLow] = static_cast<uint8_t>(lngSerial & 0xFF);
         identityPage[identity::kChannelsHigh] = static_cast<uint8_t>((lngMaxChannelP >> 8) & 0xFF);
         identityPage[identity::kChannelsLow] = static_cast<uint8_t>(lngMaxChannelP & 0xFF);
         identityPage[identity::kPartition] = static_cast<uint8_t>(lngPartitionP & 0xFF);
         identityPage[identity::kNewFill] = 255;
         intPartition = identityPage[identity::kPartition];
+        pagefields::setSerial(*this, lngSerial);
 
         strProductionDate = datProductionDate.toString(QStringLiteral("ddMMyyyy"));
         setPageText(kProductionDatePage, strProductionDate.leftJustified(8, QLatin1Char(' '), true));
@@ -124,10 +114,7 @@ int16_t CLASSOrvDocument::intNew2Document(const QString& strModuleP, const QStri
         setPageText(kRemarkPage, QString(kTextLength, QLatin1Char(' ')));
         setPageText(kToolTagPage, QLatin1String(kToolTag));
 
-        basVelmar::DateBytes today{};
-        check(basVelmar::intDateToBytes(basVelmar::dteFromDateTime(QDateTime(QDate::currentDate(), QTime(0, 0))), today));
-        for (int i = 0; i < kPageSize; ++i)
-            at(kLastWritePage, kPageSize - 1 - i) = today[i];
+        check(pagefields::setDate(*this, kLastWritePage, QDateTime(QDate::currentDate(), QTime(0, 0))));
 
         check(basVelmar::intLongToBytes(lngUpperFreql, at(kBandPage, 7), at(kBandPage, 6), at(kBandPage, 5),
                                         at(kBandPage, 4)));

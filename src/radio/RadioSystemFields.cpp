@@ -2,13 +2,11 @@
 // and encoding the fields back into the pages.
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/PageFields.h"
 #include "link/TransferGuard.h"
 #include "radio/RadioFailure.h"
-#include "shell/DateCodecs.h"
 #include "shell/ModelCode.h"
 #include "shell/Windows1252.h"
-
-#include <QDate>
 
 using namespace radiolayout;
 
@@ -52,19 +50,12 @@ bool isTransmitterKind(int16_t kind) { return kind == 1 || kind == 2; }
 
 QString CLASSOrvDocument::pageText(int page, int chars) const
 {
-    QByteArray bytes(chars, '\0');
-    for (int i = 0; i < chars; ++i)
-        bytes[i] = static_cast<char>(at(page + i / kPageSize, kPageSize - 1 - i % kPageSize));
-    return windows1252::decode(bytes);
+    return windows1252::decode(pagefields::textBytes(*this, page, chars));
 }
 
 void CLASSOrvDocument::setPageText(int page, const QString& text) { setPageBytes(page, windows1252::encode(text)); }
 
-void CLASSOrvDocument::setPageBytes(int page, const QByteArray& bytes)
-{
-    for (int i = 0; i < bytes.size(); ++i)
-        at(page + i / kPageSize, kPageSize - 1 - i % kPageSize) = static_cast<uint8_t>(bytes.at(i));
-}
+void CLASSOrvDocument::setPageBytes(int page, const QByteArray& bytes) { pagefields::setTextBytes(*this, page, bytes); }
 
 QString CLASSOrvDocument::decodeModelCode() const
 {
@@ -90,9 +81,7 @@ int16_t CLASSOrvDocument::intInitSystemInfo()
                                .arg(currentHigh * 256 + at(kStatePage, state::kCurrentLow)));
         intCurrentchannel = static_cast<int16_t>(currentHigh * 256 + at(kStatePage, state::kCurrentLow));
 
-        strSerial = QString::number(at(kIdentityPage, identity::kSerialHigh) * 65536
-                                    + at(kIdentityPage, identity::kSerialMid) * 256
-                                    + at(kIdentityPage, identity::kSerialLow));
+        strSerial = QString::number(pagefields::serial(*this));
 
         const int channels = at(kIdentityPage, identity::kChannelsHigh) * 256 + at(kIdentityPage, identity::kChannelsLow);
         if (channels > kMaxChannels)
@@ -134,12 +123,7 @@ int16_t CLASSOrvDocument::intInitSystemInfo()
         strCustomType = trimBlanks(pageText(kCustomTypePage, kTextLength));
         strUserRemark = chopTrailingBlanks(pageText(kRemarkPage, kTextLength));
 
-        basVelmar::DateBytes d;
-        for (int i = 0; i < kPageSize; ++i)
-            d[i] = at(kLastWritePage, kPageSize - 1 - i);
-        const double lastWrite = basVelmar::dteBytesToDate(d);
-        const QDate shown = lastWrite == 0 ? QDate::currentDate() : basVelmar::dateTimeFromDte(lastWrite).date();
-        strLastModified = shown.toString(QStringLiteral("dd-MM-yyyy"));
+        strLastModified = pagefields::dayText(*this, kLastWritePage);
         return 0;
     });
 }
@@ -149,11 +133,7 @@ int16_t CLASSOrvDocument::intEditSystem()
     return radiodoc::trapped([&]() -> int16_t {
         // Everything is checked before the first byte changes, so a refused save leaves the pages
         // as they were.
-        bool isNumber = false;
-        const qlonglong serial = strSerial.trimmed().toLongLong(&isNumber);
-        if (!isNumber || serial < 0 || serial > 0xFFFFFF)
-            radiodoc::fail(radiodoc::kTypeMismatch,
-                           QStringLiteral("The serial number \"%1\" is not a number from 0 to 16777215.").arg(strSerial));
+        const int32_t serial = pagefields::serialOfText(strSerial);
         if (strCustomType.size() > kTextLength)
             radiodoc::fail(radiodoc::kOutOfRange,
                            QStringLiteral("The custom type \"%1\" is longer than %2 characters.")
@@ -175,9 +155,7 @@ int16_t CLASSOrvDocument::intEditSystem()
         at(kStatePage, state::kCurrentHigh) = hiByte(intCurrentchannel);
         at(kStatePage, state::kCurrentLow) = loByte(intCurrentchannel);
 
-        at(kIdentityPage, identity::kSerialHigh) = static_cast<uint8_t>((serial >> 16) & 0xFF);
-        at(kIdentityPage, identity::kSerialMid) = static_cast<uint8_t>((serial >> 8) & 0xFF);
-        at(kIdentityPage, identity::kSerialLow) = static_cast<uint8_t>(serial & 0xFF);
+        pagefields::setSerial(*this, serial);
 
         strUserRemark = remark;
         setPageBytes(kRemarkPage, remarkBytes);

@@ -8,7 +8,6 @@
 #include "platform/Progress.h"
 #include "radio/RadioFailure.h"
 #include "shell/Compatibility.h"
-#include "shell/DateCodecs.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -58,12 +57,7 @@ void checkChannelArea(int channels, int lastPage)
 
 int16_t CLASSOrvDocument::stampLastWrite()
 {
-    basVelmar::DateBytes now{};
-    if (basVelmar::intDateToBytes(basVelmar::dteFromDateTime(QDateTime::currentDateTime()), now) != 0)
-        return -1;
-    for (int i = 0; i < kPageSize; ++i)
-        at(kLastWritePage, kPageSize - 1 - i) = now[i];
-    return 0;
+    return pagefields::setDate(*this, kLastWritePage, QDateTime::currentDateTime());
 }
 
 int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)

@@ -2,6 +2,7 @@
 #include "toneremote/COrvDocTR.h"
 
 #include "db/DbQuery.h"
+#include "db/PageFields.h"
 #include "platform/PlatformError.h"
 
 using namespace trlayout;
@@ -59,9 +60,9 @@ void COrvDocTR::SetLowNybble(int page, int byte, uint8_t value)
 
 int16_t COrvDocTR::ChangeSerial(int32_t lngSerial)
 {
-    if (lngSerial < 0 || lngSerial > identity::kMaxSerial)
+    if (!pagefields::isSerialNumber(lngSerial))
         return -1;
-    setSerialBytes(lngSerial);
+    pagefields::setSerial(*this, lngSerial);
     return 0;
 }
 

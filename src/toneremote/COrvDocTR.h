@@ -12,7 +12,6 @@
 // value that does not fit is shown to the user in an OK box first; a refusal by a range guard
 // (a page, alarm, index, tone or code out of range) is silent. On failure nothing has changed.
 #include "db/PageImage.h"
-#include "shell/DateCodecs.h"
 #include "toneremote/ExactDecimal.h"
 #include "toneremote/ToneRemoteFields.h"
 #include "toneremote/ToneRemotePageLayout.h"
@@ -113,14 +112,6 @@ private:
     // raises platform::Error naming `field` when it is longer, naming the character when the code
     // has no byte for it.
     static QByteArray textBytes(const QString& text, int chars, const char* field);
-    // The serial number of a decimal text; raises platform::Error when it is none from 0 to 16777215.
-    static int32_t serialOfText(const QString& text);
-    void setSerialBytes(int32_t serial);
-    // Today as the bytes of a date page; nothing (after the codec's message) when it cannot be held.
-    static std::optional<basVelmar::DateBytes> todayBytes();
-    void setLastWrite(const basVelmar::DateBytes& date);
-    // The date of page 11 as "dd-mm-yyyy"; today's when the page holds none.
-    QString lastWriteText() const;
     // A word of two bytes of a page, high byte first, without sign.
     uint16_t word(int page, int hiByte) const;
     void setWord(int page, int hiByte, uint16_t bits);

@@ -1,6 +1,9 @@
 // Alarm and confirmation records in the page image: one page a record, stored reversed.
 #include "toneremote/COrvDocTR.h"
 
+#include "db/PageFields.h"
+#include "shell/RecordFields.h"
+
 using namespace trlayout;
 
 int COrvDocTR::alarmPage(int intIndex)
@@ -16,8 +19,7 @@ int16_t COrvDocTR::intSetAlarm(int16_t intIndex, const AlarmRecord& bytAlarm)
     const int page = alarmPage(intIndex);
     if (page < 0)
         return -1;
-    for (int i = 0; i < kPageSize; ++i)
-        at(page, kPageSize - 1 - i) = bytAlarm[i];
+    pagefields::writeReversed(*this, page, recordfields::bytesOf(bytAlarm));
     return 0;
 }
 
@@ -26,7 +28,6 @@ int16_t COrvDocTR::intGetAlarm(int16_t intIndex, AlarmRecord& bytAlarm) const
     const int page = alarmPage(intIndex);
     if (page < 0)
         return -1;
-    for (int i = 0; i < kPageSize; ++i)
-        bytAlarm[i] = at(page, kPageSize - 1 - i);
+    bytAlarm = recordfields::recordAt<AlarmRecord>(pagefields::readReversed(*this, page), 0);
     return 0;
 }

@@ -3,11 +3,13 @@
 #include "toneremote/COrvDocTR.h"
 
 #include "db/DbQuery.h"
+#include "db/PageFields.h"
 #include "link/TransferGuard.h"
 #include "platform/PlatformError.h"
 #include "shell/ByteCodecs.h"
 #include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
+#include "shell/RecordFields.h"
 #include "toneremote/basVelmarTR.h"
 
 #include <cmath>
@@ -87,9 +89,7 @@ int16_t COrvDocTR::intInitSystemInfo()
                                    .arg(at(kStatePage, state::kFirmwareMinorHi))
                                    .arg(at(kStatePage, state::kFirmwareMinorLo));
 
-        const QString serial = QString::number(at(kIdentityPage, identity::kSerialHigh) * 65536
-                                               + at(kIdentityPage, identity::kSerialMid) * 256
-                                               + at(kIdentityPage, identity::kSerialLow));
+        const QString serial = QString::number(pagefields::serial(*this));
 
         f.bytFlag1 = at(kIdentityPage, identity::kConfig);
         f.bytFlag1Ext = at(kIdentityPage, identity::kOption);
@@ -110,7 +110,7 @@ int16_t COrvDocTR::intInitSystemInfo()
         f.strModuleUsed = f.strModuleType;
         f.strUserRemark = chopTrailingBlanks(pageText(kRemarkPage, kTextLength));
         f.strFileName = chopTrailingBlanks(pageText(kProgramTagPage, kShortTextLength));
-        f.strLastModified = lastWriteText();
+        f.strLastModified = pagefields::dayText(*this, kLastWritePage);
 
         f.intKeytoneFrequencyLT5 = word(kKeytonePage, keytone::kFirstHi);
         f.intKeytoneFrequencyRT10 = word(kKeytonePage, keytone::kSecondHi);
@@ -175,7 +175,8 @@ int16_t COrvDocTR::intEditSystem()
         // Everything is checked and worked out before the first byte changes, so a refused save
         // leaves the pages as they were. A field that still holds what the pages gave leaves its
         // bytes alone where the decode could not tell them exactly.
-        const int32_t serial = serialOfText(strSerial);
+        // A sign is no part of a tone-remote module's serial number.
+        const int32_t serial = pagefields::serialOfText(strSerial, false);
         const uint8_t momTime = byteOf(f.intMomTime, "momentary time");
         if (f.intLineFailTime < 0 || f.intLineFailTime > 65535)
             doesNotFit("line-fail time", QString::number(f.intLineFailTime), QStringLiteral("0 to 65535"));
@@ -196,13 +197,13 @@ int16_t COrvDocTR::intEditSystem()
         const uint16_t lowerWord = sliding ? wordBits(f.LowerFreq, "lower frequency word") : 0;
         const uint16_t upperWord = sliding ? wordBits(f.UpperFreq, "upper frequency word") : 0;
         const uint16_t alarmWord = sliding ? wordBits(f.AlarmFreq, "alarm frequency word") : 0;
-        const std::optional<basVelmar::DateBytes> today = todayBytes();
+        const std::optional<QByteArray> today = pagefields::datePage(QDateTime::currentDateTime());
         if (!today)
             return -1;
 
         // 1-3: channel, serial number, timers and flags.
         at(kStatePage, state::kCurrentChannel) = f.bytCurrentChannel;
-        setSerialBytes(serial);
+        pagefields::setSerial(*this, serial);
         at(kTimerPage, timers::kMomentaryTime) = momTime;
         basVelmar::intIntegerToBytes(f.iMorseTimer, at(kTimerPage, timers::kMorseTimerHi),
                                      at(kTimerPage, timers::kMorseTimerLo));
@@ -213,7 +214,7 @@ int16_t COrvDocTR::intEditSystem()
         // 4-6: texts (the custom type is not written) and the date of this write.
         setPageText(kRemarkPage, remark);
         setPageText(kProgramTagPage, fileName);
-        setLastWrite(*today);
+        intWritePage(kLastWritePage, *today);
 
         // 7-9: keytones, line levels, durations.
         setWord(kKeytonePage, keytone::kFirstHi, f.intKeytoneFrequencyLT5);
@@ -239,8 +240,7 @@ int16_t COrvDocTR::intEditSystem()
         if (rssiSet)
             SetLowNybble(kLevelPage, levels::kRssiKind, static_cast<uint8_t>(f.RSSISignal));
         const auto& preset = f.RSSISignal == 1 ? votingtone::kVhfPreset : votingtone::kUhfPreset;
-        for (int i = 0; i < kPageSize; ++i)
-            at(kVotingTonePage, kPageSize - 1 - i) = preset[i];
+        pagefields::writeReversed(*this, kVotingTonePage, recordfields::bytesOf(preset));
         if (f.OneTone != agreed_.OneTone)
             at(kDelayPage, delays::kOneTone) = f.OneTone == 1 ? 1 : 0;
 

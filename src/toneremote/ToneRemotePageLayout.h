@@ -49,11 +49,10 @@ constexpr int kCurrentChannel = 2;
 
 // Page 2.
 namespace identity {
-constexpr int kSerialHigh = 7, kSerialMid = 6, kSerialLow = 5; // 24 bits, high byte first
+constexpr int kSerialHigh = 7, kSerialMid = 6, kSerialLow = 5; // 24 bits, high byte first (db/PageFields.h)
 constexpr int kConfig = 2;      // configuration byte: the module family in its top three bits
 constexpr int kOption = 1;      // option byte
 constexpr int kCalibration = 0; // the threshold byte that reads 10.7 V on this module
-constexpr int32_t kMaxSerial = 0xFFFFFF;
 } // namespace identity
 
 // Page 5.
