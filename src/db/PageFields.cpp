@@ -52,16 +52,18 @@ int32_t serialOfText(const QString& text, bool signAllowed)
 {
     const std::optional<int32_t> value = serialNumber(text);
     if (!value || (!signAllowed && text.trimmed().startsWith(QLatin1Char('+'))))
-        throw platform::Error(velmardb::kErrTypeMismatch,
-                              QStringLiteral("The serial number \"%1\" is not a number from 0 to %2.").arg(text).arg(kMaxSerial));
+        throw platform::Error(
+            velmardb::kErrTypeMismatch,
+            QStringLiteral("The serial number \"%1\" is not a number from 0 to %2.").arg(text).arg(kMaxSerial));
     return *value;
 }
 
 int32_t serialOfNumber(qlonglong value)
 {
     if (!isSerialNumber(value))
-        throw platform::Error(velmardb::kErrSubscript,
-                              QStringLiteral("The serial number %1 is not a number from 0 to %2.").arg(value).arg(kMaxSerial));
+        throw platform::Error(
+            velmardb::kErrSubscript,
+            QStringLiteral("The serial number %1 is not a number from 0 to %2.").arg(value).arg(kMaxSerial));
     return static_cast<int32_t>(value);
 }
 
@@ -99,7 +101,10 @@ void setTextBytes(CPageImage& image, int page, const QByteArray& bytes)
     }
 }
 
-double date(const CPageImage& image, int page) { return basVelmar::dteBytesToDate(dateBytes(readReversed(image, page))); }
+double date(const CPageImage& image, int page)
+{
+    return basVelmar::dteBytesToDate(dateBytes(readReversed(image, page)));
+}
 
 std::optional<QByteArray> datePage(const QDateTime& when)
 {

@@ -29,8 +29,9 @@ TEST(PageFields, SerialNumbersOfTextsAndValues)
         std::optional<int32_t> serial;
     };
     const Case cases[] = {
-        {"0", 0}, {" 74565 ", 74565}, {"16777215", 16777215}, {"+12", 12},
-        {"16777216", std::nullopt}, {"-1", std::nullopt}, {"", std::nullopt}, {"12a", std::nullopt},
+        {"0", 0},           {" 74565 ", 74565},         {"16777215", 16777215},
+        {"+12", 12},        {"16777216", std::nullopt}, {"-1", std::nullopt},
+        {"", std::nullopt}, {"12a", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pagefields::serialNumber(QString::fromLatin1(c.text)), c.serial) << c.text;
@@ -59,7 +60,8 @@ TEST(PageFields, TextsRunOverPagesFirstCharacterInByteSeven)
     testsupport::PlainPageImage image(10, QByteArray(80, '\x7F'));
     pagefields::setTextBytes(image, 6, "ABCDEFGHIJ");
     EXPECT_EQ(pageOf(image, 6), testsupport::textPage("ABCDEFGH"));
-    EXPECT_EQ(pageOf(image, 7), page7to0({'I', 'J', 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F})) << "a part page keeps its other bytes";
+    EXPECT_EQ(pageOf(image, 7), page7to0({'I', 'J', 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F}))
+        << "a part page keeps its other bytes";
     EXPECT_EQ(pageOf(image, 8), QByteArray(8, '\x7F'));
     EXPECT_EQ(pagefields::textBytes(image, 6, 10), QByteArray("ABCDEFGHIJ"));
     EXPECT_EQ(pagefields::textBytes(image, 6, 3), QByteArray("ABC"));

@@ -13,7 +13,7 @@ TEST(RadioConfiguration, KindBitsAndInjectionSide)
     };
     const Case cases[] = {
         {0x10, 0, 21400000, 0x13}, // receiver with an intermediate frequency: high-side injection
-        {0x10, 0, 0, 0x12},
+        {0x10, 0, 0, 0x12},        // receiver without one
         {0x10, 1, 0, 0x10},        // a transmitter keeps the byte
         {0x10, 2, 0, 0x14},        // exciter
         {0x11, 1, 0, 0x10},        // the injection bit goes without an intermediate frequency
