@@ -227,11 +227,9 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         at(kStatePage, state::kFirmwareMinorLo) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 5));
     }
 
-    const int16_t modelStatus = intReadModData();
+    const int16_t modelStatus = readModDataOfLoad();
     if (strModelAsMade == CModule::kStandardModel && strCustomType != strModuleType)
-        radiodoc::message(QStringLiteral("Custom model ") + strCustomType
-                              + QStringLiteral(" is not found in database."),
-                          platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
+        sayModelNotInCatalogue(strCustomType);
     if (modelStatus != 0)
         return -1;
 
