@@ -192,10 +192,7 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
                                                    "not a decimal number.")
                                         .arg(channelNumberShown(i)));
     }
-    const std::optional<int32_t> serial = texts.serial.isEmpty() ? 0 : pagefields::serialNumber(texts.serial);
-    if (!serial)
-        radiofile::refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
-                                    .arg(texts.serial));
+    const int32_t serial = texts.serial.isEmpty() ? 0 : radiofile::serialOf(path, texts.serial);
 
     setBytes(doc, kStatePage, {{state::kCurrentLow, 0}, {state::kCurrentHigh, 0}});
     setBytes(doc, kIdentityPage,
@@ -214,7 +211,7 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
     doc.strCustomType = texts.model;
     if (doc.intReadModData() != 0)
         return -1;
-    pagefields::setSerial(doc, *serial);
+    pagefields::setSerial(doc, serial);
     setText16(doc, kRemarkPage, texts.remark);
     setBytes(doc, kIdentityPage,
              {{identity::kConfig,

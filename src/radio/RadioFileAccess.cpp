@@ -1,5 +1,6 @@
 #include "radio/RadioFileAccess.h"
 
+#include "db/PageFields.h"
 #include "platform/PlatformError.h"
 
 #include <QDir>
@@ -23,6 +24,16 @@ QByteArray readFileStart(const QString& path, qint64 maxBytes)
 void refuse(const QString& path, const QString& what)
 {
     throw platform::Error(kBadFileFormat, QStringLiteral("The file %1 %2").arg(QDir::toNativeSeparators(path), what));
+}
+
+int32_t serialOf(const QString& path, const QString& text)
+{
+    const std::optional<int32_t> serial = pagefields::serialNumber(text);
+    if (!serial)
+        refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to %2.")
+                         .arg(text)
+                         .arg(pagefields::kMaxSerial));
+    return *serial;
 }
 
 } // namespace radiofile

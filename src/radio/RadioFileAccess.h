@@ -2,6 +2,7 @@
 // Reading the radio module's files, and the numbers of the failures the file members report.
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 
 namespace radiofile {
 
@@ -14,5 +15,8 @@ QByteArray readFileStart(const QString& path, qint64 maxBytes);
 
 // Raises platform::Error(kBadFileFormat) with "The file <name> <what>".
 [[noreturn]] void refuse(const QString& path, const QString& what);
+
+// The serial number the file's text gives; refuses the file when the text gives none.
+int32_t serialOf(const QString& path, const QString& text);
 
 } // namespace radiofile

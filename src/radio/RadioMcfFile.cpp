@@ -204,11 +204,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     strDocumentFileName = path;
 
     const QString serialField = textOf(header.serial);
-    const std::optional<int32_t> serial = pagefields::serialNumber(trimBlanks(serialField));
-    if (!serial)
-        radiofile::refuse(path,
-                          QStringLiteral("holds the serial number \"%1\", which is no number from 0 to 16777215.")
-                              .arg(trimBlanks(serialField)));
+    const int32_t serial = radiofile::serialOf(path, trimBlanks(serialField));
     strSerial = serialField;
     at(kIdentityPage, identity::kPartition) = kPartition;
     intPartition = kPartition;
@@ -235,7 +231,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
 
     // The system pages.
     at(kIdentityPage, identity::kConfig) = configurationOfKind(config::kTwoLetterCode, intRxTxEx, lngIntFreq);
-    pagefields::setSerial(*this, *serial);
+    pagefields::setSerial(*this, serial);
     setPageText(kRemarkPage, textOf(header.userRemark));
     setPageText(kCustomTypePage, textOf(header.customType));
     // A model name of seven characters or fewer stands for its -0000 variant.
