@@ -30,9 +30,10 @@ int32_t serialOf(const QString& path, const QString& text)
 {
     const std::optional<int32_t> serial = pagefields::serialNumber(text);
     if (!serial)
-        refuse(path, QStringLiteral("holds the serial number \"%1\", which is no number from 0 to %2.")
-                         .arg(text)
-                         .arg(pagefields::kMaxSerial));
+        refuse(path,
+               QStringLiteral("holds the serial number \"%1\", which is no number from 0 to %2.")
+                   .arg(text)
+                   .arg(pagefields::kMaxSerial));
     return *serial;
 }
 
