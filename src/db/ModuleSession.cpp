@@ -4,6 +4,7 @@
 #include "db/PageImage.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
+#include "link/LinkFrames.h"
 #include "link/ReadReply.h"
 #include "platform/Progress.h"
 
@@ -19,11 +20,16 @@ constexpr int kSerialLength = 3;
 
 } // namespace
 
-int16_t ModuleSession::open(const QString& serial)
+QByteArray ModuleSession::addressOf(const QString& serial)
 {
     bool isNumber = false;
     const qlonglong value = serial.trimmed().toLongLong(&isNumber);
-    address_ = isNumber ? basVelmar::strLongTo3Bytes(value) : QByteArray();
+    return isNumber ? basVelmar::strLongTo3Bytes(value) : QByteArray();
+}
+
+int16_t ModuleSession::open(const QString& serial)
+{
+    address_ = addressOf(serial);
     CLASSUNLINK::instance().intExecute();
     CLASSUNLINK::instance().intExecute();
     return CLASSLINK::instance().intExecute(address_);
@@ -34,6 +40,8 @@ int16_t ModuleSession::attach(const QByteArray& address)
     address_ = address;
     return CLASSLINK::instance().intExecute(address_);
 }
+
+int16_t ModuleSession::attach(const QString& serial) { return attach(addressOf(serial)); }
 
 std::optional<ModulePage> ModuleSession::readPage(int page) const
 {
@@ -77,6 +85,12 @@ int16_t ModuleSession::finish() const
     if (CLASSEND::instance().intExecute(address_) != 0 || CLASSRESTART::instance().intExecute(address_) != 0)
         return -1;
     return 0;
+}
+
+bool ModuleSession::endAccepted() const
+{
+    CLASSEND& end = CLASSEND::instance();
+    return end.intExecute(address_) == 0 && end.strResponse.startsWith(static_cast<char>(linkengine::kAccepted));
 }
 
 int16_t ModuleSession::restart() const { return CLASSRESTART::instance().intExecute(address_); }

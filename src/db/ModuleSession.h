@@ -38,8 +38,10 @@ public:
     // UNLINK twice (the line may hold a link of its own), then LINK the module with this serial
     // number (decimal text; a text that is no serial number links nothing). 0 or -1.
     int16_t open(const QString& serial);
-    // LINK the module at this serial address, nothing unlinked first (a module found by a poll).
+    // LINK the module at this serial address, or with this serial number, nothing unlinked first
+    // (a module found by a poll, or one the session's caller has linked before).
     int16_t attach(const QByteArray& address);
+    int16_t attach(const QString& serial);
     // The serial address of the module the session links (empty for a serial text that is no number).
     const QByteArray& address() const { return address_; }
     // READs a page of the linked module; nothing when the module does not answer in full.
@@ -51,6 +53,8 @@ public:
     bool writePageRun(const CPageImage& image, int first, int last, int progressStep = 0) const;
     // END, then RESTART: the module takes what it was written and starts with it. 0 or -1.
     int16_t finish() const;
+    // END alone; true when the module says it took what it was written.
+    bool endAccepted() const;
     // RESTART alone. 0 or -1.
     int16_t restart() const;
     // UNLINK: lets the module go.
@@ -60,6 +64,8 @@ public:
     void advance(int step) const;
 
 private:
+    // The serial address of a serial number's decimal text; empty for a text that is none.
+    static QByteArray addressOf(const QString& serial);
     bool writePage(const CPageImage& image, int page, int progressStep) const;
 
     TransferGuard guard_;

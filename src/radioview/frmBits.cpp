@@ -1,5 +1,6 @@
 #include "radioview/frmBits.h"
 
+#include "db/PageFields.h"
 #include "db/PageImage.h"
 #include "docwindow/DocumentWindow.h"
 #include "platform/MsgBox.h"
@@ -173,14 +174,15 @@ bool frmBits::typedPage(QByteArray& page) const
 {
     // Pairs fill the bytes in the order of the columns, byte 7 first; bytes no pair reaches stay
     // 0, and a last single digit is left out.
-    page = QByteArray(CPageImage::kPageSize, '\0');
+    QByteArray typed(CPageImage::kPageSize, '\0');
     const QString text = Text1->text();
     for (int i = 0; i < std::min<int>(text.size() / 2, CPageImage::kPageSize); ++i) {
         int16_t value = 0;
         if (StringToValue(text.mid(2 * i, 2), value) != 0)
             return false;
-        page[CPageImage::kPageSize - 1 - i] = static_cast<char>(value);
+        typed[i] = static_cast<char>(value);
     }
+    page = pagefields::reversed(typed);
     return true;
 }
 

@@ -1,8 +1,6 @@
 #include "radioview/frmSetEpots.h"
 
-#include "link/LinkAddress.h"
-#include "link/LinkCommands.h"
-#include "link/TransferGuard.h"
+#include "db/ModuleSession.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
@@ -28,23 +26,6 @@
 namespace {
 
 constexpr int kHighestPot = 255;
-// The END status of a module that took what it was written.
-constexpr char kAccepted = 'P';
-
-QByteArray moduleAddress(const QString& serial)
-{
-    bool isNumber = false;
-    const qlonglong value = serial.trimmed().toLongLong(&isNumber);
-    return isNumber ? basVelmar::strLongTo3Bytes(value) : QByteArray();
-}
-
-// The page as the line carries it: byte 7 first.
-QByteArray lineOrder(const QByteArray& page)
-{
-    QByteArray data(page.size(), '\0');
-    std::reverse_copy(page.begin(), page.end(), data.begin());
-    return data;
-}
 
 } // namespace
 
@@ -216,15 +197,9 @@ int16_t frmSetEpots::intCommit()
             doc_->fModified = true;
 
         ++exchanges_;
-        TransferGuard guard;
-        if (!guard.acquired())
-            return -1;
-        const QByteArray address = moduleAddress(doc_->strSerial);
-        if (CLASSLINK::instance().intExecute(address) != 0
-            || CLASSWRITE::instance().intExecute(address, basVelmar::strLongTo2Bytes(page), lineOrder(buffer_)) != 0)
-            return -1;
-        CLASSEND& end = CLASSEND::instance();
-        if (end.intExecute(address) != 0 || !end.strResponse.startsWith(kAccepted))
+        ModuleSession session;
+        if (!session.acquired() || session.attach(doc_->strSerial) != 0 || !session.writePages(*doc_, {page})
+            || !session.endAccepted())
             return -1;
         return 0;
     });
@@ -232,12 +207,10 @@ int16_t frmSetEpots::intCommit()
 
 int16_t frmSetEpots::LinkModule()
 {
-    TransferGuard guard;
-    if (!guard.acquired() || !doc_)
+    ModuleSession session;
+    if (!session.acquired() || !doc_)
         return -1;
-    CLASSUNLINK::instance().intExecute();
-    CLASSUNLINK::instance().intExecute();
-    return CLASSLINK::instance().intExecute(moduleAddress(doc_->strSerial));
+    return session.open(doc_->strSerial);
 }
 
 void frmSetEpots::cmdOK_Click()
