@@ -5,6 +5,7 @@
 #include "docwindow/DocumentWindowOpen.h"
 #include "radioview/ChannelCells.h"
 #include "radioview/frmBits.h"
+#include "support/PlainPageImage.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,29 +17,8 @@ using WindowRegistry::WindowKind;
 namespace {
 
 // A module document that is only a page image (as the tone-remote document's, 257 pages).
-class PlainImage : public CPageImage {
-public:
-    explicit PlainImage(int pages) : bytes_(pages * kPageSize, '\0') {}
-    int16_t intWritePage(int page, const QByteArray& bytes) override
-    {
-        if (page < 0 || page >= pageCount() || bytes.size() != kPageSize)
-            return -1;
-        bytes_.replace(page * kPageSize, kPageSize, bytes);
-        return 0;
-    }
-    int16_t intReadPage(int page, QByteArray& bytes) const override
-    {
-        if (page < 0 || page >= pageCount())
-            return -1;
-        bytes = bytes_.mid(page * kPageSize, kPageSize);
-        return 0;
-    }
-    int pageCount() const override { return static_cast<int>(bytes_.size() / kPageSize); }
-    int lastStoredPage() const override { return pageCount() - 1; }
-    bool isToneRemote() const override { return true; }
-
-private:
-    QByteArray bytes_;
+struct PlainImage : testsupport::PlainPageImage {
+    explicit PlainImage(int pages) : PlainPageImage(pages, {}, true) {}
 };
 
 QStringList rowTexts(const QTableWidget* grid, int row)

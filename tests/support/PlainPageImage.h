@@ -9,8 +9,8 @@ namespace testsupport {
 
 class PlainPageImage : public CPageImage {
 public:
-    explicit PlainPageImage(int pages, const QByteArray& bytes = {})
-        : bytes_(bytes.leftJustified(pages * kPageSize, '\0', true))
+    explicit PlainPageImage(int pages, const QByteArray& bytes = {}, bool toneRemote = false)
+        : bytes_(bytes.leftJustified(pages * kPageSize, '\0', true)), toneRemote_(toneRemote)
     {}
 
     int16_t intWritePage(int page, const QByteArray& bytes) override
@@ -29,12 +29,13 @@ public:
     }
     int pageCount() const override { return static_cast<int>(bytes_.size() / kPageSize); }
     int lastStoredPage() const override { return pageCount() - 1; }
-    bool isToneRemote() const override { return false; }
+    bool isToneRemote() const override { return toneRemote_; }
 
     const QByteArray& bytes() const { return bytes_; }
 
 private:
     QByteArray bytes_;
+    bool toneRemote_;
 };
 
 } // namespace testsupport
