@@ -2,6 +2,7 @@
 
 #include "db/PageFields.h"
 #include "db/PageImage.h"
+#include "db/RackScan.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
 #include "link/LinkFrames.h"
@@ -42,6 +43,17 @@ int16_t ModuleSession::attach(const QByteArray& address)
 }
 
 int16_t ModuleSession::attach(const QString& serial) { return attach(addressOf(serial)); }
+
+int16_t ModuleSession::attachOnlyModule()
+{
+    CLASSPOLL& poll = CLASSPOLL::instance();
+    if (poll.intExecute() != 0)
+        return -1;
+    const QList<QByteArray> modules = rackscan::pollEntries(poll.strResponse);
+    if (modules.size() != 1)
+        return -1;
+    return attach(modules.front());
+}
 
 std::optional<ModulePage> ModuleSession::readPage(int page) const
 {

@@ -42,6 +42,10 @@ public:
     // (a module found by a poll, or one the session's caller has linked before).
     int16_t attach(const QByteArray& address);
     int16_t attach(const QString& serial);
+    // POLLs the rack and LINKs the one module that answered. -1 when none or more than one
+    // answered (only a module alone in the rack can be told apart by nothing but a poll): nothing
+    // is linked then.
+    int16_t attachOnlyModule();
     // The serial address of the module the session links (empty for a serial text that is no number).
     const QByteArray& address() const { return address_; }
     // READs a page of the linked module; nothing when the module does not answer in full.

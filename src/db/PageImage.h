@@ -21,6 +21,8 @@ public:
     virtual ~CPageImage() = default;
 
     static constexpr int kPageSize = 8;
+    // The tag (8 characters) by which an image names the program that wrote it.
+    static constexpr const char* kToolTag = "Velmar  ";
 
     // Copies the 8 bytes of `bytes` into page `page`; -1 (nothing changed) for a page outside the image
     // or a byte string that is not 8 bytes long.

@@ -2,6 +2,7 @@
 #include "radio/CLASSOrvDocument.h"
 
 #include "db/CLASSOrvDB.h"
+#include "db/SavingText.h"
 
 int16_t CLASSOrvDocument::intDB2Document(int32_t lngModuleIDP)
 {
@@ -30,30 +31,15 @@ int16_t CLASSOrvDocument::intDocument2Default(QString& strWhere)
 {
     int16_t status = 0;
     switch (intDocumentFrom) {
-    case kFromModule:
-        status = intDocument2Module();
-        strWhere = QStringLiteral("Saving to Radio");
-        break;
-    case kFromBIN:
-        status = intDocument2BIN(strDocumentFileName);
-        strWhere = QStringLiteral("Saving to file (BIN)");
-        break;
-    case kFromHEX:
-        status = intDocument2HEX(strDocumentFileName);
-        strWhere = QStringLiteral("Saving to file (HEX)");
-        break;
-    case kFromArchive:
-        status = intDocument2Archive(strDocumentFileName);
-        strWhere = QStringLiteral("Saving to file (MCF)");
-        break;
+    case kFromModule: status = intDocument2Module(); break;
+    case kFromBIN: status = intDocument2BIN(strDocumentFileName); break;
+    case kFromHEX: status = intDocument2HEX(strDocumentFileName); break;
+    case kFromArchive: status = intDocument2Archive(strDocumentFileName); break;
     case kFromDatabase:
     case kFromNew:
-    case kFromMCF:
-        status = intDocument2DB();
-        strWhere = QStringLiteral("Saving to Database");
-        break;
-    default:
-        break;
+    case kFromMCF: status = intDocument2DB(); break;
+    default: return 0;
     }
+    strWhere = strSavingTo(intDocumentFrom);
     return status;
 }

@@ -2,6 +2,7 @@
 // Intel-HEX files.
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/FileAccess.h"
 #include "db/PageFields.h"
 #include "platform/AtomicFile.h"
 #include "radio/RadioChannelValues.h"
@@ -9,7 +10,6 @@
 #include "radio/RadioDateText.h"
 #include "radio/RadioEpromImage.h"
 #include "radio/RadioFailure.h"
-#include "radio/RadioFileAccess.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
 #include "shell/Windows1252.h"
@@ -184,15 +184,15 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
 {
     for (int i = 0; i < kChannels; ++i) {
         if (!isSynthRecord(image.synth[static_cast<std::size_t>(i)]))
-            radiofile::refuse(path, QStringLiteral("is no EPROM image of a radio module: the synthesizer record of channel "
+            fileaccess::refuse(path, QStringLiteral("is no EPROM image of a radio module: the synthesizer record of channel "
                                                    "%1 is damaged.")
                                         .arg(channelNumberShown(i)));
         if (!frequencyOf(image.frequency[static_cast<std::size_t>(i)]))
-            radiofile::refuse(path, QStringLiteral("is no EPROM image of a radio module: the frequency of channel %1 is "
+            fileaccess::refuse(path, QStringLiteral("is no EPROM image of a radio module: the frequency of channel %1 is "
                                                    "not a decimal number.")
                                         .arg(channelNumberShown(i)));
     }
-    const int32_t serial = texts.serial.isEmpty() ? 0 : radiofile::serialOf(path, texts.serial);
+    const int32_t serial = texts.serial.isEmpty() ? 0 : fileaccess::serialOf(path, texts.serial);
 
     setBytes(doc, kStatePage, {{state::kCurrentLow, 0}, {state::kCurrentHigh, 0}});
     setBytes(doc, kIdentityPage,
@@ -269,9 +269,9 @@ int16_t CLASSOrvDocument::intDocument2HEX(const QString& path) { return writeIma
 int16_t CLASSOrvDocument::intBINFile2Document(const QString& path)
 {
     return readImageFile(*this, path, kFromBIN, [&](EpromImage& image, ImageTexts& texts) {
-        const QByteArray file = radiofile::readFileStart(path, kImageSize);
+        const QByteArray file = fileaccess::readFileStart(path, kImageSize);
         if (file.size() < kImageSize)
-            radiofile::refuse(path, QStringLiteral("holds %1 bytes; an EPROM image has %2.").arg(file.size()).arg(kImageSize));
+            fileaccess::refuse(path, QStringLiteral("holds %1 bytes; an EPROM image has %2.").arg(file.size()).arg(kImageSize));
         image = recordfields::recordAt<EpromImage>(file, 0);
         texts = {binTextOf(image.model), binTextOf(image.date), binTextOf(image.serial), binTextOf(image.remark)};
     });
@@ -282,12 +282,12 @@ int16_t CLASSOrvDocument::intHEXFile2Document(const QString& path)
     return readImageFile(*this, path, kFromHEX, [&](EpromImage& image, ImageTexts& texts) {
         // The data lines of the channels and the texts, in order; the lines after them (the rest
         // of the image, the end line and the notes) are not needed.
-        const QList<QByteArray> lines = radiofile::readFileStart(path, kMaxHexBytes).split('\n');
+        const QList<QByteArray> lines = fileaccess::readFileStart(path, kMaxHexBytes).split('\n');
         const int needed = kHexChannelLines + kHexTextLines;
         QByteArray bytes;
         for (int i = 0; i < needed; ++i) {
             if (i >= lines.size() || (i == lines.size() - 1 && lines.at(i).isEmpty()))
-                radiofile::refuse(path, QStringLiteral("ends at line %1; an Intel-HEX EPROM image has %2 data lines.")
+                fileaccess::refuse(path, QStringLiteral("ends at line %1; an Intel-HEX EPROM image has %2 data lines.")
                                             .arg(i + 1)
                                             .arg(kHexDataLines));
             QByteArray line = lines.at(i);
@@ -295,7 +295,7 @@ int16_t CLASSOrvDocument::intHEXFile2Document(const QString& path)
                 line.chop(1);
             const auto data = hexDataOf(line, static_cast<uint16_t>(i * kHexLineBytes));
             if (!data)
-                radiofile::refuse(path, QStringLiteral("is no Intel-HEX EPROM image: line %1 is not a data record of %2 "
+                fileaccess::refuse(path, QStringLiteral("is no Intel-HEX EPROM image: line %1 is not a data record of %2 "
                                                        "bytes at address %3 with its checksum.")
                                             .arg(i + 1)
                                             .arg(kHexLineBytes)

@@ -5,8 +5,6 @@
 #include "db/CLASSOrvDB.h"
 #include "db/ModuleSession.h"
 #include "db/PageFields.h"
-#include "db/RackScan.h"
-#include "link/LinkCommands.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
@@ -103,13 +101,8 @@ int16_t CLASSOrvDocument::FactoryWrite(int32_t lngSerialNew)
     if (!session.acquired())
         return -1;
     return radiodoc::trapped([&]() -> int16_t {
-        CLASSPOLL& poll = CLASSPOLL::instance();
-        if (poll.intExecute() != 0)
-            return -1;
-        // Only a module alone in the rack can be told apart from the others by nothing but a poll.
-        const QList<QByteArray> modules = rackscan::pollEntries(poll.strResponse);
-        if (modules.size() != 1 || session.attach(modules.front()) != 0
-            || !session.writePageRun(*this, kIdentityPage, kPartition) || session.restart() != 0)
+        if (session.attachOnlyModule() != 0 || !session.writePageRun(*this, kIdentityPage, kPartition)
+            || session.restart() != 0)
             return -1;
         fModified = false;
         return 0;

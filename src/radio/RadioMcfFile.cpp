@@ -3,13 +3,13 @@
 #include "radio/CLASSOrvDocument.h"
 
 #include "db/CModule.h"
+#include "db/FileAccess.h"
 #include "db/PageFields.h"
 #include "platform/AtomicFile.h"
 #include "radio/RadioChannelValues.h"
 #include "radio/RadioConfiguration.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
-#include "radio/RadioFileAccess.h"
 #include "radio/RadioMcfRecords.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
@@ -72,7 +72,7 @@ int16_t ticksOf(int seconds, const QString& path, const char* what)
 {
     const int ticks = seconds * kTicksPerSecond;
     if (ticks < std::numeric_limits<int16_t>::min() || ticks > std::numeric_limits<int16_t>::max())
-        radiofile::refuse(path, QStringLiteral("holds a %1 of %2 s, more than a module can keep.").arg(QLatin1String(what)).arg(seconds));
+        fileaccess::refuse(path, QStringLiteral("holds a %1 of %2 s, more than a module can keep.").arg(QLatin1String(what)).arg(seconds));
     return static_cast<int16_t>(ticks);
 }
 
@@ -147,7 +147,7 @@ namespace {
 // over a longer one by an earlier version still holds the older file's tail.
 std::optional<MCFFile> readMCFFile(const QString& path)
 {
-    const QByteArray bytes = radiofile::readFileStart(path, kMaxMcfBytes);
+    const QByteArray bytes = fileaccess::readFileStart(path, kMaxMcfBytes);
     if (bytes.size() < kHeaderSize)
         return std::nullopt;
     MCFFile file;
@@ -204,7 +204,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     strDocumentFileName = path;
 
     const QString serialField = textOf(header.serial);
-    const int32_t serial = radiofile::serialOf(path, trimBlanks(serialField));
+    const int32_t serial = fileaccess::serialOf(path, trimBlanks(serialField));
     strSerial = serialField;
     at(kIdentityPage, identity::kPartition) = kPartition;
     intPartition = kPartition;
@@ -256,7 +256,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
 
     const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
     if (!(tail50 >= 0 && tail50 <= 255))
-        radiofile::refuse(path,
+        fileaccess::refuse(path,
                           QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
                               .arg(doubleOf(header.tailSeconds)));
     bytTailtime = static_cast<uint8_t>(tail50);
@@ -275,7 +275,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         const int page = kPartition + n - 1;
         const double hz = std::floor(doubleOf(record.megahertz) * 1e6 + 0.1);
         if (!(hz >= 0 && hz + lngIntFreq <= std::numeric_limits<int32_t>::max()))
-            radiofile::refuse(path,
+            fileaccess::refuse(path,
                               QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
                                   .arg(n)
                                   .arg(doubleOf(record.megahertz)));
@@ -298,7 +298,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         for (const uint8_t flag : {optionBytes->changeDefaultChanOnChanChange, optionBytes->changeSelectType,
                                    optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
             if (flag > 1)
-                radiofile::refuse(path,
+                fileaccess::refuse(path,
                                   QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
         bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
         bytChangeSelectType = optionBytes->changeSelectType;

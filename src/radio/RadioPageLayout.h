@@ -24,7 +24,7 @@ constexpr int kModelCodePage = 4;      // 8-character model code, first characte
 constexpr int kOptionPage = 5;         // transmitter timers and option bits
 constexpr int kCustomTypePage = 6;     // 16 characters over pages 6 and 7
 constexpr int kRemarkPage = 8;         // 16 characters over pages 8 and 9
-constexpr int kToolTagPage = 10;       // the tool tag (kToolTag)
+constexpr int kToolTagPage = 10;       // the tool tag (CPageImage::kToolTag)
 constexpr int kLastWritePage = 11;     // date of the last write, 8 two-digit bytes
 constexpr int kBandPage = 12;          // lower band edge (bytes 3-0), upper band edge (7-4)
 constexpr int kReferencePage = 13;     // first reference (3-0), second reference (7-4)
@@ -104,8 +104,5 @@ namespace modelcode {
 constexpr int kLength = 8;                 // characters kept in page 4
 constexpr const char* kSeriesPrefix = "Vr"; // model names of the two-letter form: Vr31-15-0000
 } // namespace modelcode
-
-// The tool tag of page 10.
-constexpr const char* kToolTag = "Velmar  ";
 
 } // namespace radiolayout

@@ -4,6 +4,7 @@
 
 #include "db/ModuleSession.h"
 #include "db/PageFields.h"
+#include "db/TransferCaptions.h"
 #include "link/TransferGuard.h"
 #include "platform/Progress.h"
 #include "radio/RadioFailure.h"
@@ -68,7 +69,7 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
     ModuleSession session;
     if (!session.acquired())
         return -1;
-    platform::ProgressScope progress(QStringLiteral("Reading Module..."));
+    platform::ProgressScope progress(transfercaption::readingModule());
     return radiodoc::trapped([&]() -> int16_t {
         const std::optional<ModulePage> identityPage =
             session.open(strSerial) == 0 ? session.readPage(kIdentityPage) : std::nullopt;
@@ -96,15 +97,9 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
         }
         platform::Progress::instance().setWidth(platform::Progress::kFull);
 
-        const double firmware = QStringLiteral("%1%2.%3%4")
-                                    .arg(at(kStatePage, state::kFirmwareMajorHi))
-                                    .arg(at(kStatePage, state::kFirmwareMajorLo))
-                                    .arg(at(kStatePage, state::kFirmwareMinorHi))
-                                    .arg(at(kStatePage, state::kFirmwareMinorLo))
-                                    .toDouble();
-        if (basVelmar::intCheckCompatible(firmware) != 0)
-            radiodoc::message(
-                QStringLiteral("Warning: The Firmware version is not compatible. Data read maybe incorrect."));
+        basVelmar::warnIfFirmwareIncompatible(
+            at(kStatePage, state::kFirmwareMajorHi), at(kStatePage, state::kFirmwareMajorLo),
+            at(kStatePage, state::kFirmwareMinorHi), at(kStatePage, state::kFirmwareMinorLo));
 
         session.release();
         if (intInitSystemInfo() != 0 || readModDataOfLoad() != 0)
@@ -123,7 +118,7 @@ int16_t CLASSOrvDocument::intDocument2Module()
         ModuleSession session;
         if (!session.acquired() || session.open(strSerial) != 0)
             return -1;
-        platform::ProgressScope progress(QStringLiteral("Writing Module"));
+        platform::ProgressScope progress(transfercaption::writingModule());
 
         const std::optional<ModulePage> identityPage = session.readPage(kIdentityPage);
         if (!identityPage || identityPage->lead == 0)

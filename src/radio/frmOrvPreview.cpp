@@ -1,89 +1,26 @@
 #include "radio/frmOrvPreview.h"
 
-#include <QColor>
-#include <QPainter>
-#include <QPainterPath>
+#include "shell/ReportHeader.h"
 
-namespace {
-
-const QString& layoutFont()
-{
-    static const QString f = QStringLiteral("Courier New");
-    return f;
-}
-
-PrintLabel label(double left, double top, const QString& caption, double size, bool bold = false)
-{
-    PrintLabel l;
-    l.left = left;
-    l.top = top;
-    l.caption = caption;
-    l.font = {layoutFont(), size, bold};
-    return l;
-}
-
-PrintTextBox textBox(double left, double top, double width, double height, double size)
-{
-    PrintTextBox t;
-    t.left = left;
-    t.top = top;
-    t.width = width;
-    t.height = height;
-    t.font = {layoutFont(), size, false};
-    return t;
-}
-
-PrintLine rule(double y)
-{
-    PrintLine l;
-    l.x1 = 600;
-    l.x2 = 10000;
-    l.y1 = l.y2 = y;
-    l.borderWidth = 1;
-    return l;
-}
-
-// The logo: a mast sending waves, drawn for the 1350 x 2535 twips of its place (90 x 169 pixels).
-QImage logo()
-{
-    QImage image(90, 169, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(0x1F, 0x3A, 0x68);
-    p.setPen(QPen(ink, 4));
-    p.drawLine(QPointF(45, 60), QPointF(25, 160));
-    p.drawLine(QPointF(45, 60), QPointF(65, 160));
-    p.drawLine(QPointF(33, 120), QPointF(57, 120));
-    p.setBrush(ink);
-    p.drawEllipse(QPointF(45, 55), 6, 6);
-    p.setBrush(Qt::NoBrush);
-    for (int r = 16; r <= 40; r += 12) {
-        p.drawArc(QRectF(45 - r, 55 - r, 2 * r, 2 * r), 30 * 16, 120 * 16);
-    }
-    return image;
-}
-
-} // namespace
+using namespace reportlayout;
 
 frmOrvPreview::frmOrvPreview()
 {
     caption = QStringLiteral("Module");
 
-    ImgLOGO = {540, 420, 1350, 2535, logo()};
-    lbl1 = label(2520, 420, QStringLiteral("Vorn PROGRAMMING APPLICATION"), 13.5, true);
-    lbl1.width = 5535;
-    lbl1.height = 435;
-    lbl2 = label(2040, 960, QStringLiteral("Date Modified: "), 10.5);
-    TxtDate = textBox(3885, 960, 2010, 360, 10.5);
-    lbl3 = label(2040, 1380, QStringLiteral("Module Type: "), 10.5);
-    TxtCustomType = textBox(3885, 1380, 2010, 360, 10.5);
-    lbl4 = label(2040, 1800, QStringLiteral("Serial Number: "), 10.5);
-    TxtSerial = textBox(3885, 1800, 2010, 360, 10.5);
-    lbl5 = label(2040, 2220, QStringLiteral("Type: "), 10.5);
-    TxtType = textBox(3885, 2220, 2010, 360, 10.5);
-    lbl6 = label(2040, 2640, QStringLiteral("User Remark: "), 10.5);
-    TxtUserRemark = textBox(3900, 2640, 6075, 360, 10.5);
+    const ReportHeader header;
+    ImgLOGO = header.ImgLOGO;
+    lbl1 = header.lblTitle;
+    lbl2 = header.lblDate;
+    TxtDate = header.TxtDate;
+    lbl3 = header.lblModuleType;
+    TxtCustomType = header.TxtCustomType;
+    lbl4 = header.lblSerial;
+    TxtSerial = header.TxtSerial;
+    lbl5 = header.lblType;
+    TxtType = header.TxtType;
+    lbl6 = header.lblUserRemark;
+    TxtUserRemark = header.TxtUserRemark;
     lblFrequencyRange = label(5940, 960, QStringLiteral("Frequency (MHz)"), 11.25);
     lblFrequencyRange.width = 2175;
     lblFrequencyRange.height = 315;

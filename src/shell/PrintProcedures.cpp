@@ -97,13 +97,20 @@ int16_t intPrintImage(PrintJob& job, const PrintImage& image)
     }
 }
 
-int16_t intPrintNewPage(PrintJob& job, ChannelTableHeader& header)
+int16_t intPrintNewPage(PrintJob& job)
 {
     try {
         job.newPage();
+        return 0;
     } catch (const platform::Error& e) {
         return reportFailure(job, e);
     }
+}
+
+int16_t intPrintNewPage(PrintJob& job, ChannelTableHeader& header)
+{
+    if (intPrintNewPage(job) != 0)
+        return -1;
     const double shift = whole(header.Lin1.y1 - kHeaderTop);
     if (header.Lin1.y1 > shift) {
         for (PrintLine* l : {&header.Lin1, &header.Lin2}) {

@@ -22,6 +22,8 @@ int16_t intPrintTextBoxLines(PrintJob& job, PrintTextBox& textBox);
 int16_t intPrintLine(PrintJob& job, const PrintLine& line);
 // The picture, scaled to the image's box.
 int16_t intPrintImage(PrintJob& job, const PrintImage& image);
+// A new page; the drawing position goes back to the top left corner.
+int16_t intPrintNewPage(PrintJob& job);
 // A new page with the channel-table header at its top: the header moves up so that Lin1 lies
 // 100 twips from the top of the page, and stays there for the pages after.
 int16_t intPrintNewPage(PrintJob& job, ChannelTableHeader& header);

@@ -17,6 +17,7 @@
 #include "toneremote/ToneRemotePageLayout.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -98,6 +99,51 @@ public:
     // Every one of the 225 pairs "Do Nothing" (a new document's table).
     void ResetFnToneActions();
 
+    // ---- A new module ------------------------------------------------------------------------
+    // The identity pages 0-4 of a new module: serial number, configuration and option bytes,
+    // production date ("dd-mm-yy") and model code; origin: new. The standard flag and the suffix
+    // are not used. -1 (shown to the user, nothing changed) for a serial outside 0..16777215 or a
+    // model code a page cannot hold.
+    int16_t NewToneRemote(const QString& strModel, bool boolStandard, int32_t lngSerial, const QString& strSuffix,
+                          const QDate& datProduction, uint8_t bytOption);
+    // Factory-default settings of pages 5-15 and 45-47, the signal-processor tables, alarms 1-8
+    // disabled and every function-tone pair "Do Nothing"; then decodes the image. -1 at the first
+    // table the database cannot give (the pages set before it keep their defaults).
+    int16_t NewDocument();
+
+    // ---- The module in the rack --------------------------------------------------------------
+    // Reads pages 0 .. lngMaxPage - 1 of the module with this serial number (decimal text) and warns
+    // once when its firmware is not listed as compatible. The module stays linked; decoding is the
+    // caller's (intInitSystemInfo). On -1 the document is as it was.
+    int16_t intModule2Document(const QString& strSerialP);
+    // Writes page 1 and pages 5 .. lngMaxPage - 1 to the module of strSerial, the low-voltage
+    // threshold re-based on the module's own calibration byte, then restarts it. The module keeps
+    // its pages 0, 2, 3 and 4. A page the module does not take ends the write with -1 and no restart.
+    int16_t intDocument2Module();
+    // Writes the identity pages 2, 3, 4 and page 13 (as the image holds it: after NewToneRemote
+    // alone, zeros, which clears the module's identity marker) into the only module of the rack,
+    // then restarts it. The serial number travels in page 2; the argument is not used. -1 when
+    // the rack holds no module or more than one, before anything is linked.
+    int16_t FactoryWrite(int32_t lngSerialNew);
+
+    // ---- Database ------------------------------------------------------------------------------
+    // Saves the document where it came from: the database (origin database or new), the module,
+    // or its archive file; `strWhere` tells what was done. The save's status.
+    int16_t intDocument2Default(QString& strWhere);
+    int16_t intDocument2DB();
+    // Loads and decodes the stored module; on -1 (the store's or the decode's) nothing changed.
+    int16_t intDB2Document(int32_t lngModuleID);
+
+    // ---- Archive file and report ---------------------------------------------------------------
+    // Replaces the file in one step (a failed write leaves the old file as it was).
+    int16_t intDocument2Archive(const QString& strFileName);
+    // Loads the whole file beside the document and takes it only when every record checked out and
+    // the image decoded; a refused file is named in the message with the reason.
+    int16_t intArchive2Document(const QString& strFileName);
+    // The configuration report on the job's printer, laid out by `frmPreview`, whose table rows
+    // move down the page as they are printed.
+    int16_t intDocument2Printer(struct frmOrvPreviewTR& frmPreview, class PrintJob& job);
+
 private:
     uint8_t& at(int page, int byte) { return pages_[page][byte]; }
     uint8_t at(int page, int byte) const { return pages_[page][byte]; }
@@ -120,6 +166,9 @@ private:
     void putTableWords(int firstPage, std::span<const uint16_t> words);
     // One filter row's C0..C24 as the 32 words of a filter table (the rest 0).
     static std::vector<uint16_t> filterTable(std::span<const int16_t> row);
+
+    // Raises platform::Error unless lngMaxPage leaves the module pages 0 and 1 and at most its 256.
+    void requireModulePages() const;
 
     // The page of an alarm record; -1 for a number outside 1..16.
     static int alarmPage(int intIndex);

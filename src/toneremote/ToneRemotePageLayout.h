@@ -16,6 +16,8 @@ constexpr int kPageCount = 257;
 constexpr int kLastPage = kPageCount - 1;
 constexpr int kPageSize = 8;
 constexpr int kModulePages = 256;
+// A page's bytes listed from byte 7 down to byte 0, as the tables of this file list them.
+using Bytes7to0 = std::array<uint8_t, kPageSize>;
 
 // System pages.
 constexpr int kBlankPage = 0;          // module data the program does not interpret
@@ -53,6 +55,8 @@ constexpr int kSerialHigh = 7, kSerialMid = 6, kSerialLow = 5; // 24 bits, high 
 constexpr int kConfig = 2;      // configuration byte: the module family in its top three bits
 constexpr int kOption = 1;      // option byte
 constexpr int kCalibration = 0; // the threshold byte that reads 10.7 V on this module
+constexpr uint8_t kToneRemoteKind = 0x80;   // configuration byte of a tone-remote module
+constexpr uint8_t kFactoryCalibration = 30; // calibration byte of a module not yet calibrated
 } // namespace identity
 
 // Page 5.
@@ -124,9 +128,8 @@ constexpr int kMuteHi = 7, kMuteLo = 6;
 constexpr int kLowerHi = 5, kLowerLo = 4;
 constexpr int kUpperHi = 3, kUpperLo = 2;
 constexpr int kAlarmHi = 1, kAlarmLo = 0;
-// Bytes 7 down to 0.
-constexpr std::array<uint8_t, kPageSize> kVhfPreset{157, 0, 12, 0, 17, 0, 22, 0};
-constexpr std::array<uint8_t, kPageSize> kUhfPreset{67, 0, 17, 0, 21, 0, 29, 0};
+constexpr Bytes7to0 kVhfPreset{157, 0, 12, 0, 17, 0, 22, 0};
+constexpr Bytes7to0 kUhfPreset{67, 0, 17, 0, 21, 0, 29, 0};
 } // namespace votingtone
 
 // Signal-processor tables: four words a page unless said otherwise.

@@ -17,14 +17,6 @@ constexpr int kDeletedChannel = 5;
 CLASSOrvDocument& radio(CPageImage& doc) { return dynamic_cast<CLASSOrvDocument&>(doc); }
 const CLASSOrvDocument& radio(const CPageImage& doc) { return dynamic_cast<const CLASSOrvDocument&>(doc); }
 
-std::vector<int> pageRun(int first, int last)
-{
-    std::vector<int> pages;
-    for (int p = first; p <= last; ++p)
-        pages.push_back(p);
-    return pages;
-}
-
 } // namespace
 
 DocumentKind radioDocumentKind()
@@ -77,14 +69,14 @@ DocumentKind radioDocumentKind()
     k.fromArchive = [](CPageImage& doc, const QString& path) { return radio(doc).intArchive2Document(path); };
 
     // The identity page first, then pages 0 to one past the last channel page.
-    k.pagesRead = pageRun(0, kChannels + kPartition + 1);
+    k.pagesRead = testsupport::pageRange(0, kChannels + kPartition + 1);
     k.pagesRead.insert(k.pagesRead.begin(), kIdentityPage);
     k.unlinksAfterRead = true;
     k.noModuleMessage = QStringLiteral("No response from module");
     k.pagesReadBeforeWrite = {kIdentityPage, kModelCodePage};
     // Page 1, then page 5 to the last channel page: pages 0, 2, 3 and 4 stay the module's own.
     k.pagesWritten = [](const CPageImage& doc) {
-        std::vector<int> pages = pageRun(kOptionPage, radio(doc).intMaxchannel + radio(doc).intPartition);
+        std::vector<int> pages = testsupport::pageRange(kOptionPage, radio(doc).intMaxchannel + radio(doc).intPartition);
         pages.insert(pages.begin(), kStatePage);
         return pages;
     };

@@ -10,14 +10,6 @@ using rackemu::Kind;
 
 namespace {
 
-std::vector<int> range(int first, int last)
-{
-    std::vector<int> v;
-    for (int p = first; p <= last; ++p)
-        v.push_back(p);
-    return v;
-}
-
 class RadioTransfer : public RadioRackTest {
 protected:
     // Puts a module with this image in the rack.
@@ -66,7 +58,7 @@ TEST_F(RadioTransfer, ModuleOfTheOtherLayoutTakesTheDocumentsPartition)
 
     ASSERT_EQ(doc.intDocument2Module(), 0);
     std::vector<int> written{kIdentityPage, kStatePage};
-    for (int p : range(kOptionPage, 10 + 16))
+    for (int p : testsupport::pageRange(kOptionPage, 10 + 16))
         written.push_back(p);
     EXPECT_EQ(pagesOf(Command::Write), written);
     // Page 2 keeps the module's configuration byte and channel count, with the document's partition.

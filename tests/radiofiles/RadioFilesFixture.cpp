@@ -22,20 +22,6 @@ QByteArray channelPage(int64_t storedHz, int toneCode, int deviation, int refere
     return page7to0({w[0], w[1], w[2], deviation, reference, toneCode >> 8, toneCode & 0xFF, pins});
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
 void RadioFilesTest::SetUp()
 {
     CLASSOrvDB::releaseInstance();

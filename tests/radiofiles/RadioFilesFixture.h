@@ -25,8 +25,8 @@ std::array<uint8_t, 3> frequencyWord(int64_t hz);
 // A channel page.
 QByteArray channelPage(int64_t storedHz, int toneCode, int deviation, int reference, int pins);
 
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // A database made from data/*.sql in a temporary program folder. Message boxes nobody expects
 // fail the test.

@@ -4,13 +4,9 @@
 
 #include "radio/frmOrvPreview.h"
 #include "shell/PrintJob.h"
+#include "support/PdfPages.h"
 
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace {
 
@@ -27,7 +23,7 @@ protected:
     void SetUp() override
     {
         RadioFilesTest::SetUp();
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (!testsupport::havePdfToText())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     }
 
@@ -46,21 +42,12 @@ protected:
     QStringList print(CLASSOrvDocument& doc)
     {
         const QString pdf = file(QStringLiteral("report.pdf"));
-        auto writer = std::make_unique<QPdfWriter>(pdf);
-        writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         {
-            PrintJob job(std::move(writer));
+            PrintJob job(testsupport::a4PdfWriter(pdf));
             frmOrvPreview layout;
             EXPECT_EQ(doc.intDocument2Printer(layout, job), 0);
         }
-        QProcess tool;
-        tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        EXPECT_TRUE(tool.waitForFinished(30000));
-        EXPECT_EQ(tool.exitCode(), 0);
-        QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\f'));
-        EXPECT_TRUE(pages.last().trimmed().isEmpty());
-        pages.removeLast();
-        return pages;
+        return testsupport::pdfPages(pdf);
     }
 
     static QList<Row> rows(const QString& page, bool transmitter)

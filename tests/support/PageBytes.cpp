@@ -45,4 +45,12 @@ QByteArray imagePages(const QByteArray& image, int first, int last)
     return image.mid(first * kPageSize, (last - first + 1) * kPageSize);
 }
 
+std::vector<int> pageRange(int first, int last)
+{
+    std::vector<int> pages;
+    for (int p = first; p <= last; ++p)
+        pages.push_back(p);
+    return pages;
+}
+
 } // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <initializer_list>
+#include <vector>
 
 namespace testsupport {
 
@@ -18,5 +19,7 @@ QByteArray pageOf(const CPageImage& doc, int page);
 QByteArray documentPages(const CPageImage& doc, int first, int last);
 // Pages first..last of an image of 8-byte pages (a module's memory as the emulated rack holds it).
 QByteArray imagePages(const QByteArray& image, int first, int last);
+// The page numbers first..last.
+std::vector<int> pageRange(int first, int last);
 
 } // namespace testsupport

@@ -22,4 +22,9 @@ private:
 // Makes a database from data/*.sql at `path`; fails the test when that does not work.
 QString makeDatabase(const QString& path);
 
+// The bytes of a file; a file that cannot be read fails the test.
+QByteArray readFile(const QString& path);
+// Replaces a file by the bytes; a file that cannot be written fails the test.
+void writeFile(const QString& path, const QByteArray& bytes);
+
 } // namespace testsupport

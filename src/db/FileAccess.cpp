@@ -1,4 +1,4 @@
-#include "radio/RadioFileAccess.h"
+#include "db/FileAccess.h"
 
 #include "db/PageFields.h"
 #include "platform/PlatformError.h"
@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace radiofile {
+namespace fileaccess {
 
 QByteArray readFileStart(const QString& path, qint64 maxBytes)
 {
@@ -37,4 +37,4 @@ int32_t serialOf(const QString& path, const QString& text)
     return *serial;
 }
 
-} // namespace radiofile
+} // namespace fileaccess

@@ -1,10 +1,10 @@
 #pragma once
-// Reading the radio module's files, and the numbers of the failures the file members report.
+// Reading a module document's files, and the numbers of the failures the file members report.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 
-namespace radiofile {
+namespace fileaccess {
 
 constexpr int kFileNotFound = 53;
 constexpr int kBadFileFormat = 321;
@@ -19,4 +19,4 @@ QByteArray readFileStart(const QString& path, qint64 maxBytes);
 // The serial number the file's text gives; refuses the file when the text gives none.
 int32_t serialOf(const QString& path, const QString& text);
 
-} // namespace radiofile
+} // namespace fileaccess

@@ -1,0 +1,41 @@
+// The tone-remote document in the database, and saving a document back to where it came from.
+#include "toneremote/COrvDocTR.h"
+
+#include "db/CLASSOrvDB.h"
+#include "db/SavingText.h"
+
+int16_t COrvDocTR::intDocument2DB()
+{
+    if (intEditSystem() != 0)
+        return -1;
+    const int16_t status = CLASSOrvDB::instance().intSaveOrvDocumentTR(*this);
+    if (status == 0)
+        fModified = false;
+    return status;
+}
+
+int16_t COrvDocTR::intDB2Document(int32_t lngModuleID)
+{
+    // Loaded beside the document, which takes it over only when all of it loaded and decoded.
+    COrvDocTR loaded(*this);
+    loaded.intDocumentFrom = kFromDatabase;
+    const int16_t status = CLASSOrvDB::instance().intOpenOrvDocumentTR(lngModuleID, loaded);
+    if (status != 0 || loaded.intInitSystemInfo() != 0)
+        return -1;
+    *this = loaded;
+    return 0;
+}
+
+int16_t COrvDocTR::intDocument2Default(QString& strWhere)
+{
+    int16_t status = 0;
+    switch (intDocumentFrom) {
+    case kFromDatabase:
+    case kFromNew: status = intDocument2DB(); break;
+    case kFromModule: status = intDocument2Module(); break;
+    case kFromArchive: status = intDocument2Archive(strDocumentFileName); break;
+    default: return 0;
+    }
+    strWhere = strSavingTo(intDocumentFrom);
+    return status;
+}
