@@ -7,7 +7,6 @@
 #include "platform/PlatformError.h"
 #include "shell/ModuleType.h"
 
-
 namespace archivefile {
 namespace {
 

@@ -12,12 +12,14 @@ QByteArray readFileStart(const QString& path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw platform::Error(kFileNotFound,
-                              QStringLiteral("Cannot open the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw platform::Error(
+            kFileNotFound,
+            QStringLiteral("Cannot open the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     const QByteArray bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError)
-        throw platform::Error(kFileNotFound,
-                              QStringLiteral("Cannot read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw platform::Error(
+            kFileNotFound,
+            QStringLiteral("Cannot read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     return bytes;
 }
 

@@ -184,13 +184,15 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
 {
     for (int i = 0; i < kChannels; ++i) {
         if (!isSynthRecord(image.synth[static_cast<std::size_t>(i)]))
-            fileaccess::refuse(path, QStringLiteral("is no EPROM image of a radio module: the synthesizer record of channel "
-                                                   "%1 is damaged.")
-                                        .arg(channelNumberShown(i)));
+            fileaccess::refuse(path,
+                               QStringLiteral("is no EPROM image of a radio module: the synthesizer record of channel "
+                                              "%1 is damaged.")
+                                   .arg(channelNumberShown(i)));
         if (!frequencyOf(image.frequency[static_cast<std::size_t>(i)]))
-            fileaccess::refuse(path, QStringLiteral("is no EPROM image of a radio module: the frequency of channel %1 is "
-                                                   "not a decimal number.")
-                                        .arg(channelNumberShown(i)));
+            fileaccess::refuse(path,
+                               QStringLiteral("is no EPROM image of a radio module: the frequency of channel %1 is "
+                                              "not a decimal number.")
+                                   .arg(channelNumberShown(i)));
     }
     const int32_t serial = texts.serial.isEmpty() ? 0 : fileaccess::serialOf(path, texts.serial);
 
@@ -271,7 +273,8 @@ int16_t CLASSOrvDocument::intBINFile2Document(const QString& path)
     return readImageFile(*this, path, kFromBIN, [&](EpromImage& image, ImageTexts& texts) {
         const QByteArray file = fileaccess::readFileStart(path, kImageSize);
         if (file.size() < kImageSize)
-            fileaccess::refuse(path, QStringLiteral("holds %1 bytes; an EPROM image has %2.").arg(file.size()).arg(kImageSize));
+            fileaccess::refuse(
+                path, QStringLiteral("holds %1 bytes; an EPROM image has %2.").arg(file.size()).arg(kImageSize));
         image = recordfields::recordAt<EpromImage>(file, 0);
         texts = {binTextOf(image.model), binTextOf(image.date), binTextOf(image.serial), binTextOf(image.remark)};
     });
@@ -287,19 +290,21 @@ int16_t CLASSOrvDocument::intHEXFile2Document(const QString& path)
         QByteArray bytes;
         for (int i = 0; i < needed; ++i) {
             if (i >= lines.size() || (i == lines.size() - 1 && lines.at(i).isEmpty()))
-                fileaccess::refuse(path, QStringLiteral("ends at line %1; an Intel-HEX EPROM image has %2 data lines.")
-                                            .arg(i + 1)
-                                            .arg(kHexDataLines));
+                fileaccess::refuse(path,
+                                   QStringLiteral("ends at line %1; an Intel-HEX EPROM image has %2 data lines.")
+                                       .arg(i + 1)
+                                       .arg(kHexDataLines));
             QByteArray line = lines.at(i);
             if (line.endsWith('\r'))
                 line.chop(1);
             const auto data = hexDataOf(line, static_cast<uint16_t>(i * kHexLineBytes));
             if (!data)
-                fileaccess::refuse(path, QStringLiteral("is no Intel-HEX EPROM image: line %1 is not a data record of %2 "
-                                                       "bytes at address %3 with its checksum.")
-                                            .arg(i + 1)
-                                            .arg(kHexLineBytes)
-                                            .arg(i * kHexLineBytes, 4, 16, QLatin1Char('0')));
+                fileaccess::refuse(path,
+                                   QStringLiteral("is no Intel-HEX EPROM image: line %1 is not a data record of %2 "
+                                                  "bytes at address %3 with its checksum.")
+                                       .arg(i + 1)
+                                       .arg(kHexLineBytes)
+                                       .arg(i * kHexLineBytes, 4, 16, QLatin1Char('0')));
             bytes.append(reinterpret_cast<const char*>(data->data()), kHexLineBytes);
         }
         bytes.append(QByteArray(kImageSize - bytes.size(), ' '));

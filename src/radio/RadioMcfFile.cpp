@@ -72,7 +72,9 @@ int16_t ticksOf(int seconds, const QString& path, const char* what)
 {
     const int ticks = seconds * kTicksPerSecond;
     if (ticks < std::numeric_limits<int16_t>::min() || ticks > std::numeric_limits<int16_t>::max())
-        fileaccess::refuse(path, QStringLiteral("holds a %1 of %2 s, more than a module can keep.").arg(QLatin1String(what)).arg(seconds));
+        fileaccess::refuse(
+            path,
+            QStringLiteral("holds a %1 of %2 s, more than a module can keep.").arg(QLatin1String(what)).arg(seconds));
     return static_cast<int16_t>(ticks);
 }
 
@@ -257,8 +259,8 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
     if (!(tail50 >= 0 && tail50 <= 255))
         fileaccess::refuse(path,
-                          QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
-                              .arg(doubleOf(header.tailSeconds)));
+                           QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
+                               .arg(doubleOf(header.tailSeconds)));
     bytTailtime = static_cast<uint8_t>(tail50);
     at(kOptionPage, options::kTailTime) = bytTailtime;
     intTransmittime = ticksOf(int16Of(header.transmitSeconds), path, "transmit time-out");
@@ -276,9 +278,9 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         const double hz = std::floor(doubleOf(record.megahertz) * 1e6 + 0.1);
         if (!(hz >= 0 && hz + lngIntFreq <= std::numeric_limits<int32_t>::max()))
             fileaccess::refuse(path,
-                              QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
-                                  .arg(n)
-                                  .arg(doubleOf(record.megahertz)));
+                               QStringLiteral("gives channel %1 a frequency of %2 MHz, which no module can take.")
+                                   .arg(n)
+                                   .arg(doubleOf(record.megahertz)));
         const int32_t stored = hz != 0 ? static_cast<int32_t>(hz) + lngIntFreq : 0;
         basVelmar::intFrequencyToBytes(stored, lngRef1, lngRef2, at(page, channel::kFreq1), at(page, channel::kFreq2),
                                        at(page, channel::kFreq3));
@@ -299,7 +301,7 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
                                    optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
             if (flag > 1)
                 fileaccess::refuse(path,
-                                  QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
+                                   QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
         bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
         bytChangeSelectType = optionBytes->changeSelectType;
         bytReverseToneBurst = optionBytes->reverseToneBurst;

@@ -24,11 +24,10 @@ int progressStep(int pages) { return static_cast<int>(std::lround((platform::Pro
 void COrvDocTR::requireModulePages() const
 {
     if (lngMaxPage < kStatePage + 1 || lngMaxPage > kModulePages)
-        throw platform::Error(
-            velmardb::kErrSubscript,
-            QStringLiteral("The module has pages 0 to %1; the document asks for pages 0 to %2.")
-                .arg(kModulePages - 1)
-                .arg(lngMaxPage - 1));
+        throw platform::Error(velmardb::kErrSubscript,
+                              QStringLiteral("The module has pages 0 to %1; the document asks for pages 0 to %2.")
+                                  .arg(kModulePages - 1)
+                                  .arg(lngMaxPage - 1));
 }
 
 int16_t COrvDocTR::intModule2Document(const QString& strSerialP)

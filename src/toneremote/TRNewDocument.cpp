@@ -4,6 +4,7 @@
 
 #include "db/PageFields.h"
 #include "shell/FailureTrap.h"
+#include "shell/RecordFields.h"
 #include "toneremote/basVelmarTR.h"
 
 using namespace trlayout;

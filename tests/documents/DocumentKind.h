@@ -49,6 +49,9 @@ struct DocumentKind {
     std::vector<int> pagesRead;
     bool unlinksAfterRead;
     QString noModuleMessage;
+    // Whether a read that fails leaves the document as it was (else it keeps the pages read so far
+    // and the origin of a module).
+    bool failedReadLeavesTheDocument;
     // What a write sends: the pages it reads first, the pages it writes, the commands after them.
     std::vector<int> pagesReadBeforeWrite;
     std::function<std::vector<int>(const CPageImage& doc)> pagesWritten;
@@ -66,3 +69,5 @@ inline void PrintTo(const DocumentKind& kind, std::ostream* os) { *os << kind.na
 std::vector<DocumentKind> documentKinds();
 // The kind of document the radio window holds.
 DocumentKind radioDocumentKind();
+// The kind of document the tone-remote window holds.
+DocumentKind toneRemoteDocumentKind();

@@ -1,3 +1,3 @@
 #include "DocumentKind.h"
 
-std::vector<DocumentKind> documentKinds() { return {radioDocumentKind()}; }
+std::vector<DocumentKind> documentKinds() { return {radioDocumentKind(), toneRemoteDocumentKind()}; }

@@ -25,24 +25,6 @@ protected:
     }
 };
 
-TEST_F(TRDatabaseTest, RoundTripOfAll257Pages)
-{
-    QByteArray image = defaultImage();
-    image.replace(256 * 8, 8, testsupport::page7to0({1, 2, 3, 4, 5, 6, 7, 8})); // page 256 travels too
-    COrvDocTR doc = decoded(image);
-    doc.strUserRemark = QStringLiteral("Stored remark");
-    doc.fModified = true;
-    ASSERT_EQ(doc.intDocument2DB(), 0);
-    EXPECT_FALSE(doc.fModified);
-
-    COrvDocTR back;
-    ASSERT_EQ(back.intDB2Document(idOf(QStringLiteral("4711"))), 0);
-    EXPECT_EQ(imageOf(back), imageOf(doc));
-    EXPECT_EQ(back.intDocumentFrom, kFromDatabase);
-    EXPECT_EQ(back.strUserRemark, "Stored remark");
-    EXPECT_EQ(back.strSerial, "4711");
-}
-
 TEST_F(TRDatabaseTest, AFailedLoadLeavesTheDocumentAsItWas)
 {
     // A stored module whose last row is a page no tone-remote image has.
