@@ -1,0 +1,34 @@
+#include "toneremoteview/TRAdvancedTab.h"
+
+#include "platform/ui/Named.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+
+using platform::named;
+
+TRAdvancedTab::TRAdvancedTab(frmOrvViewTR& view) : TRTabPage(view, QStringLiteral("tabAdvanced"))
+{
+    auto* page = new QGridLayout(this);
+    auto frame = [this](const QString& caption, const QString& name) {
+        auto* f = named(new QGroupBox(caption, this), name);
+        new QGridLayout(f);
+        return f;
+    };
+    Frame2 = frame(QStringLiteral("Miscellaneous"), QStringLiteral("Frame2"));
+    fraAdvanced1 = frame(QStringLiteral("High Level Guard Tone Duration"), QStringLiteral("fraAdvanced1"));
+    fraAdvanced2 = frame(QStringLiteral("Function Tone Duration"), QStringLiteral("fraAdvanced2"));
+    fraAdvanced3 = frame(QStringLiteral("Morse Code Identification (CWID)"), QStringLiteral("fraAdvanced3"));
+    page->addWidget(Frame2, 0, 0);
+    page->addWidget(fraAdvanced1, 0, 1);
+    page->addWidget(fraAdvanced2, 1, 1);
+    page->addWidget(fraAdvanced3, 1, 0);
+    page->setColumnStretch(0, 1);
+    page->setColumnStretch(1, 1);
+    page->setRowStretch(0, 1);
+    page->setRowStretch(1, 1);
+}
+
+int16_t TRAdvancedTab::ShowAdvanced() { return 0; }
+
+int16_t TRAdvancedTab::iEditApplyAdvanced() { return 0; }

@@ -1,0 +1,297 @@
+// The tone-remote window: its tabs and buttons, its load step, the show and apply chains over the
+// tabs, the enabling of the current tab, and its place among the main window's document windows.
+#include "toneremoteview/frmOrvViewTR.h"
+
+#include "db/CLASSOrvDB.h"
+#include "db/ListControls.h"
+#include "docwindow/DocumentHost.h"
+#include "link/LinkCommands.h"
+#include "platform/CommPort.h"
+#include "platform/DoEvents.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/KeyPreview.h"
+#include "platform/ui/Named.h"
+#include "shell/FailureTrap.h"
+#include "shell/Globals.h"
+#include "shell/ShownText.h"
+#include "toneremote/COrvDocTR.h"
+#include "toneremoteview/TRAdvancedTab.h"
+#include "toneremoteview/TRAlarmTab.h"
+#include "toneremoteview/TRFunctionTonesTab.h"
+#include "toneremoteview/TRGeneralTab.h"
+#include "toneremoteview/TRVotingTab.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using platform::named;
+
+namespace {
+
+// The database's alarm list into a grid of the window.
+class FlexGridControl : public IGridControl {
+public:
+    explicit FlexGridControl(platform::FlexGrid& grid) : grid_(grid) {}
+    int Rows() const override { return grid_.Rows(); }
+    void setRows(int rows) override { grid_.setRows(rows); }
+    int Cols() const override { return grid_.Cols(); }
+    QString text(int row, int col) const override { return grid_.TextMatrix(row, col); }
+    void setText(int row, int col, const QString& text) override { grid_.setTextMatrix(row, col, text); }
+
+private:
+    platform::FlexGrid& grid_;
+};
+
+// The first or last row of a grid's selection.
+int16_t selectedRowBound(const platform::FlexGrid& grid, int32_t which)
+{
+    const int row = grid.Row();
+    const int rowSel = grid.RowSel();
+    if (which == 1)
+        return static_cast<int16_t>(std::min(row, rowSel));
+    if (which == 2)
+        return static_cast<int16_t>(std::max(row, rowSel));
+    return 0;
+}
+
+// The hot keys: F (factory write) and M (memory map) with Shift and Alt held, Ctrl or not.
+constexpr int kKeyF = 70;
+constexpr int kKeyM = 77;
+
+bool isChord(int KeyCode, int Shift)
+{
+    return (Shift & platform::kShiftMask) && (Shift & platform::kAltMask) && (KeyCode == kKeyF || KeyCode == kKeyM);
+}
+
+} // namespace
+
+frmOrvViewTR::frmOrvViewTR(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmOrvViewTR"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    buildControls();
+    buildMenus();
+    buildHotKeys();
+    Form_Load();
+}
+
+frmOrvViewTR::~frmOrvViewTR()
+{
+    // The window leaves the count when it really goes, whichever way it went.
+    if (counted_)
+        if (IDocumentHost* host = IDocumentHost::current())
+            host->documentWindowClosed();
+}
+
+COrvDocTR& frmOrvViewTR::document()
+{
+    if (!document_)
+        document_ = std::make_unique<COrvDocTR>();
+    return *document_;
+}
+
+CPageImage* frmOrvViewTR::getDocument() { return &document(); }
+
+void frmOrvViewTR::buildControls()
+{
+    auto* outer = new QHBoxLayout(this);
+    SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    tabGeneral_ = new TRGeneralTab(*this);
+    tabFunctionTones_ = new TRFunctionTonesTab(*this);
+    tabAlarm_ = new TRAlarmTab(*this);
+    tabVoting_ = new TRVotingTab(*this);
+    tabAdvanced_ = new TRAdvancedTab(*this);
+    SSTab1->addTab(tabGeneral_, QStringLiteral("General"));
+    SSTab1->addTab(tabFunctionTones_, QStringLiteral("Function Tones"));
+    SSTab1->addTab(tabAlarm_, QStringLiteral("Alarm / Confirm"));
+    SSTab1->addTab(tabVoting_, QStringLiteral("Voting / Levels"));
+    SSTab1->addTab(tabAdvanced_, QStringLiteral("Advanced"));
+    outer->addWidget(SSTab1, 1);
+
+    auto* buttons = new QVBoxLayout;
+    auto button = [&](const QString& name, const QString& caption, void (frmOrvViewTR::*handler)()) {
+        auto* b = named(new QPushButton(caption, this), name);
+        connect(b, &QPushButton::clicked, this, handler);
+        buttons->addWidget(b);
+        return b;
+    };
+    cmdQuit = button(QStringLiteral("cmdQuit"), QStringLiteral("&Close"), &frmOrvViewTR::cmdQuit_Click);
+    cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), QStringLiteral("&Save"), &frmOrvViewTR::cmdSaveToDB_Click);
+    cmdWriteToRack = button(QStringLiteral("cmdWriteToRack"), QStringLiteral("&Write"), &frmOrvViewTR::cmdWriteToRack_Click);
+    // The raw page view has no button of its own to show: its hot key reaches it.
+    cmdShow = button(QStringLiteral("cmdShow"), QStringLiteral("Show"), &frmOrvViewTR::cmdShow_Click);
+    cmdShow->setVisible(false);
+    cmdShow->setEnabled(false);
+    buttons->addStretch(1);
+    outer->addLayout(buttons);
+
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this] { SSTab1_Click(); });
+}
+
+void frmOrvViewTR::buildHotKeys()
+{
+    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
+    platform::installKeyPreview(this, isChord, [this](int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
+}
+
+void frmOrvViewTR::Form_Load()
+{
+    CLASSOrvDB& db = CLASSOrvDB::instance();
+    QComboBox* standards = alarm().cboFiveToneStandard;
+    QComboBox* keytones = functionTones().cboKeytoneFrequency;
+    QComboBox* toneOnIdle = voting().cboTOI;
+    // The steps after a look-up that failed are left out; the look-up has said why.
+    const auto load = [&] {
+        ItemModelList standardList(*standards->model());
+        if (db.intGetFiveToneStandard(standardList) != 0)
+            return;
+        standards->setCurrentIndex(0);
+        functionTones().layOutGrid();
+        ItemModelList keytoneList(*keytones->model());
+        if (db.intGetKeytoneFrequency(keytoneList) != 0)
+            return;
+        keytones->setCurrentIndex(0);
+        alarm().layOutGrid();
+        FlexGridControl alarms(*alarm().grdAlarm);
+        if (db.intGetAlarm(alarms) != 0)
+            return;
+        ItemModelList toneOnIdleList(*toneOnIdle->model());
+        if (db.intGetKeytoneFrequency(toneOnIdleList) != 0)
+            return;
+        keytones->setCurrentIndex(0);
+        toneOnIdle->setCurrentIndex(0);
+        intVersionSet();
+    };
+    load();
+    SSTab1_Click();
+}
+
+int16_t frmOrvViewTR::intVersionSet()
+{
+    if (basVelmar::gEdition == 0)
+        menuEntry(QStringLiteral("MNUNEW"))->setEnabled(true);
+    menuEntry(QStringLiteral("MNUFACTORYWRITE"))->setEnabled(true);
+    if (IDocumentHost* host = IDocumentHost::current())
+        host->intVersionSet();
+    return 0;
+}
+
+void frmOrvViewTR::present()
+{
+    if (counted_)
+        return;
+    IDocumentHost* host = IDocumentHost::current();
+    if (!host) {
+        show();
+        return;
+    }
+    counted_ = true;
+    host->addDocumentWindow(this);
+    host->documentWindowOpened();
+}
+
+void frmOrvViewTR::SSTab1_Click()
+{
+    const int tab = SSTab1->currentIndex();
+    if (tab < kGeneral || tab > kAdvanced)
+        return;
+    const auto enable = [](std::initializer_list<QWidget*> controls, bool on) {
+        for (QWidget* c : controls)
+            c->setEnabled(on);
+    };
+    const TRGeneralTab& g = general();
+    const TRFunctionTonesTab& f = functionTones();
+    const TRAlarmTab& a = alarm();
+    const TRVotingTab& v = voting();
+    const TRAdvancedTab& d = advanced();
+    enable({g.fraGen1, g.frmPowerOnMode, g.fraGen2}, tab == kGeneral);
+    enable({f.grdFnTone, f.Frame1, f.fraKeytoneFrequency, f.cmdEditFTones, f.chkGridView}, tab == kFunctionTones);
+    enable({a.fraAla2, a.cmdAlarmEdit}, tab == kAlarm);
+    enable({v.fraAdv1, v.fraAdv2}, tab == kVoting);
+    enable({d.fraAdvanced1, d.fraAdvanced2, d.fraAdvanced3, d.Frame2}, tab == kAdvanced);
+}
+
+int16_t frmOrvViewTR::intAlarmSelRow(int32_t which) const { return selectedRowBound(*alarm().grdAlarm, which); }
+
+int16_t frmOrvViewTR::intFnToneSelRow(int32_t which) const
+{
+    return selectedRowBound(*functionTones().grdFnTone, which);
+}
+
+int16_t frmOrvViewTR::intShowSystem()
+{
+    COrvDocTR& doc = document();
+    setWindowTitle(QStringLiteral("Model: ") + basVelmar::strShownText(doc.strModuleUsed)
+                   + QStringLiteral(" Serial Number: ") + doc.strSerial);
+    return 0;
+}
+
+int16_t frmOrvViewTR::intShowDocument()
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        platform::DoEvents();
+        intShowSystem();
+        if (general().intShowGeneral() != 0 || functionTones().intShowFunctionTone() != 0 || alarm().intShowAlarm() != 0
+            || voting().intShowVoting() != 0 || advanced().ShowAdvanced() != 0)
+            return -1;
+        document().fModified = false;
+        platform::DoEvents();
+        // Whatever module the rack had linked goes free; without an open port there is none.
+        if (CommPort::instance().portOpen()) {
+            CLASSUNLINK::instance().intExecute();
+            CLASSUNLINK::instance().intExecute();
+        }
+        return 0;
+    });
+}
+
+int16_t frmOrvViewTR::intEditConsistentCheckSystem() { return 0; }
+
+int16_t frmOrvViewTR::intEditApplySystem()
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        intEditConsistentCheckSystem();
+        document().strUserRemark = general().txtUserRemark->text();
+        if (general().intEditApplyGeneral() != 0 || functionTones().iEditApplyFunctionTone() != 0
+            || alarm().intEditApplyAlarm() != 0 || voting().iEditApplyVoting() != 0 || advanced().iEditApplyAdvanced() != 0)
+            return -1;
+        return 0;
+    });
+}
+
+void frmOrvViewTR::closeWindow()
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void frmOrvViewTR::cmdQuit_Click() { closeWindow(); }
+
+void frmOrvViewTR::closeEvent(QCloseEvent* event)
+{
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    event->accept();
+}

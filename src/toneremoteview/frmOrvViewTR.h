@@ -1,0 +1,132 @@
+#pragma once
+// The document window of one tone-remote module: its settings on five tabs, the commands that
+// store the module in the database, write it to the module, print it and save it as an archive
+// file, the factory write, the raw page view and the question on closing. Its menus stand in the
+// main window's menu bar while it is the active window. The window owns its document.
+//
+// Openers are called on a new window; a window whose opener succeeded joins the main window, one
+// whose opener failed never shows (the caller discards it).
+#include "docwindow/DocumentWindow.h"
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+class COrvDocTR;
+class QAction;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class TRAdvancedTab;
+class TRAlarmTab;
+class TRFunctionTonesTab;
+class TRGeneralTab;
+class TRVotingTab;
+
+class frmOrvViewTR : public QWidget, public IDocumentWindow {
+public:
+    // Tab indices of SSTab1.
+    enum Tab { kGeneral = 0, kFunctionTones = 1, kAlarm = 2, kVoting = 3, kAdvanced = 4 };
+
+    explicit frmOrvViewTR(QWidget* parent = nullptr);
+    ~frmOrvViewTR() override;
+
+    // ---- The document-window interface -----------------------------------------------------
+    QWidget* widget() override { return this; }
+    int16_t intCommandSave() override;
+    int16_t intCommandPrint() override;
+    int16_t CommandWrite() override;
+    CPageImage* getDocument() override;
+    int16_t pagesChanged() override;
+    int16_t intInitFromNew(const NewModuleArgs& args) override;
+    int16_t intInitFromDB(const QString& serial) override;
+    int16_t intInitFromModule(const QString& serial) override;
+    int16_t intInitFromArchive(const QString& path) override;
+    // The menus; asked for each time the window becomes the active one (its activation).
+    QList<QMenu*> documentMenus() override;
+
+    // ---- Members of the window -------------------------------------------------------------
+    // The window's document, made empty when the window has none.
+    COrvDocTR& document();
+    bool hasDocument() const { return document_ != nullptr; }
+
+    int16_t intCommandArchiveSave();
+    int16_t intCommandFactoryWrite();
+    // Fills every tab from the document, in tab order; the document counts as unchanged after.
+    int16_t intShowDocument();
+    // The caption from the document's model and serial number.
+    int16_t intShowSystem();
+    // Applies every tab to the document, in tab order, stopping at the first that refuses its entries.
+    int16_t intEditApplySystem();
+    int16_t intEditConsistentCheckSystem();
+    int16_t intVersionSet();
+    // The enabling of the current tab's controls.
+    void SSTab1_Click();
+    // 1: the first, 2: the last selected row of the alarm or function-tone grid; 0 otherwise.
+    int16_t intAlarmSelRow(int32_t which) const;
+    int16_t intFnToneSelRow(int32_t which) const;
+    // The window's hot keys, whichever control has the focus (Shift: 1 Shift, 2 Ctrl, 4 Alt);
+    // true when the key was one of them.
+    bool Form_KeyDown(int KeyCode, int Shift);
+
+    // The tabs.
+    TRGeneralTab& general() const { return *tabGeneral_; }
+    TRFunctionTonesTab& functionTones() const { return *tabFunctionTones_; }
+    TRAlarmTab& alarm() const { return *tabAlarm_; }
+    TRVotingTab& voting() const { return *tabVoting_; }
+    TRAdvancedTab& advanced() const { return *tabAdvanced_; }
+
+    // ---- Event handlers --------------------------------------------------------------------
+    void cmdQuit_Click();
+    void cmdSaveToDB_Click();
+    void cmdWriteToRack_Click();
+    void cmdShow_Click();
+    void MNUCLOSE_Click();
+    void mnuSave_Click();
+    void MNUARCHIVESAVE_Click();
+    void mnuPrint_Click();
+    void MNUWRITEMODULE_Click();
+    void MNUMEMORYMAP_Click();
+    void MNUFACTORYWRITE_Click();
+
+    // ---- Controls --------------------------------------------------------------------------
+    QTabWidget* SSTab1 = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdSaveToDB = nullptr;
+    QPushButton* cmdWriteToRack = nullptr;
+    QPushButton* cmdShow = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Key preview: the hot keys reach the window before the control with the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildHotKeys();
+    QAction* menuEntry(const QString& name) const;
+
+    // The load step: the look-up lists and the grids' layout from the database.
+    void Form_Load();
+    // An opener succeeded: the window joins the main window and counts among its windows.
+    void present();
+    // Asks about unsaved changes and saves on Yes; false keeps the window open.
+    bool Form_QueryUnload();
+    void closeWindow();
+    // The raw page view of the document.
+    void showMemoryMap();
+    // Decodes the document's pages again and shows them; -1 when they cannot be decoded.
+    int16_t redisplayDocument();
+
+    std::unique_ptr<COrvDocTR> document_;
+    TRGeneralTab* tabGeneral_ = nullptr;
+    TRFunctionTonesTab* tabFunctionTones_ = nullptr;
+    TRAlarmTab* tabAlarm_ = nullptr;
+    TRVotingTab* tabVoting_ = nullptr;
+    TRAdvancedTab* tabAdvanced_ = nullptr;
+    QList<QMenu*> menus_;
+    bool counted_ = false;         // the window has joined the main window and counts among its windows
+    bool closed_ = false;          // the close step has run
+    bool transferRunning_ = false; // a transfer of the window's document is on the line
+};
