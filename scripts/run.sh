@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds an optimised Velmar and starts it.
-#   --emulated-rack  try it without hardware: an emulated rack (a receiver, a transmitter and an
-#                    exciter) and the program in a folder of its own, build/release/emulated-rack,
+#   --emulated-rack  try it without hardware: an emulated rack (a receiver, a transmitter, an
+#                    exciter and a tone remote) and the program in a folder of its own, build/release/emulated-rack,
 #                    whose velmar.ini points at the rack; the program's own settings stay as they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."

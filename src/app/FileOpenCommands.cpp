@@ -9,7 +9,6 @@
 #include "shell/ModuleType.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/DocumentWindowOpen.h"
-#include "docwindow/NotInThisVersion.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,10 +66,8 @@ int16_t openArchiveOrMCF(const QString& path, int16_t& mcfStatus)
             platform::MsgBox(QStringLiteral("Unknow Module type"), platform::vbOKOnly);
             return -1;
         }
-        const WindowKind kind = WindowRegistry::kindForTypeCode(type);
-        if (!WindowRegistry::hasWindow(kind))
-            return intNotInThisVersion(QStringLiteral("open archives of %1 modules").arg(strModuleTypeText(type)));
-        openInNewDocumentWindow(kind, [&](IDocumentWindow& w) { return w.intInitFromArchive(path); });
+        openInNewDocumentWindow(WindowRegistry::kindForTypeCode(type),
+                                [&](IDocumentWindow& w) { return w.intInitFromArchive(path); });
         return 0;
     }
     mcfStatus = openInNewDocumentWindow(WindowKind::Radio, [&](IDocumentWindow& w) { return w.intInitFromMCF(path); });

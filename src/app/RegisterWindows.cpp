@@ -7,6 +7,7 @@
 #include "modules/frmReadRack.h"
 #include "modules/frmUserDatabase.h"
 #include "radioview/frmOrvView.h"
+#include "toneremoteview/frmOrvViewTR.h"
 
 namespace WindowRegistry {
 
@@ -14,6 +15,7 @@ namespace WindowRegistry {
 void registerWindows()
 {
     registerWindow(WindowKind::Radio, [] { return new frmOrvView; });
+    registerWindow(WindowKind::ToneRemote, [] { return new frmOrvViewTR; });
     registerDialog(kReadModule, [](QWidget* parent) -> QDialog* { return new frmReadModule(parent); });
     registerDialog(kReadRack, [](QWidget* parent) -> QDialog* { return new frmReadRack(parent); });
     registerDialog(kConnectDB, [](QWidget* parent) -> QDialog* { return new frmConnectDB(parent); });

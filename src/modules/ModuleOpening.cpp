@@ -2,9 +2,7 @@
 
 #include "db/PageFields.h"
 #include "shell/Globals.h"
-#include "shell/ModuleType.h"
 #include "docwindow/DocumentWindowOpen.h"
-#include "docwindow/NotInThisVersion.h"
 #include "docwindow/WindowRegistry.h"
 
 namespace moduleopen {
@@ -28,12 +26,9 @@ std::optional<long> serialValue(const QString& text)
     return value;
 }
 
-int16_t intOpenInWindow(int16_t typeCode, const QString& serial, const std::function<int16_t(IDocumentWindow&)>& opener)
+int16_t intOpenInWindow(int16_t typeCode, const std::function<int16_t(IDocumentWindow&)>& opener)
 {
-    const auto kind = WindowRegistry::kindForTypeCode(typeCode);
-    if (!WindowRegistry::hasWindow(kind))
-        return intNotInThisVersion(QStringLiteral("open the %1 module [%2]").arg(basVelmar::strModuleTypeText(typeCode), serial));
-    return openInNewDocumentWindow(kind, opener);
+    return openInNewDocumentWindow(WindowRegistry::kindForTypeCode(typeCode), opener);
 }
 
 UnlinkOnViewCloseOff::UnlinkOnViewCloseOff() : saved_(basVelmar::gUnlinkOnViewClose)

@@ -23,10 +23,8 @@ std::optional<long> serialValue(const QString& text);
 
 // Opens a module of type code `typeCode` in a new document window of its kind (tone remote, or
 // radio for every other code) through `opener`, one of the window's intInitFrom... members, which
-// shows the window and reports its own failures. When the program has no window for that kind,
-// the user is told that this version cannot open module `serial` yet. The opener's status, or -1.
-int16_t intOpenInWindow(int16_t typeCode, const QString& serial,
-                        const std::function<int16_t(IDocumentWindow&)>& opener);
+// shows the window and reports its own failures. The opener's status.
+int16_t intOpenInWindow(int16_t typeCode, const std::function<int16_t(IDocumentWindow&)>& opener);
 
 // Keeps the document windows from unlinking while the dialogs create and fill them: clears
 // basVelmar::gUnlinkOnViewClose and puts the saved value back when it goes, on every path.

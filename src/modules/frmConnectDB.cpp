@@ -97,8 +97,7 @@ int16_t frmConnectDB::intOpen()
             if (open)
                 continue;
             const QString serialText = QString::number(*serial);
-            moduleopen::intOpenInWindow(record->intRxTxEx, serialText,
-                                        [&](IDocumentWindow& w) { return w.intInitFromDB(serialText); });
+            moduleopen::intOpenInWindow(record->intRxTxEx, [&](IDocumentWindow& w) { return w.intInitFromDB(serialText); });
         }
         return 0;
     });

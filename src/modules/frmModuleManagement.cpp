@@ -11,7 +11,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
 #include "platform/ui/Twips.h"
-#include "radioview/DialogControls.h"
+#include "platform/ui/ButtonRow.h"
 #include "shell/DateCodecs.h"
 #include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
@@ -86,7 +86,7 @@ frmModuleManagement::frmModuleManagement(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1, 1);
-    orvview::buttonRow(layout, {cmdDelete, cmdShow, cmdQuit});
+    platform::buttonRow(layout, {cmdDelete, cmdShow, cmdQuit});
 
     connect(cmdShow, &QPushButton::clicked, this, &frmModuleManagement::cmdShow_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmModuleManagement::cmdDelete_Click);
@@ -208,7 +208,7 @@ int16_t frmModuleManagement::intModuleShow()
         moduleopen::UnlinkOnViewCloseOff unlinkOff;
         // A type without a name opens in the radio-module window.
         const int16_t typeCode = basVelmar::intModuleTypeFromText(type);
-        return moduleopen::intOpenInWindow(typeCode, serial, [&](IDocumentWindow& w) { return w.intInitFromDB(serial); });
+        return moduleopen::intOpenInWindow(typeCode, [&](IDocumentWindow& w) { return w.intInitFromDB(serial); });
     });
 }
 

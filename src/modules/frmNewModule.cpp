@@ -5,7 +5,6 @@
 #include "db/CModule.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/DocumentWindowOpen.h"
-#include "docwindow/NotInThisVersion.h"
 #include "docwindow/WindowRegistry.h"
 #include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
@@ -284,8 +283,6 @@ int16_t frmNewModule::intOK()
             args.origin = modellist::lineOrigin(*line);
             args.serial = serial;
             const WindowRegistry::WindowKind windowKind = WindowRegistry::kindForTypeCode(kind);
-            if (!WindowRegistry::hasWindow(windowKind))
-                return intNotInThisVersion(QStringLiteral("create new %1 modules").arg(basVelmar::strModuleTypeText(kind)));
             // Only the first selected model is opened.
             const int16_t opened = openInNewDocumentWindow(windowKind, [&](IDocumentWindow& w) { return w.intInitFromNew(args); });
             return opened == 0 ? 0 : -1;

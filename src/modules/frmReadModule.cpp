@@ -123,8 +123,7 @@ void frmReadModule::CommandOK_Click()
             return -1;
         const QString serialText = typed.trimmed();
         // The window reports its own failures; the dialog has done its part either way.
-        moduleopen::intOpenInWindow(typeCode, serialText,
-                                    [&](IDocumentWindow& w) { return w.intInitFromModule(serialText); });
+        moduleopen::intOpenInWindow(typeCode, [&](IDocumentWindow& w) { return w.intInitFromModule(serialText); });
         accept();
         return 0;
     });

@@ -3,12 +3,12 @@
 // channel and rows beyond the channel count never change a page.
 #include "radioview/frmOrvView.h"
 
+#include "docwindow/WindowTransfer.h"
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
 #include "radioview/ChannelCells.h"
-#include "radioview/OrvViewTransfer.h"
 #include "radioview/frmEditChannelData.h"
 
 #include <QClipboard>
@@ -71,7 +71,7 @@ void frmOrvView::cmdDefaultChannel_Click()
         if (reshowRows(oldRow, oldRow) != 0)
             return;  // the old default lay outside the grid: the new one is kept, not written
         platform::BusyCursor busy;
-        TransferScope transfer(*this);
+        WindowTransfer transfer(*this, transferRunning_);
         if (!transfer.acquired()) {
             doc.intCurrentchannel = previousDefault;
             reshowRows(oldRow, oldRow);

@@ -3,7 +3,11 @@
 #include "radioview/frmOrvView.h"
 
 #include "db/CLASSOrvDB.h"
+#include "docwindow/CloseQuestion.h"
 #include "docwindow/DocumentHost.h"
+#include "docwindow/DocumentTexts.h"
+#include "docwindow/OpenerArguments.h"
+#include "docwindow/WindowTransfer.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
 #include "link/TransferGuard.h"
@@ -12,22 +16,9 @@
 #include "platform/MsgBox.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
-#include "radioview/OrvViewTransfer.h"
 
+using docwindow::leftTrimmedRight;
 using platform::MsgBox;
-
-namespace {
-
-// The first `length` characters of a text without the blanks at their end.
-QString leftTrimmedRight(const QString& text, int length)
-{
-    QString s = text.left(length);
-    while (s.endsWith(QLatin1Char(' ')))
-        s.chop(1);
-    return s;
-}
-
-} // namespace
 
 int16_t frmOrvView::intInitFromNew(const NewModuleArgs& args)
 {
@@ -85,7 +76,7 @@ int16_t frmOrvView::intInitFromModule(const QString& serial)
         platform::DoEvents();
         int16_t status = -1;
         {
-            TransferScope transfer(*this);
+            WindowTransfer transfer(*this, transferRunning_);
             if (!transfer.acquired())
                 return -1;
             status = document().intModule2Document(serialNumber);
@@ -106,13 +97,13 @@ int16_t frmOrvView::CommandWrite()
 {
     return radiodoc::trapped([&]() -> int16_t {
         platform::BusyCursor busy;
-        TransferScope transfer(*this);
+        WindowTransfer transfer(*this, transferRunning_);
         if (!transfer.acquired())
             return -1;
         if (intSystemEditApply() != 0)
             return -1;
         if (document().intDocument2Module() != 0) {
-            radiodoc::message(QStringLiteral("Can't find the module in the rack!"), platform::vbCritical);
+            radiodoc::message(doctext::kModuleNotFound, platform::vbCritical);
             return -1;
         }
         return 0;
@@ -136,7 +127,7 @@ void frmOrvView::cmdWriteToRack_Click() { CommandWrite(); }
 void frmOrvView::LinkModule_Click()
 {
     radiodoc::trapped([&]() -> int16_t {
-        TransferScope transfer(*this);
+        WindowTransfer transfer(*this, transferRunning_);
         if (!transfer.acquired())
             return -1;
         bool isNumber = false;
@@ -156,27 +147,11 @@ bool frmOrvView::Form_QueryUnload()
         return false;
     if (!document_ || !document_->fModified)
         return true;
-    switch (MsgBox(QStringLiteral("The content has changed. Do you want to save the changes?"), platform::vbYesNoCancel)) {
-    case platform::vbYes: {
-        if (intSystemEditApply() != 0)
-            return false;
-        QString where;
-        int16_t status = -1;
-        {
-            TransferScope transfer(*this);
-            if (!transfer.acquired())
-                return false;
-            status = document().intDocument2Default(where);
-        }
-        if (status != 0) {
-            MsgBox(QStringLiteral("Error: ") + where);
-            return false;
-        }
-        return true;
-    }
-    case platform::vbNo:
-        return true;
-    default:
-        return false;
-    }
+    return askToSaveChanges([this] { return intSystemEditApply(); },
+                            [this](QString& where) -> int16_t {
+                                WindowTransfer transfer(*this, transferRunning_);
+                                if (!transfer.acquired())
+                                    return -1;
+                                return document().intDocument2Default(where);
+                            });
 }

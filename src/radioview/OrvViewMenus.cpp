@@ -3,7 +3,7 @@
 #include "radioview/frmOrvView.h"
 
 #include "docwindow/MenuBuilder.h"
-#include "radioview/OrvViewCaptions.h"
+#include "docwindow/DocumentTexts.h"
 #include "shell/Globals.h"
 
 #include <QAction>
@@ -18,8 +18,8 @@ void frmOrvView::buildMenus()
     b.shared(HostCommand::OpenFile);
     b.shared(HostCommand::OpenEpromFile, {.caption = QStringLiteral("Ope&n Eprom File")});
     b.separator();
-    b.own(QStringLiteral("MNUCLOSE"), orvview::kCloseCaption, this, &frmOrvView::MNUCLOSE_Click);
-    b.own(QStringLiteral("mnuSave"), orvview::kSaveCaption, this, &frmOrvView::mnuSave_Click,
+    b.own(QStringLiteral("MNUCLOSE"), doctext::kClose, this, &frmOrvView::MNUCLOSE_Click);
+    b.own(QStringLiteral("mnuSave"), doctext::kSave, this, &frmOrvView::mnuSave_Click,
           QKeySequence(Qt::CTRL | Qt::Key_S));
     b.own(QStringLiteral("MNUARCHIVESAVE"), QStringLiteral("Sa&ve File"), this, &frmOrvView::MNUARCHIVESAVE_Click);
     b.own(QStringLiteral("MNUSAVEEPROM"), QStringLiteral("Save &EPROM file"), this, &frmOrvView::MNUSAVEEPROM_Click);

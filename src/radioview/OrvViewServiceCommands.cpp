@@ -4,23 +4,19 @@
 #include "radioview/frmOrvView.h"
 
 #include "platform/DoEvents.h"
+#include "platform/ui/KeyPreview.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radioview/ViewNumbers.h"
-#include "radioview/frmBits.h"
+#include "docwindow/frmBits.h"
 #include "radioview/frmFVorn.h"
 #include "radioview/frmSetEpots.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include <algorithm>
 
 namespace {
-
-// Shift states of the key-down handler.
-constexpr int kShiftMask = 1;
-constexpr int kCtrlMask = 2;
-constexpr int kAltMask = 4;
 
 // Key codes of the chords.
 constexpr int kKeyF = 70;
@@ -29,16 +25,10 @@ constexpr int kKeyP = 80;
 
 constexpr int kHighestPot = 255;
 
-int shiftState(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? kShiftMask : 0) | (modifiers & Qt::ControlModifier ? kCtrlMask : 0)
-           | (modifiers & Qt::AltModifier ? kAltMask : 0);
-}
-
 // A chord needs both Shift and Alt; Ctrl may be held too.
 bool isChord(int KeyCode, int Shift)
 {
-    return (Shift & kShiftMask) && (Shift & kAltMask) && (KeyCode == kKeyF || KeyCode == kKeyP || KeyCode == kKeyM);
+    return (Shift & platform::kShiftMask) && (Shift & platform::kAltMask) && (KeyCode == kKeyF || KeyCode == kKeyP || KeyCode == kKeyM);
 }
 
 // The whole number a display box holds (0 when it holds none), brought into low..high.
@@ -109,20 +99,10 @@ bool frmOrvView::Form_KeyDown(int KeyCode, int Shift)
     return true;
 }
 
-bool frmOrvView::eventFilter(QObject* watched, QEvent* event)
+void frmOrvView::buildHotKeys()
 {
-    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
-    if (key && watched->isWidgetType() && (watched == this || isAncestorOf(static_cast<QWidget*>(watched)))) {
-        auto* press = static_cast<QKeyEvent*>(event);
-        const int shift = shiftState(press->modifiers());
-        if (isChord(press->key(), shift)) {
-            // The chord is the window's: no shortcut of the main window takes it first.
-            if (event->type() == QEvent::ShortcutOverride)
-                event->accept();
-            else
-                Form_KeyDown(press->key(), shift);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
+    platform::installKeyPreview(this, isChord, [this](int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
 }

@@ -7,7 +7,7 @@
 #include "platform/ui/DialogPlacement.h"
 #include "platform/ui/Named.h"
 #include "radio/CLASSOrvDocument.h"
-#include "radioview/DialogControls.h"
+#include "platform/ui/ButtonRow.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -64,7 +64,7 @@ QString fourDigitForm(const QString& model)
 
 } // namespace
 
-using orvview::buttonRow;
+using platform::buttonRow;
 using platform::named;
 
 frmFVorn::frmFVorn(QWidget* parent) : QDialog(parent)

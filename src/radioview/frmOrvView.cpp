@@ -5,7 +5,7 @@
 #include "docwindow/DocumentHost.h"
 #include "radio/CLASSOrvDocument.h"
 #include "platform/ui/ControlEvents.h"
-#include "radioview/OrvViewCaptions.h"
+#include "docwindow/DocumentTexts.h"
 #include "radioview/OrvViewShown.h"
 #include "shell/Globals.h"
 #include "shell/ShownText.h"
@@ -124,9 +124,9 @@ void frmOrvView::buildControls()
         buttons->addWidget(b);
         return b;
     };
-    cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), orvview::kSaveCaption, &frmOrvView::cmdSaveToDB_Click);
+    cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), doctext::kSave, &frmOrvView::cmdSaveToDB_Click);
     cmdWriteToRack = button(QStringLiteral("cmdWriteToRack"), QStringLiteral("&Write "), &frmOrvView::cmdWriteToRack_Click);
-    cmdQuit = button(QStringLiteral("cmdQuit"), orvview::kCloseCaption, &frmOrvView::cmdQuit_Click);
+    cmdQuit = button(QStringLiteral("cmdQuit"), doctext::kClose, &frmOrvView::cmdQuit_Click);
     buttons->addSpacing(16);
     cmdEditChannel = button(QStringLiteral("cmdEditChannel"), QStringLiteral("&Edit"), &frmOrvView::cmdEditChannel_Click);
     cmdDeleteChannel = button(QStringLiteral("cmdDeleteChannel"), QStringLiteral("&Delete"), &frmOrvView::cmdDeleteChannel_Click);
@@ -311,15 +311,6 @@ void frmOrvView::buildChannelTab(QWidget* tab)
     MNUChannelPopupPaste = named(MNUChannelPopup->addAction(QStringLiteral("&Paste")), QStringLiteral("MNUChannelPopupPaste"));
     connect(MNUChannelPopupCopy, &QAction::triggered, this, &frmOrvView::MNUChannelPopupCopy_Click);
     connect(MNUChannelPopupPaste, &QAction::triggered, this, &frmOrvView::MNUChannelPopupPaste_Click);
-}
-
-void frmOrvView::buildHotKeys()
-{
-    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
-    // The chords of Form_KeyDown, whichever control has the focus.
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void frmOrvView::fillComboNumbers(QComboBox* combo, int last, int step)

@@ -181,17 +181,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Key preview: the hot keys reach the window before the control with the focus.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class TransferScope;
     struct ShownSettings;
 
     void buildControls();
     void buildSettingsTab(QWidget* tab);
     void buildChannelTab(QWidget* tab);
     void buildMenus();
+    // Esc presses Close; the chords of Form_KeyDown reach the window before the control with the focus.
     void buildHotKeys();
     QAction* menuEntry(const QString& name) const;
 

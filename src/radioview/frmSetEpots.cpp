@@ -8,7 +8,7 @@
 #include "platform/ui/Named.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
-#include "radioview/DialogControls.h"
+#include "platform/ui/ButtonRow.h"
 #include "radioview/ViewNumbers.h"
 
 #include <QGridLayout>
@@ -29,7 +29,7 @@ constexpr int kHighestPot = 255;
 
 } // namespace
 
-using orvview::buttonRow;
+using platform::buttonRow;
 using platform::named;
 
 frmSetEpots::frmSetEpots(QWidget* parent) : QDialog(parent), buffer_(radiolayout::kPageSize, '\0')

@@ -4,12 +4,12 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/ListControls.h"
+#include "docwindow/DocumentTexts.h"
 #include "docwindow/DocumentHost.h"
 #include "link/LinkCommands.h"
 #include "platform/CommPort.h"
 #include "platform/DoEvents.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/KeyPreview.h"
 #include "platform/ui/Named.h"
 #include "shell/FailureTrap.h"
 #include "shell/Globals.h"
@@ -29,7 +29,6 @@
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -63,15 +62,6 @@ int16_t selectedRowBound(const platform::FlexGrid& grid, int32_t which)
     if (which == 2)
         return static_cast<int16_t>(std::max(row, rowSel));
     return 0;
-}
-
-// The hot keys: F (factory write) and M (memory map) with Shift and Alt held, Ctrl or not.
-constexpr int kKeyF = 70;
-constexpr int kKeyM = 77;
-
-bool isChord(int KeyCode, int Shift)
-{
-    return (Shift & platform::kShiftMask) && (Shift & platform::kAltMask) && (KeyCode == kKeyF || KeyCode == kKeyM);
 }
 
 } // namespace
@@ -126,8 +116,8 @@ void frmOrvViewTR::buildControls()
         buttons->addWidget(b);
         return b;
     };
-    cmdQuit = button(QStringLiteral("cmdQuit"), QStringLiteral("&Close"), &frmOrvViewTR::cmdQuit_Click);
-    cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), QStringLiteral("&Save"), &frmOrvViewTR::cmdSaveToDB_Click);
+    cmdQuit = button(QStringLiteral("cmdQuit"), doctext::kClose, &frmOrvViewTR::cmdQuit_Click);
+    cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), doctext::kSave, &frmOrvViewTR::cmdSaveToDB_Click);
     cmdWriteToRack = button(QStringLiteral("cmdWriteToRack"), QStringLiteral("&Write"), &frmOrvViewTR::cmdWriteToRack_Click);
     // The raw page view has no button of its own to show: its hot key reaches it.
     cmdShow = button(QStringLiteral("cmdShow"), QStringLiteral("Show"), &frmOrvViewTR::cmdShow_Click);
@@ -137,14 +127,6 @@ void frmOrvViewTR::buildControls()
     outer->addLayout(buttons);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, [this] { SSTab1_Click(); });
-}
-
-void frmOrvViewTR::buildHotKeys()
-{
-    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
-    platform::installKeyPreview(this, isChord, [this](int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
 }
 
 void frmOrvViewTR::Form_Load()

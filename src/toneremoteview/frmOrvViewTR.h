@@ -116,8 +116,6 @@ private:
     void closeWindow();
     // The raw page view of the document.
     void showMemoryMap();
-    // Decodes the document's pages again and shows them; -1 when they cannot be decoded.
-    int16_t redisplayDocument();
 
     std::unique_ptr<COrvDocTR> document_;
     TRGeneralTab* tabGeneral_ = nullptr;

@@ -4,7 +4,7 @@
 
 #include "docwindow/DocumentWindowOpen.h"
 #include "radioview/ChannelCells.h"
-#include "radioview/frmBits.h"
+#include "docwindow/frmBits.h"
 #include "support/PlainPageImage.h"
 
 #include <QLineEdit>

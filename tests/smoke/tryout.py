@@ -39,7 +39,7 @@ with tempfile.TemporaryDirectory() as folder:
         failures.append("velmar.ini names another terminal than the rack's")
     log = (read(os.path.join(folder, "rackemu.log")) or b"").decode(errors="replace")
     print(log)
-    for serial in ("1001", "1002", "1003"):
+    for serial in ("1001", "1002", "1003", "1004"):
         if "module %s" % serial not in log:
             failures.append("the rack has no module %s" % serial)
     # On its way out the program unlinks the rack: the frames reached the emulator.

@@ -18,7 +18,7 @@
 #include "platform/Progress.h"
 #include "platform/ui/HelpWindow.h"
 #include "radio/CLASSOrvDocument.h"
-#include "radioview/frmBits.h"
+#include "docwindow/frmBits.h"
 #include "radioview/frmEditChannelData.h"
 #include "radioview/frmFVorn.h"
 #include "radioview/frmSetEpots.h"

@@ -1,6 +1,6 @@
-"""Trying the program without hardware: starts rackemu with a receiver, a transmitter and an
-exciter on a pseudo-terminal, and the program from a program folder of its own whose velmar.ini
-points at that terminal. The settings beside the built program are left alone; the rack stops
+"""Trying the program without hardware: starts rackemu with a receiver, a transmitter, an
+exciter and a tone remote on a pseudo-terminal, and the program from a program folder of its own
+whose velmar.ini points at that terminal. The settings beside the built program are left alone; the rack stops
 when the program ends.
 
     usage: emulated_rack.py <folder of the built program> <try-out folder> [program arguments]
@@ -12,7 +12,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import program_folder  # noqa: E402
 
-MODULES = (("1001", "receiver"), ("1002", "transmitter"), ("1003", "exciter"))
+MODULES = (("1001", "receiver"), ("1002", "transmitter"), ("1003", "exciter"), ("1004", "toneremote"))
 
 
 def main(argv):

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <initializer_list>
 
-namespace orvview {
+namespace platform {
 
 // The buttons side by side at the right, as the last row of `outer`.
 inline void buttonRow(QBoxLayout* outer, std::initializer_list<QWidget*> buttons)
@@ -16,4 +16,4 @@ inline void buttonRow(QBoxLayout* outer, std::initializer_list<QWidget*> buttons
     outer->addLayout(row);
 }
 
-} // namespace orvview
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "radioview/frmBits.h"
+#include "docwindow/frmBits.h"
 
 #include "db/PageFields.h"
 #include "db/PageImage.h"
@@ -7,7 +7,7 @@
 #include "platform/ui/DialogPlacement.h"
 #include "platform/ui/Named.h"
 #include "radio/CLASSOrvDocument.h"
-#include "radioview/DialogControls.h"
+#include "platform/ui/ButtonRow.h"
 
 #include <QGroupBox>
 #include <QGridLayout>
@@ -54,7 +54,7 @@ void warn(const QString& text, QLineEdit* box)
 
 } // namespace
 
-using orvview::buttonRow;
+using platform::buttonRow;
 using platform::named;
 
 frmBits::frmBits(QWidget* parent) : QDialog(parent)

@@ -1,0 +1,25 @@
+#include "docwindow/CloseQuestion.h"
+
+#include "docwindow/DocumentTexts.h"
+#include "platform/MsgBox.h"
+
+bool askToSaveChanges(const std::function<int16_t()>& apply, const std::function<int16_t(QString& where)>& save)
+{
+    switch (platform::MsgBox(doctext::kContentChanged, platform::vbYesNoCancel)) {
+    case platform::vbYes: {
+        if (apply() != 0)
+            return false;
+        QString where;
+        if (save(where) != 0) {
+            if (!where.isEmpty())
+                platform::MsgBox(QStringLiteral("Error: ") + where);
+            return false;
+        }
+        return true;
+    }
+    case platform::vbNo:
+        return true;
+    default:
+        return false;
+    }
+}

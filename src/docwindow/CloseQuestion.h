@@ -1,0 +1,12 @@
+#pragma once
+// The question a document window asks when it closes with changes not saved.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// Asks whether to save the changes. Yes runs `apply` (the window's entries into the document),
+// then `save` (the document back to where it came from; `where` names that place); when either
+// fails the window stays open, a failed save named by "Error: " and its place (a save that
+// fails before it names a place has said why). No lets the window close unsaved; Cancel keeps it
+// open. True when the window may close.
+bool askToSaveChanges(const std::function<int16_t()>& apply, const std::function<int16_t(QString& where)>& save);
