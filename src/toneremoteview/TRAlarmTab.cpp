@@ -19,6 +19,8 @@ namespace {
 
 constexpr int kGridRows = 2;
 constexpr int kGridCols = 3;
+// Alarm and confirmation records.
+constexpr int kAlarms = 16;
 
 } // namespace
 
@@ -57,6 +59,8 @@ void TRAlarmTab::layOutGrid()
     grdAlarm->setTextMatrix(0, intColAlarmAction, QStringLiteral(" Action"));
     trview::fitColumns(grdAlarm, trview::alarmColumnWidths);
 }
+
+QSize TRAlarmTab::openingGridSize() const { return grdAlarm->sizeFor(kAlarms, 0); }
 
 int16_t TRAlarmTab::intShowAlarm() { return 0; }
 

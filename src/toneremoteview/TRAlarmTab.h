@@ -21,6 +21,9 @@ public:
     // database's alarm list then gives the rows).
     void layOutGrid();
 
+    // The size the grid opens at: every alarm and confirmation without scrolling.
+    QSize openingGridSize() const;
+
     // Document fields to controls: 0, or -1 after a failure (shown).
     int16_t intShowAlarm();
     // Controls to document fields: 0, or -1 when an entry was refused (the tab has said why).

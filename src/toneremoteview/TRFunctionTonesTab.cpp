@@ -3,6 +3,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Named.h"
 #include "toneremote/Tones.h"
+#include "toneremote/basVelmarTR.h"
 #include "toneremoteview/TRCaptions.h"
 #include "toneremoteview/TRGridLayout.h"
 
@@ -13,7 +14,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
 
 using platform::named;
 
@@ -22,6 +27,11 @@ namespace {
 // The caption row, the 225 tone pairs and a blank row.
 constexpr int kGridRows = 227;
 constexpr int kGridCols = 4;
+// Pairs the grid shows when the window opens.
+constexpr int kRowsShown = 12;
+// The share of the grid's width that the action column gets (the rest of 1 - 1/10 - 2/6), in thirtieths.
+constexpr int kActionShare = 17;
+constexpr int kThirtieths = 30;
 
 } // namespace
 
@@ -68,6 +78,19 @@ void TRFunctionTonesTab::layOutGrid()
     grdFnTone->setTextMatrix(0, intColTone2, QStringLiteral("Tone2"));
     grdFnTone->setTextMatrix(0, intColAction, QStringLiteral(" Action "));
     trview::fitColumns(grdFnTone, trview::fnToneColumnWidths);
+}
+
+QSize TRFunctionTonesTab::openingGridSize() const
+{
+    int widest = 0;
+    for (int16_t code = 0; code <= std::numeric_limits<uint8_t>::max(); ++code) {
+        QString text;
+        if (basVelmarTR::intFnActionToText(code, text) == 0)
+            widest = std::max(widest, grdFnTone->fontMetrics().horizontalAdvance(text));
+    }
+    // The cell's margins beside its text.
+    const int actionColumn = widest + 2 * grdFnTone->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdFnTone) + 4;
+    return grdFnTone->sizeFor(kRowsShown, (actionColumn * kThirtieths + kActionShare - 1) / kActionShare);
 }
 
 int16_t TRFunctionTonesTab::intShowFunctionTone() { return 0; }

@@ -25,6 +25,9 @@ public:
     // row, the 225 pairs and a blank row), 4 columns.
     void layOutGrid();
 
+    // The size the grid opens at: a dozen pairs, and room for the longest action text.
+    QSize openingGridSize() const;
+
     // Document fields to controls: 0, or -1 after a failure (shown).
     int16_t intShowFunctionTone();
     // Controls to document fields: 0, or -1 when an entry was refused (the tab has said why).

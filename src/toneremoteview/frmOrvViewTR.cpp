@@ -74,6 +74,7 @@ frmOrvViewTR::frmOrvViewTR(QWidget* parent) : QWidget(parent)
     buildMenus();
     buildHotKeys();
     Form_Load();
+    takeOpeningSize();
 }
 
 frmOrvViewTR::~frmOrvViewTR()
@@ -128,6 +129,23 @@ void frmOrvViewTR::buildControls()
 
     connect(SSTab1, &QTabWidget::currentChanged, this, [this] { SSTab1_Click(); });
 }
+
+void frmOrvViewTR::takeOpeningSize()
+{
+    // The window opens with every tab's caption shown, the function-tone grid a dozen pairs high
+    // and wide enough for the longest action, and every alarm in sight; the user may make it smaller.
+    SSTab1->setUsesScrollButtons(false);
+    platform::FlexGrid* fnTones = functionTones().grdFnTone;
+    platform::FlexGrid* alarms = alarm().grdAlarm;
+    fnTones->setMinimumSize(functionTones().openingGridSize());
+    alarms->setMinimumHeight(alarm().openingGridSize().height());
+    openingSize_ = QWidget::sizeHint();
+    fnTones->setMinimumSize(0, 0);
+    alarms->setMinimumSize(0, 0);
+    resize(openingSize_);
+}
+
+QSize frmOrvViewTR::sizeHint() const { return openingSize_; }
 
 void frmOrvViewTR::Form_Load()
 {
@@ -232,7 +250,7 @@ int16_t frmOrvViewTR::intShowDocument()
         document().fModified = false;
         platform::DoEvents();
         // Whatever module the rack had linked goes free; without an open port there is none.
-        if (CommPort::instance().portOpen()) {
+        if (platform::CommPort::instance().portOpen()) {
             CLASSUNLINK::instance().intExecute();
             CLASSUNLINK::instance().intExecute();
         }

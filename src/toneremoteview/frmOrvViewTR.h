@@ -33,6 +33,8 @@ public:
 
     // ---- The document-window interface -----------------------------------------------------
     QWidget* widget() override { return this; }
+    // The size the window opens at, which the main window's Cascade gives it back.
+    QSize sizeHint() const override;
     int16_t intCommandSave() override;
     int16_t intCommandPrint() override;
     int16_t CommandWrite() override;
@@ -98,12 +100,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Key preview: the hot keys reach the window before the control with the focus.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    // The size the window opens at, from its grids as the load laid them out.
+    void takeOpeningSize();
     void buildMenus();
+    // Esc presses Close; the chords of Form_KeyDown reach the window before the control with the focus.
     void buildHotKeys();
     QAction* menuEntry(const QString& name) const;
 
@@ -124,6 +127,7 @@ private:
     TRVotingTab* tabVoting_ = nullptr;
     TRAdvancedTab* tabAdvanced_ = nullptr;
     QList<QMenu*> menus_;
+    QSize openingSize_;
     bool counted_ = false;         // the window has joined the main window and counts among its windows
     bool closed_ = false;          // the close step has run
     bool transferRunning_ = false; // a transfer of the window's document is on the line

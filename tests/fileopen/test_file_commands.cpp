@@ -196,21 +196,6 @@ TEST_F(FileCommands, OpenEPROMFileGoesByTheExtensionInAnyCase)
     EXPECT_EQ(intOpenEPROMFile(), -1);
 }
 
-// An archive of a tone-remote module while the program has no window for that kind.
-TEST_F(FileCommands, ToneRemoteArchiveWithoutItsWindowSaysThisVersionCannotOpenIt)
-{
-    WindowRegistry::registerWindow(Kind::ToneRemote, nullptr);
-    ScriptedMsgBox box;
-    for (auto command : {&intOpenArchiveFile, &intOpenEPROMFile}) {
-        box.expect(QStringLiteral("This version cannot open archives of ToneRemote modules yet."));
-        dialogs.answer(file(QStringLiteral("Line.mcf"), archive(0x80)));
-        EXPECT_EQ(command(), -1);
-    }
-    EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
-    EXPECT_TRUE(TestDocumentWindow::calls.isEmpty());
-    EXPECT_EQ(windows(), 0);
-}
-
 TEST_F(FileCommands, ModelImportsImportTheChosenFile)
 {
     CLASSOrvDB::releaseInstance();

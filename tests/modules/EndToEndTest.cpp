@@ -9,8 +9,12 @@
 #include "radio/RadioPageLayout.h"
 #include "radioview/ChannelCells.h"
 #include "radioview/frmOrvView.h"
+#include "toneremote/COrvDocTR.h"
+#include "toneremote/ToneRemotePageLayout.h"
+#include "toneremoteview/frmOrvViewTR.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/LookupTables.h"
+#include "support/RackOnPort.h"
 #include "docwindow/WindowRegistry.h"
 #include "support/ScriptedMsgBox.h"
 
@@ -151,5 +155,59 @@ TEST_F(EndToEnd, ScanOpenChangeSaveCloseReopenAndWriteBack)
             continue;
         EXPECT_EQ(now.mid(page * kPageSize, kPageSize), factory.mid(page * kPageSize, kPageSize)) << "page " << page;
     }
+    EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+}
+
+TEST_F(EndToEnd, AToneRemoteModuleFromTheScanIsSavedReopenedAndWrittenBack)
+{
+    const QByteArray factory = rackemu::defaultImage(Kind::ToneRemote, kSerial);
+    rack.addModule({kSerial, Kind::ToneRemote, factory});
+    startRack();
+    testsupport::ScriptedMsgBox boxes;
+    const auto toneRemoteWindow = [this]() -> frmOrvViewTR* {
+        const QList<IDocumentWindow*> all = main->documentWindows();
+        return all.size() == 1 ? dynamic_cast<frmOrvViewTR*>(all[0]) : nullptr;
+    };
+
+    // Communication > Read Rack lists the module; its line, OK: the tone-remote window reads it.
+    QString listed;
+    whenShown<frmReadRack>([&listed](frmReadRack& d) {
+        listed = d.ListModule->count() == 1 ? d.ListModule->item(0)->text() : QString();
+        openLine(*d.ListModule, *d.CommandOK, kSerial);
+    });
+    menu("MNUREADRACK");
+    settle();
+    EXPECT_TRUE(listed.startsWith(QStringLiteral("74565    ToneRemote"))) << listed.toStdString();
+    frmOrvViewTR* read = toneRemoteWindow();
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->document().intDocumentFrom, kFromModule);
+
+    // Save on the toolbar, close: nothing left to ask, and the module untouched.
+    main->ToolbarMain_ButtonClick(QStringLiteral("Save"));
+    read->cmdQuit_Click();
+    settle();
+    ASSERT_TRUE(main->documentWindows().isEmpty());
+    EXPECT_EQ(rack.pages(kSerial), factory);
+
+    // File > Open: the stored copy in the tone-remote window; Write Module on the toolbar.
+    whenShown<frmConnectDB>([](frmConnectDB& d) { openLine(*d.LstModule, *d.cmdOpen, kSerial); });
+    menu("MNUOPEN");
+    settle();
+    frmOrvViewTR* stored = toneRemoteWindow();
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->document().intDocumentFrom, kFromDatabase);
+    main->ToolbarMain_ButtonClick(QStringLiteral("Write Module"));
+    ASSERT_TRUE(testsupport::waitForFrames(rack, rackemu::Command::Restart));
+
+    // The module's pages are as they were but for the date of the write, and the RSSI preset
+    // outside sliding-tone mode.
+    const QByteArray now = rack.pages(kSerial);
+    ASSERT_EQ(now.size(), factory.size());
+    for (int page = 0; page < factory.size() / 8; ++page) {
+        if (page == trlayout::kLastWritePage || page == trlayout::kVotingTonePage)
+            continue;
+        EXPECT_EQ(now.mid(page * 8, 8), factory.mid(page * 8, 8)) << "page " << page;
+    }
+    EXPECT_NE(now.mid(trlayout::kLastWritePage * 8, 8), factory.mid(trlayout::kLastWritePage * 8, 8));
     EXPECT_TRUE(boxes.shown().isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
 }

@@ -300,21 +300,6 @@ TEST_F(NewModule, AFailingWindowKeepsTheDialogAsItWasWithTheFlagPutBack)
     EXPECT_EQ(windows(), 0);
 }
 
-TEST_F(NewModule, AToneRemoteModelWithoutItsWindowSaysThisVersionCannotOpenIt)
-{
-    RecordingWindow::install(false);
-    auto dlg = shown();
-    dlg->tabModuleType->setCurrentIndex(3);
-    selectLine(*dlg->lstToneRemote, 0);
-    dlg->txtSerial->setText(QStringLiteral("12"));
-    ScriptedMsgBox box;
-    box.expect(QStringLiteral("This version cannot create new ToneRemote modules yet."));
-    dlg->cmdOK->click();
-    EXPECT_EQ(box.shown().last().icon(), platform::vbInformation);
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(windows(), 0);
-}
-
 // With the program's own radio window, the new document is built from the catalogue's model and
 // shown in the main window.
 TEST_F(NewModule, ANewReceiverOpensInTheRadioWindow)

@@ -116,17 +116,6 @@ TEST_F(ReadModule, EnterOpensTheModuleInTheWindowOfItsType)
     }
 }
 
-TEST_F(ReadModule, AToneRemoteModuleIsReportedWhileItsWindowIsMissing)
-{
-    RecordingWindow::install(false);
-    rack.addModule({44, Kind::ToneRemote, moduleImage(Kind::ToneRemote, 44, kToneRemoteByte)});
-    ScriptedMsgBox box;
-    box.expect(QStringLiteral("This version cannot open the ToneRemote module [44] yet."));
-    typeAndEnter(QStringLiteral("44"));
-    EXPECT_TRUE(RecordingWindow::calls.isEmpty());
-    EXPECT_EQ(windows(), 0);
-}
-
 TEST_F(ReadModule, TheBoxTakesOnlyEightDigits)
 {
     QTest::keyClicks(dlg.TextSerial, QStringLiteral("1a-2 3.4+"));

@@ -3,17 +3,13 @@
 #include "shell/Globals.h"
 #include "app/frmMain.h"
 
-void RecordingWindow::install(bool toneRemote)
+void RecordingWindow::install()
 {
     using WindowRegistry::WindowKind;
     calls.clear();
     duringOpen = nullptr;
-    WindowRegistry::registerWindow(WindowKind::Radio, [] { return new RecordingWindow(WindowKind::Radio); });
-    if (toneRemote)
-        WindowRegistry::registerWindow(WindowKind::ToneRemote,
-                                       [] { return new RecordingWindow(WindowKind::ToneRemote); });
-    else
-        WindowRegistry::registerWindow(WindowKind::ToneRemote, nullptr);
+    for (WindowKind kind : {WindowKind::Radio, WindowKind::ToneRemote})
+        WindowRegistry::registerWindow(kind, [kind] { return new RecordingWindow(kind); });
 }
 
 void RecordingWindow::openAlready(int16_t source, const QString& serial)

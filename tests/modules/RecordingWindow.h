@@ -32,8 +32,8 @@ public:
     // Runs inside every opener before the window shows itself (a test may throw from it).
     static inline std::function<void()> duringOpen;
 
-    // Both kinds of window, or the radio window only (the tone-remote kind then has no window).
-    static void install(bool toneRemote = true);
+    // Recording windows of both kinds.
+    static void install();
     // A window already open in the main window, holding `serial` from `source`.
     static void openAlready(int16_t source, const QString& serial);
 

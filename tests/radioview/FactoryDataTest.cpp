@@ -1,6 +1,6 @@
 // The factory data dialog: what it shows of a document, the entries it refuses before anything
 // changes, and the factory write into the one module of the rack.
-#include "ModalWatch.h"
+#include "support/ModalWatch.h"
 #include "ViewFixture.h"
 
 #include "radioview/ChannelCells.h"

@@ -1,6 +1,6 @@
 // The radio window's chords: Shift+Alt+F and Shift+Alt+P open the factory data dialog,
 // Shift+Alt+M the raw page editor, whichever control has the focus; other keys open nothing.
-#include "ModalWatch.h"
+#include "support/ModalWatch.h"
 #include "ViewFixture.h"
 
 #include <QApplication>

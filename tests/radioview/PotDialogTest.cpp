@@ -1,6 +1,6 @@
 // The pot adjustment dialog against the emulated rack: the exchanges its start values, its bars,
 // its boxes, OK and Cancel send, and what a module that stops answering leaves behind.
-#include "ModalWatch.h"
+#include "support/ModalWatch.h"
 #include "ViewFixture.h"
 
 #include "radioview/frmSetEpots.h"

@@ -8,6 +8,7 @@
 #include "app/frmReference.h"
 #include "db/CBROWSER.h"
 #include "db/CLASSOrvDB.h"
+#include "docwindow/DocumentWindowOpen.h"
 #include "modules/frmConnectDB.h"
 #include "modules/frmModuleManagement.h"
 #include "modules/frmNewModule.h"
@@ -30,6 +31,10 @@
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/frmEditAlarm.h"
 #include "toneremoteview/frmEditTones.h"
+#include "toneremoteview/frmFactoryWrite.h"
+#include "toneremoteview/frmOrvViewTR.h"
+#include "rackemu/Rack.h"
+#include "support/RackOnPort.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -37,6 +42,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QTabWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -107,6 +113,26 @@ public:
         return w;
     }
 
+    // The tone-remote window on a module read from the emulated rack (read once), on the tab.
+    frmOrvViewTR* toneRemoteWindow(int tab)
+    {
+        if (!toneRemoteWindow_) {
+            constexpr uint32_t serial = 16777123;
+            QByteArray image = rackemu::defaultImage(rackemu::Kind::ToneRemote, serial);
+            for (int i = 0; i < kLongRemark.size(); ++i)
+                rackemu::setPageByte(image, 8 + i / 8, 7 - i % 8, static_cast<uint8_t>(kLongRemark[i].toLatin1()));
+            EXPECT_GE(rack_.addModule(rackemu::Module(serial, rackemu::Kind::ToneRemote, image)), 0);
+            line_.open();
+            openInNewDocumentWindow(WindowRegistry::WindowKind::ToneRemote, [&](IDocumentWindow& w) {
+                toneRemoteWindow_ = dynamic_cast<frmOrvViewTR*>(&w);
+                return w.intInitFromModule(QString::number(serial));
+            });
+        }
+        if (toneRemoteWindow_)
+            toneRemoteWindow_->SSTab1->setCurrentIndex(tab);
+        return toneRemoteWindow_;
+    }
+
     // A dialog the test owns, shown at its own size.
     template <class Dialog>
     Dialog* dialog()
@@ -145,6 +171,9 @@ public:
     std::unique_ptr<frmMain> main_;
     std::vector<std::unique_ptr<QWidget>> owned_;
     COrvDocTR toneRemote_;
+    rackemu::Rack rack_;
+    testsupport::RackOnPort line_{rack_, folder_};
+    QPointer<frmOrvViewTR> toneRemoteWindow_;
 };
 
 TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
@@ -256,6 +285,19 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
              auto* d = new frmEditTones(t.main_.get());
              t.owned_.emplace_back(d);
              EXPECT_TRUE(d->PrepareForm(223, 650, 750));  // the longest parameter caption
+             d->show();
+             return d;
+         }},
+        {"tone remote, General tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(0); }},
+        {"tone remote, Function Tones tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(1); }},
+        {"tone remote, Alarm / Confirm tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(2); }},
+        {"tone remote, Voting / Levels tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(3); }},
+        {"tone remote, Advanced tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(4); }},
+        {"factory write",
+         [](WindowTexts& t) -> QWidget* {
+             auto* d = new frmFactoryWrite(t.main_.get());
+             t.owned_.emplace_back(d);
+             d->txtSerialNumber->setText(QStringLiteral("16777123"));
              d->show();
              return d;
          }},

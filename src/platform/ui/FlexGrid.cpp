@@ -94,6 +94,13 @@ int FlexGrid::innerWidth() const
     return std::max(pixels, 0) * kTwipsPerPixel;
 }
 
+QSize FlexGrid::sizeFor(int rows, int innerWidth) const
+{
+    const int frames = 2 * frameWidth();
+    return {innerWidth + verticalScrollBar()->sizeHint().width() + frames,
+            horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() + frames};
+}
+
 int FlexGrid::Row() const
 {
     const QModelIndex current = currentIndex();

@@ -28,6 +28,10 @@ public:
     // columns can fill without a horizontal scroll bar.
     int innerWidth() const;
 
+    // The outer size of a grid that shows `rows` rows below its caption row without scrolling, and
+    // whose columns can fill `innerWidth` pixels beside a vertical scroll bar.
+    QSize sizeFor(int rows, int innerWidth) const;
+
     // The current row (0 when there is none) and the row at the other end of the selected block
     // that holds it (the current row when only it is selected).
     int Row() const;
