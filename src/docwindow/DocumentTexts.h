@@ -11,4 +11,10 @@ inline const QString kContentChanged = QStringLiteral("The content has changed. 
 // A write to the module that failed.
 inline const QString kModuleNotFound = QStringLiteral("Can't find the module in the rack!");
 
+// A document window's caption: the module's model and serial number.
+inline QString caption(const QString& model, const QString& serial)
+{
+    return QStringLiteral("Model: ") + model + QStringLiteral(" Serial Number: ") + serial;
+}
+
 } // namespace doctext

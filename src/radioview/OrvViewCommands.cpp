@@ -3,7 +3,7 @@
 #include "radioview/frmOrvView.h"
 
 #include "db/CLASSOrvDB.h"
-#include "docwindow/CloseQuestion.h"
+#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
 #include "docwindow/DocumentTexts.h"
 #include "docwindow/OpenerArguments.h"

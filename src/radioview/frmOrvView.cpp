@@ -2,6 +2,7 @@
 // window's document windows.
 #include "radioview/frmOrvView.h"
 
+#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
 #include "radio/CLASSOrvDocument.h"
 #include "platform/ui/ControlEvents.h"
@@ -353,8 +354,7 @@ void frmOrvView::setCaption(const QString& caption)
 
 void frmOrvView::renewCaption()
 {
-    setCaption(QStringLiteral("Model: ") + basVelmar::strShownText(document().strModuleUsed)
-               + QStringLiteral(" Serial Number: ") + document().strSerial);
+    setCaption(doctext::caption(basVelmar::strShownText(document().strModuleUsed), document().strSerial));
 }
 
 void frmOrvView::markModified()
@@ -363,13 +363,7 @@ void frmOrvView::markModified()
         document().fModified = true;
 }
 
-void frmOrvView::closeWindow()
-{
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
+void frmOrvView::closeWindow() { closeDocumentWindow(*this); }
 
 void frmOrvView::cmdQuit_Click() { closeWindow(); }
 

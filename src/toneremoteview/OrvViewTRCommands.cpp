@@ -3,7 +3,7 @@
 // does nothing when a tab refuses its entries.
 #include "toneremoteview/frmOrvViewTR.h"
 
-#include "docwindow/CloseQuestion.h"
+#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentTexts.h"
 #include "docwindow/WindowTransfer.h"
 #include "platform/BusyCursor.h"

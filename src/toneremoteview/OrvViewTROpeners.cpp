@@ -36,10 +36,7 @@ int16_t frmOrvViewTR::intInitFromNew(const NewModuleArgs& args)
             || doc.NewDocument() != 0)
             return -1;
         platform::DoEvents();
-        if (intShowDocument() != 0)
-            return -1;
-        present();
-        return 0;
+        return showOpened();
     });
 }
 
@@ -60,10 +57,7 @@ int16_t frmOrvViewTR::intInitFromDB(const QString& serial)
         if (document().intDB2Document(moduleID) != 0)
             return -1;
         platform::DoEvents();
-        if (intShowDocument() != 0)
-            return -1;
-        present();
-        return 0;
+        return showOpened();
     });
 }
 
@@ -95,10 +89,9 @@ int16_t frmOrvViewTR::intInitFromModule(const QString& serial)
             if (answer != platform::vbYes || doc.NewDocument() != 0)
                 return -1;
         }
-        if (doc.intInitSystemInfo() != 0 || intShowDocument() != 0)
+        if (doc.intInitSystemInfo() != 0)
             return -1;
-        present();
-        return 0;
+        return showOpened();
     });
 }
 
@@ -109,9 +102,6 @@ int16_t frmOrvViewTR::intInitFromArchive(const QString& path)
         // The reader has named the file and said why it refused it.
         if (document().intArchive2Document(path) != 0)
             return -1;
-        if (intShowDocument() != 0)
-            return -1;
-        present();
-        return 0;
+        return showOpened();
     });
 }

@@ -4,8 +4,9 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/ListControls.h"
-#include "docwindow/DocumentTexts.h"
+#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
+#include "docwindow/DocumentTexts.h"
 #include "link/LinkCommands.h"
 #include "platform/CommPort.h"
 #include "platform/DoEvents.h"
@@ -189,18 +190,21 @@ int16_t frmOrvViewTR::intVersionSet()
     return 0;
 }
 
-void frmOrvViewTR::present()
+int16_t frmOrvViewTR::showOpened()
 {
-    if (counted_)
-        return;
+    if (intShowDocument() != 0)
+        return -1;
     IDocumentHost* host = IDocumentHost::current();
     if (!host) {
         show();
-        return;
+        return 0;
     }
-    counted_ = true;
-    host->addDocumentWindow(this);
-    host->documentWindowOpened();
+    if (!counted_) {
+        counted_ = true;
+        host->addDocumentWindow(this);
+        host->documentWindowOpened();
+    }
+    return 0;
 }
 
 void frmOrvViewTR::SSTab1_Click()
@@ -234,8 +238,7 @@ int16_t frmOrvViewTR::intFnToneSelRow(int32_t which) const
 int16_t frmOrvViewTR::intShowSystem()
 {
     COrvDocTR& doc = document();
-    setWindowTitle(QStringLiteral("Model: ") + basVelmar::strShownText(doc.strModuleUsed)
-                   + QStringLiteral(" Serial Number: ") + doc.strSerial);
+    setWindowTitle(doctext::caption(basVelmar::strShownText(doc.strModuleUsed), doc.strSerial));
     return 0;
 }
 
@@ -272,13 +275,7 @@ int16_t frmOrvViewTR::intEditApplySystem()
     });
 }
 
-void frmOrvViewTR::closeWindow()
-{
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
-}
+void frmOrvViewTR::closeWindow() { closeDocumentWindow(*this); }
 
 void frmOrvViewTR::cmdQuit_Click() { closeWindow(); }
 

@@ -112,8 +112,9 @@ private:
 
     // The load step: the look-up lists and the grids' layout from the database.
     void Form_Load();
-    // An opener succeeded: the window joins the main window and counts among its windows.
-    void present();
+    // The end of an opener: the document shown, the window joins the main window and counts among
+    // its windows. -1 when a tab could not show the document.
+    int16_t showOpened();
     // Asks about unsaved changes and saves on Yes; false keeps the window open.
     bool Form_QueryUnload();
     void closeWindow();

@@ -25,26 +25,6 @@ QByteArray withFrequency(QByteArray page, int32_t hz)
     return page;
 }
 
-void ViewTest::SetUp()
-{
-    CLASSOrvDB::releaseInstance();
-    basVelmar::gDatabasePath = testsupport::makeDatabase(folder_.file(QStringLiteral("velmar.mdb")));
-    ASSERT_EQ(basVelmar::LoadLookupTables(), 0);
-    basVelmar::gOpenViewCount = 0;
-    main_ = std::make_unique<frmMain>();
-    main_->setToolbarVisible(true);
-    main_->show();
-}
-
-void ViewTest::TearDown()
-{
-    main_.reset();
-    settle();
-    CLASSOrvDB::releaseInstance();
-    basVelmar::gDatabasePath.clear();
-    platform::Progress::instance().reset();
-}
-
 frmOrvView* ViewTest::openNew(const QString& model, long serial, long channels)
 {
     auto* w = new frmOrvView;
@@ -56,12 +36,6 @@ frmOrvView* ViewTest::openNew(const QString& model, long serial, long channels)
     EXPECT_EQ(w->intInitFromNew(args), 0);
     settle();
     return w;
-}
-
-void ViewTest::settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 QList<frmOrvView*> ViewTest::windows() const

@@ -6,9 +6,7 @@
 #include "rackemu/Rack.h"
 #include "support/PageBytes.h"
 #include "support/RackOnPort.h"
-#include "app/frmMain.h"
-#include "support/ScriptedMsgBox.h"
-#include "support/TempDir.h"
+#include "support/MainWindowTest.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,15 +25,10 @@ using testsupport::pageOf;
 // The channel page's frequency word (bytes 7, 6, 5) for `hz`, on the 12.5 kHz or 6.25 kHz step.
 QByteArray withFrequency(QByteArray page, int32_t hz);
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     // A new window on a new document of the model, opened as the New Module dialog opens it.
     frmOrvView* openNew(const QString& model, long serial = 1000, long channels = 128);
-    // Lets deleted windows go and pending events run.
-    static void settle();
     // Runs `step` on the modal dialog that `open` shows, once it is up.
     template <class Dialog>
     static void onModal(std::function<void(Dialog&)> step)
@@ -47,10 +40,6 @@ protected:
         armModal();
     }
     QList<frmOrvView*> windows() const;
-
-    testsupport::ProgramFolder folder_;
-    testsupport::ScriptedMsgBox boxes_;
-    std::unique_ptr<frmMain> main_;
 
 private:
     static void armModal();

@@ -34,23 +34,7 @@ bool stored(const QString& serial)
 
 } // namespace
 
-class WindowLifecycleTest : public ViewTest {
-protected:
-    bool buttonEnabled(int index) const { return main_->toolbarButton(index)->isEnabled(); }
-    QList<QMenu*> menuBarMenus() const
-    {
-        QList<QMenu*> out;
-        for (QAction* a : main_->menuBar()->actions())
-            if (a->menu())
-                out << a->menu();
-        return out;
-    }
-    void activate(frmOrvView* w) const
-    {
-        main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
-        settle();
-    }
-};
+class WindowLifecycleTest : public ViewTest {};
 
 TEST_F(WindowLifecycleTest, SaveStoresTheDocumentAndTheDatabaseOpensIt)
 {

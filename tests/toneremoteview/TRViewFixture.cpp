@@ -2,31 +2,6 @@
 
 #include "db/CLASSOrvDB.h"
 #include "docwindow/DocumentWindowOpen.h"
-#include "platform/Progress.h"
-#include "shell/Globals.h"
-#include "shell/LookupTables.h"
-
-#include <QCoreApplication>
-
-void TRViewTest::SetUp()
-{
-    CLASSOrvDB::releaseInstance();
-    basVelmar::gDatabasePath = testsupport::makeDatabase(folder_.file(QStringLiteral("velmar.mdb")));
-    ASSERT_EQ(basVelmar::LoadLookupTables(), 0);
-    basVelmar::gOpenViewCount = 0;
-    main_ = std::make_unique<frmMain>();
-    main_->setToolbarVisible(true);
-    main_->show();
-}
-
-void TRViewTest::TearDown()
-{
-    main_.reset();
-    settle();
-    CLASSOrvDB::releaseInstance();
-    basVelmar::gDatabasePath.clear();
-    platform::Progress::instance().reset();
-}
 
 int16_t TRViewTest::open(const std::function<int16_t(IDocumentWindow&)>& opener, frmOrvViewTR** shown)
 {
@@ -67,12 +42,6 @@ QList<frmOrvViewTR*> TRViewTest::windows() const
         if (auto* v = dynamic_cast<frmOrvViewTR*>(w))
             out << v;
     return out;
-}
-
-void TRViewTest::settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 void TRViewRackTest::TearDown()

@@ -2,11 +2,9 @@
 // Shared pieces of the tone-remote window's tests: a main window hosting the windows over a
 // database in a temporary program folder, and an emulated rack with a tone-remote module opened
 // as serial port 1.
-#include "app/frmMain.h"
 #include "rackemu/Rack.h"
 #include "support/RackOnPort.h"
-#include "support/ScriptedMsgBox.h"
-#include "support/TempDir.h"
+#include "support/MainWindowTest.h"
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/frmOrvViewTR.h"
 
@@ -17,12 +15,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class TRViewTest : public ::testing::Test {
+class TRViewTest : public testsupport::MainWindowTest {
 protected:
     static constexpr uint32_t kSerial = 4711;
-
-    void SetUp() override;
-    void TearDown() override;
 
     // Opens a new window through `opener` as the program opens one; the status, and the window
     // when one came up.
@@ -32,12 +27,6 @@ protected:
     // A module of the serial number stored in the database (a new document's pages).
     void storeModule(long serial = kSerial);
     QList<frmOrvViewTR*> windows() const;
-    // Lets deleted windows go and pending events run.
-    static void settle();
-
-    testsupport::ProgramFolder folder_;
-    testsupport::ScriptedMsgBox boxes_;
-    std::unique_ptr<frmMain> main_;
 };
 
 // The same with the emulated rack, which the test fills and then serves on serial port 1 (line_.open()).

@@ -65,23 +65,7 @@ void changeRemark(frmOrvViewTR& w, const QString& text)
 
 } // namespace
 
-class TRWindow : public TRViewRackTest {
-protected:
-    bool buttonEnabled(int index) const { return main_->toolbarButton(index)->isEnabled(); }
-    QList<QMenu*> menuBarMenus() const
-    {
-        QList<QMenu*> out;
-        for (QAction* a : main_->menuBar()->actions())
-            if (a->menu())
-                out << a->menu();
-        return out;
-    }
-    void activate(QWidget* w) const
-    {
-        main_->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
-        settle();
-    }
-};
+class TRWindow : public TRViewRackTest {};
 
 TEST_F(TRWindow, TheCloseQuestionSavesWhereTheModuleCameFromOrKeepsTheWindow)
 {

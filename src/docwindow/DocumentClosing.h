@@ -1,8 +1,14 @@
 #pragma once
-// The question a document window asks when it closes with changes not saved.
+// Closing a document window: the way it goes, and the question it asks when it closes with changes
+// not saved.
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+class QWidget;
+
+// Closes the window with its frame in the main window (the frame asks the window first).
+void closeDocumentWindow(QWidget& window);
 
 // Asks whether to save the changes. Yes runs `apply` (the window's entries into the document),
 // then `save` (the document back to where it came from; `where` names that place); when either

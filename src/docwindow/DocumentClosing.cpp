@@ -1,7 +1,17 @@
-#include "docwindow/CloseQuestion.h"
+#include "docwindow/DocumentClosing.h"
 
 #include "docwindow/DocumentTexts.h"
 #include "platform/MsgBox.h"
+
+#include <QMdiSubWindow>
+
+void closeDocumentWindow(QWidget& window)
+{
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
+        frame->close();
+    else
+        window.close();
+}
 
 bool askToSaveChanges(const std::function<int16_t()>& apply, const std::function<int16_t(QString& where)>& save)
 {
