@@ -61,7 +61,8 @@ int main(int argc, char** argv)
     // The stored module: a whole new document's pages.
     {
         COrvDocTR doc;
-        if (doc.NewToneRemote(QStringLiteral("Vr71-05-0000"), true, kStoredSerial, QStringLiteral("0000"), QDate(2024, 1, 15), 0xE0)
+        if (doc.NewToneRemote(QStringLiteral("Vr71-05-0000"), true, kStoredSerial, QStringLiteral("0000"),
+                              QDate(2024, 1, 15), 0xE0)
                 != 0
             || doc.NewDocument() != 0 || doc.intDocument2DB() != 0)
             return 1;
@@ -87,9 +88,11 @@ int main(int argc, char** argv)
         [&] { closeAll(main); });
     closeAll(main);
 
-    std::printf("tone-remote window shown, from New:              median %7.1f ms, slowest %7.1f ms (target < 300 ms)\n",
-                fromNew.median, fromNew.slowest);
-    std::printf("tone-remote window shown, from Open (database):  median %7.1f ms, slowest %7.1f ms (target < 300 ms)\n",
-                fromDatabase.median, fromDatabase.slowest);
+    std::printf(
+        "tone-remote window shown, from New:              median %7.1f ms, slowest %7.1f ms (target < 300 ms)\n",
+        fromNew.median, fromNew.slowest);
+    std::printf(
+        "tone-remote window shown, from Open (database):  median %7.1f ms, slowest %7.1f ms (target < 300 ms)\n",
+        fromDatabase.median, fromDatabase.slowest);
     return 0;
 }

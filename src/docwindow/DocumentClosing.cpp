@@ -27,9 +27,7 @@ bool askToSaveChanges(const std::function<int16_t()>& apply, const std::function
         }
         return true;
     }
-    case platform::vbNo:
-        return true;
-    default:
-        return false;
+    case platform::vbNo: return true;
+    default: return false;
     }
 }

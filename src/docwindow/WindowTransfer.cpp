@@ -8,8 +8,9 @@ WindowTransfer::WindowTransfer(QWidget& window, bool& running) : running_(runnin
 {
     if (!guard_.acquired()) {
         TransferGuard::EventsOpen open;
-        platform::MsgBox(QStringLiteral("The serial line is busy with another transfer. Try again when it has finished."),
-                         platform::vbOKOnly | platform::vbExclamation);
+        platform::MsgBox(
+            QStringLiteral("The serial line is busy with another transfer. Try again when it has finished."),
+            platform::vbOKOnly | platform::vbExclamation);
         return;
     }
     wasRunning_ = running_;

@@ -90,8 +90,9 @@ void frmBits::buildControls()
     width += 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
     header->setDefaultSectionSize(width);
     grdBits->verticalHeader()->setDefaultSectionSize(grdBits->fontMetrics().height() + 4);
-    grdBits->setMinimumSize(kColumns * width + grdBits->verticalScrollBar()->sizeHint().width() + 2 * grdBits->frameWidth(),
-                            header->sizeHint().height() + kGridRowsShown * grdBits->verticalHeader()->defaultSectionSize());
+    grdBits->setMinimumSize(
+        kColumns * width + grdBits->verticalScrollBar()->sizeHint().width() + 2 * grdBits->frameWidth(),
+        header->sizeHint().height() + kGridRowsShown * grdBits->verticalHeader()->defaultSectionSize());
     outer->addWidget(grdBits, 1);
 
     Frame1 = named(new QGroupBox(QStringLiteral("Modify Manually Data"), this), QStringLiteral("Frame1"));

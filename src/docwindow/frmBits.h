@@ -32,7 +32,7 @@ public:
     static int16_t StringToValue(const QString& sTemp, int16_t& iVal);
 
     // Event handlers.
-    void Command1_Click();   // Apply
+    void Command1_Click(); // Apply
     void cmdClose_Click();
 
     // Controls.

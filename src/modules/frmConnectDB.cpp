@@ -97,7 +97,8 @@ int16_t frmConnectDB::intOpen()
             if (open)
                 continue;
             const QString serialText = QString::number(*serial);
-            moduleopen::intOpenInWindow(record->intRxTxEx, [&](IDocumentWindow& w) { return w.intInitFromDB(serialText); });
+            moduleopen::intOpenInWindow(record->intRxTxEx,
+                                        [&](IDocumentWindow& w) { return w.intInitFromDB(serialText); });
         }
         return 0;
     });

@@ -104,7 +104,8 @@ int16_t frmReadRack::intOK()
             if (!serial)
                 continue;
             const QString serialText = QString::number(*serial);
-            moduleopen::intOpenInWindow(record->intRxTxEx, [&](IDocumentWindow& w) { return w.intInitFromModule(serialText); });
+            moduleopen::intOpenInWindow(record->intRxTxEx,
+                                        [&](IDocumentWindow& w) { return w.intInitFromModule(serialText); });
         }
         return 0;
     });

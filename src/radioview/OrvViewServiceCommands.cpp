@@ -28,7 +28,8 @@ constexpr int kHighestPot = 255;
 // A chord needs both Shift and Alt; Ctrl may be held too.
 bool isChord(int KeyCode, int Shift)
 {
-    return (Shift & platform::kShiftMask) && (Shift & platform::kAltMask) && (KeyCode == kKeyF || KeyCode == kKeyP || KeyCode == kKeyM);
+    return (Shift & platform::kShiftMask) && (Shift & platform::kAltMask)
+        && (KeyCode == kKeyF || KeyCode == kKeyP || KeyCode == kKeyM);
 }
 
 // The whole number a display box holds (0 when it holds none), brought into low..high.

@@ -20,7 +20,8 @@ void frmOrvViewTR::buildMenus()
     b.shared(HostCommand::OpenEpromFile);
     b.own(QStringLiteral("MNUCLOSE"), doctext::kClose, this, &frmOrvViewTR::MNUCLOSE_Click);
     b.separator(QStringLiteral("MNUSEPERATE2"));
-    b.own(QStringLiteral("MNUSAVE"), doctext::kSave, this, &frmOrvViewTR::mnuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    b.own(QStringLiteral("MNUSAVE"), doctext::kSave, this, &frmOrvViewTR::mnuSave_Click,
+          QKeySequence(Qt::CTRL | Qt::Key_S));
     b.own(QStringLiteral("MNUARCHIVESAVE"), QStringLiteral("Sa&ve File"), this, &frmOrvViewTR::MNUARCHIVESAVE_Click);
     b.separator(QStringLiteral("MNUSEPERATE1"));
     b.submenu(QStringLiteral("MNUDATABASE"), QStringLiteral("&Database"));
@@ -29,7 +30,8 @@ void frmOrvViewTR::buildMenus()
     b.shared(HostCommand::ImportStandardModels);
     b.shared(HostCommand::ImportUserModels);
     b.endSubmenu();
-    b.shared(HostCommand::Preferences, {.name = QStringLiteral("MNUREFERENCE"), .caption = QStringLiteral("P&references")});
+    b.shared(HostCommand::Preferences,
+             {.name = QStringLiteral("MNUREFERENCE"), .caption = QStringLiteral("P&references")});
     b.separator(QStringLiteral("MNUSEPARETE1"));
     b.own(QStringLiteral("MNUPRINT"), QStringLiteral("&Print"), this, &frmOrvViewTR::mnuPrint_Click);
     b.separator(QStringLiteral("MNUSEPARETE2"));
@@ -51,8 +53,8 @@ void frmOrvViewTR::buildMenus()
     b.own(QStringLiteral("MNUMEMORYMAP"), QStringLiteral("Memory Map"), this, &frmOrvViewTR::MNUMEMORYMAP_Click,
           QKeySequence(Qt::CTRL | Qt::Key_M))
         ->setVisible(false);
-    b.own(QStringLiteral("MNUFACTORYWRITE"), QStringLiteral("Factory Write"), this, &frmOrvViewTR::MNUFACTORYWRITE_Click,
-          QKeySequence(Qt::CTRL | Qt::Key_F))
+    b.own(QStringLiteral("MNUFACTORYWRITE"), QStringLiteral("Factory Write"), this,
+          &frmOrvViewTR::MNUFACTORYWRITE_Click, QKeySequence(Qt::CTRL | Qt::Key_F))
         ->setVisible(false);
 
     b.menu(QStringLiteral("MNUWINDOW"), QStringLiteral("Window"));

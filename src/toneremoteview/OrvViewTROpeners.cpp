@@ -49,7 +49,8 @@ int16_t frmOrvViewTR::intInitFromDB(const QString& serial)
         platform::DoEvents();
         int32_t moduleID = 0;
         if (CLASSOrvDB::instance().intSerial2ModuleID(serialNumber, moduleID) != 0) {
-            MsgBox(QStringLiteral("The module [%1] is not stored in the database.").arg(serialNumber), platform::vbExclamation);
+            MsgBox(QStringLiteral("The module [%1] is not stored in the database.").arg(serialNumber),
+                   platform::vbExclamation);
             return -1;
         }
         platform::DoEvents();
@@ -81,10 +82,10 @@ int16_t frmOrvViewTR::intInitFromModule(const QString& serial)
         platform::DoEvents();
         COrvDocTR& doc = document();
         if (!doc.OrvTest()) {
-            const int answer =
-                MsgBox(QStringLiteral("Kelt configuration record is corrupted or unit was not programmed properly. Do you "
-                                      "want to create new configuration record?"),
-                       platform::vbYesNo | platform::vbQuestion, QStringLiteral("Reading Module Error"));
+            const int answer = MsgBox(
+                QStringLiteral("Kelt configuration record is corrupted or unit was not programmed properly. Do you "
+                               "want to create new configuration record?"),
+                platform::vbYesNo | platform::vbQuestion, QStringLiteral("Reading Module Error"));
             // Without a configuration record there is nothing to show.
             if (answer != platform::vbYes || doc.NewDocument() != 0)
                 return -1;

@@ -33,7 +33,8 @@ TRAlarmTab::TRAlarmTab(frmOrvViewTR& view) : TRTabPage(view, QStringLiteral("tab
     auto* below = new QHBoxLayout;
     fraAla2 = named(new QGroupBox(this), QStringLiteral("fraAla2"));
     auto* settings = new QGridLayout(fraAla2);
-    lblFiveToneStandard = named(new QLabel(QStringLiteral("Selcall Standard:"), fraAla2), QStringLiteral("lblFiveToneStandard"));
+    lblFiveToneStandard =
+        named(new QLabel(QStringLiteral("Selcall Standard:"), fraAla2), QStringLiteral("lblFiveToneStandard"));
     cboFiveToneStandard = named(new QComboBox(fraAla2), QStringLiteral("cboFiveToneStandard"));
     settings->addWidget(lblFiveToneStandard, 0, 0);
     settings->addWidget(cboFiveToneStandard, 0, 1);

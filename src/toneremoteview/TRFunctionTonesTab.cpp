@@ -45,12 +45,14 @@ TRFunctionTonesTab::TRFunctionTonesTab(frmOrvViewTR& view)
     auto* side = new QVBoxLayout;
     Frame1 = named(new QGroupBox(QStringLiteral("Keytone (Guard tone) Options"), this), QStringLiteral("Frame1"));
     auto* keytone = new QGridLayout(Frame1);
-    lblKeytoneFrequency = named(new QLabel(QStringLiteral("Keytone Frequency: "), Frame1), QStringLiteral("lblKeytoneFrequency"));
+    lblKeytoneFrequency =
+        named(new QLabel(QStringLiteral("Keytone Frequency: "), Frame1), QStringLiteral("lblKeytoneFrequency"));
     cboKeytoneFrequency = named(new QComboBox(Frame1), QStringLiteral("cboKeytoneFrequency"));
     keytone->addWidget(lblKeytoneFrequency, 0, 0);
     keytone->addWidget(cboKeytoneFrequency, 0, 1);
     side->addWidget(Frame1);
-    fraKeytoneFrequency = named(new QGroupBox(QStringLiteral("Momentary Monitor"), this), QStringLiteral("fraKeytoneFrequency"));
+    fraKeytoneFrequency =
+        named(new QGroupBox(QStringLiteral("Momentary Monitor"), this), QStringLiteral("fraKeytoneFrequency"));
     new QGridLayout(fraKeytoneFrequency);
     side->addWidget(fraKeytoneFrequency);
     chkGridView = named(new QCheckBox(QStringLiteral("Show only active tones"), this), QStringLiteral("chkGridView"));
@@ -89,7 +91,8 @@ QSize TRFunctionTonesTab::openingGridSize() const
             widest = std::max(widest, grdFnTone->fontMetrics().horizontalAdvance(text));
     }
     // The cell's margins beside its text.
-    const int actionColumn = widest + 2 * grdFnTone->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdFnTone) + 4;
+    const int actionColumn =
+        widest + 2 * grdFnTone->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdFnTone) + 4;
     return grdFnTone->sizeFor(kRowsShown, (actionColumn * kThirtieths + kActionShare - 1) / kActionShare);
 }
 

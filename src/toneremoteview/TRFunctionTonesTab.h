@@ -43,7 +43,7 @@ public:
 
     // Controls.
     platform::FlexGrid* grdFnTone = nullptr;
-    QGroupBox* Frame1 = nullptr;              // "Keytone (Guard tone) Options"
+    QGroupBox* Frame1 = nullptr; // "Keytone (Guard tone) Options"
     QLabel* lblKeytoneFrequency = nullptr;
     QComboBox* cboKeytoneFrequency = nullptr;
     QGroupBox* fraKeytoneFrequency = nullptr; // "Momentary Monitor"

@@ -41,7 +41,8 @@ TRGeneralTab::TRGeneralTab(frmOrvViewTR& view) : TRTabPage(view, QStringLiteral(
     frmPowerOnMode = named(new QGroupBox(QStringLiteral("Mode at  Power On"), this), QStringLiteral("frmPowerOnMode"));
     new QGridLayout(frmPowerOnMode);
     page->addWidget(frmPowerOnMode, 1, 1);
-    chkLatchChannel = named(new QCheckBox(QStringLiteral("Use Latched Channel Select"), this), QStringLiteral("chkLatchChannel"));
+    chkLatchChannel =
+        named(new QCheckBox(QStringLiteral("Use Latched Channel Select"), this), QStringLiteral("chkLatchChannel"));
     chkLatchChannel->setToolTip(QStringLiteral("Checked for non-Vorn equipment"));
     page->addWidget(chkLatchChannel, 2, 1);
     Frame3 = named(new QGroupBox(QStringLiteral("Channel Select Output"), this), QStringLiteral("Frame3"));

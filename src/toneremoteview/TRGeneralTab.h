@@ -25,8 +25,8 @@ public:
     QGroupBox* fraGen1 = nullptr;        // "Line Interface"
     QGroupBox* frmPowerOnMode = nullptr; // "Mode at  Power On"
     QCheckBox* chkLatchChannel = nullptr;
-    QGroupBox* Frame3 = nullptr;         // "Channel Select Output"
-    QGroupBox* fraGen2 = nullptr;        // identity and remark
+    QGroupBox* Frame3 = nullptr;  // "Channel Select Output"
+    QGroupBox* fraGen2 = nullptr; // identity and remark
     QLabel* lblUserRemark = nullptr;
     QLineEdit* txtUserRemark = nullptr;
 };

@@ -123,15 +123,18 @@ void frmFactoryWrite::cmdOk_Click()
         platform::BusyCursor busy;
         const std::optional<int32_t> serial = serialOfText(txtSerialNumber->text());
         if (!serial) {
-            platform::MsgBox(QStringLiteral("The serial number must be a whole number from 0 to %1, of at most %2 digits.")
-                                 .arg(kHighestSerial)
-                                 .arg(kSerialDigits),
-                             platform::vbOKOnly);
+            platform::MsgBox(
+                QStringLiteral("The serial number must be a whole number from 0 to %1, of at most %2 digits.")
+                    .arg(kHighestSerial)
+                    .arg(kSerialDigits),
+                platform::vbOKOnly);
             return -1;
         }
         // A document of the factory identity alone, gone when the write is done.
         COrvDocTR factory;
-        if (factory.NewToneRemote(kFactoryModel, true, *serial, kFactorySuffix, QDate::currentDate(), FactoryOptionByte()) != 0)
+        if (factory.NewToneRemote(kFactoryModel, true, *serial, kFactorySuffix, QDate::currentDate(),
+                                  FactoryOptionByte())
+            != 0)
             return -1;
         factory.bytFactWrite = true;
         if (factory.FactoryWrite(*serial) != 0) {

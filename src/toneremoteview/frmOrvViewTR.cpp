@@ -120,7 +120,8 @@ void frmOrvViewTR::buildControls()
     };
     cmdQuit = button(QStringLiteral("cmdQuit"), doctext::kClose, &frmOrvViewTR::cmdQuit_Click);
     cmdSaveToDB = button(QStringLiteral("cmdSaveToDB"), doctext::kSave, &frmOrvViewTR::cmdSaveToDB_Click);
-    cmdWriteToRack = button(QStringLiteral("cmdWriteToRack"), QStringLiteral("&Write"), &frmOrvViewTR::cmdWriteToRack_Click);
+    cmdWriteToRack =
+        button(QStringLiteral("cmdWriteToRack"), QStringLiteral("&Write"), &frmOrvViewTR::cmdWriteToRack_Click);
     // The raw page view has no button of its own to show: its hot key reaches it.
     cmdShow = button(QStringLiteral("cmdShow"), QStringLiteral("Show"), &frmOrvViewTR::cmdShow_Click);
     cmdShow->setVisible(false);
@@ -269,7 +270,8 @@ int16_t frmOrvViewTR::intEditApplySystem()
         intEditConsistentCheckSystem();
         document().strUserRemark = general().txtUserRemark->text();
         if (general().intEditApplyGeneral() != 0 || functionTones().iEditApplyFunctionTone() != 0
-            || alarm().intEditApplyAlarm() != 0 || voting().iEditApplyVoting() != 0 || advanced().iEditApplyAdvanced() != 0)
+            || alarm().intEditApplyAlarm() != 0 || voting().iEditApplyVoting() != 0
+            || advanced().iEditApplyAdvanced() != 0)
             return -1;
         return 0;
     });

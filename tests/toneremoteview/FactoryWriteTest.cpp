@@ -24,9 +24,8 @@ TEST_F(TRFactoryWrite, OnlyDigitsUpTo16777123AreASerialNumber)
         const char* text;
         std::optional<int32_t> serial;
     } cases[] = {
-        {"0", 0},           {"16777123", 16777123}, {"00000001", 1}, {"16777124", {}}, {"123456789", {}},
-        {"12a", {}},        {"-5", {}},             {"12.5", {}},    {"+5", {}},       {" 12", {}},
-        {"", {}},           {"1e3", {}},
+        {"0", 0},   {"16777123", 16777123}, {"00000001", 1}, {"16777124", {}}, {"123456789", {}}, {"12a", {}},
+        {"-5", {}}, {"12.5", {}},           {"+5", {}},      {" 12", {}},      {"", {}},          {"1e3", {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(frmFactoryWrite::serialOfText(QString::fromLatin1(c.text)), c.serial) << c.text;
@@ -40,7 +39,8 @@ TEST_F(TRFactoryWrite, ARefusedSerialNumberWritesNothing)
         SCOPED_TRACE(text);
         frmFactoryWrite dialog;
         dialog.txtSerialNumber->setText(QString::fromLatin1(text));
-        boxes_.expect(QStringLiteral("The serial number must be a whole number from 0 to 16777123, of at most 8 digits."));
+        boxes_.expect(
+            QStringLiteral("The serial number must be a whole number from 0 to 16777123, of at most 8 digits."));
         dialog.cmdOk_Click();
         EXPECT_EQ(boxes_.shown().last().style, platform::vbOKOnly);
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << "the dialog has closed";
@@ -116,5 +116,6 @@ TEST_F(TRFactoryWrite, TheWindowsCommandStartsFromItsSerialNumberAndLeavesItsMod
     ASSERT_TRUE(testsupport::waitForFrames(rack_, Command::Restart));
     EXPECT_EQ(identityPage(4243).size(), 8);
     EXPECT_EQ(testsupport::documentPages(w->document(), 0, w->document().pageCount() - 1), before);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Model: ") + w->document().strModuleUsed + QStringLiteral(" Serial Number: 4242"));
+    EXPECT_EQ(w->windowTitle(),
+              QStringLiteral("Model: ") + w->document().strModuleUsed + QStringLiteral(" Serial Number: 4242"));
 }

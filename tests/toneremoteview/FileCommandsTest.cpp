@@ -42,8 +42,8 @@ TEST_F(TRFileCommands, PrintMakesTheReportOnThePrinterChosen)
     frmOrvViewTR* w = openNew(6001);
     ASSERT_NE(w, nullptr);
     const QString pdf = folder_.file(QStringLiteral("report.pdf"));
-    const platform::PrinterHandler previous =
-        platform::setPrinterHandler([pdf]() -> std::unique_ptr<QPagedPaintDevice> { return testsupport::a4PdfWriter(pdf); });
+    const platform::PrinterHandler previous = platform::setPrinterHandler(
+        [pdf]() -> std::unique_ptr<QPagedPaintDevice> { return testsupport::a4PdfWriter(pdf); });
     EXPECT_EQ(w->intCommandPrint(), 0);
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     if (testsupport::havePdfToText()) {

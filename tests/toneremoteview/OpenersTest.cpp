@@ -15,7 +15,8 @@ using platform::vbYes;
 
 namespace {
 
-const QString kCorrupted = QStringLiteral("Kelt configuration record is corrupted or unit was not programmed properly.");
+const QString kCorrupted =
+    QStringLiteral("Kelt configuration record is corrupted or unit was not programmed properly.");
 
 } // namespace
 
@@ -29,7 +30,9 @@ TEST_F(TROpeners, EachOpenerShowsTheModuleOrNoWindowAndSaysWhy)
     const QString archive = folder_.file(QStringLiteral("Line.mcf"));
     {
         COrvDocTR doc;
-        ASSERT_EQ(doc.NewToneRemote(QStringLiteral("Vr71-05-0000"), true, 5678, QStringLiteral("0000"), QDate(2024, 1, 15), 0xE0), 0);
+        ASSERT_EQ(doc.NewToneRemote(QStringLiteral("Vr71-05-0000"), true, 5678, QStringLiteral("0000"),
+                                    QDate(2024, 1, 15), 0xE0),
+                  0);
         ASSERT_EQ(doc.NewDocument(), 0);
         ASSERT_EQ(doc.intDocument2Archive(archive), 0);
     }
@@ -44,8 +47,8 @@ TEST_F(TROpeners, EachOpenerShowsTheModuleOrNoWindowAndSaysWhy)
         const char* source;
         std::function<int16_t(IDocumentWindow&)> opener;
         int16_t status;
-        const char* message;  // the message shown, "" for none
-        int16_t origin;       // of the document shown
+        const char* message; // the message shown, "" for none
+        int16_t origin;      // of the document shown
         const char* serial;
     } cases[] = {
         {"new", [&](IDocumentWindow& w) { return w.intInitFromNew(args); }, 0, "", kFromNew, "99"},
@@ -79,8 +82,9 @@ TEST_F(TROpeners, EachOpenerShowsTheModuleOrNoWindowAndSaysWhy)
         EXPECT_EQ(w->document().intDocumentFrom, c.origin);
         EXPECT_EQ(w->document().strSerial, QString::fromLatin1(c.serial));
         EXPECT_FALSE(w->document().fModified);
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("Model: ") + w->document().strModuleUsed
-                                        + QStringLiteral(" Serial Number: ") + QString::fromLatin1(c.serial));
+        EXPECT_EQ(w->windowTitle(),
+                  QStringLiteral("Model: ") + w->document().strModuleUsed + QStringLiteral(" Serial Number: ")
+                      + QString::fromLatin1(c.serial));
         EXPECT_TRUE(main_->toolbarButton(3)->isEnabled());
     }
     EXPECT_EQ(boxes_.shown().size(), 3);

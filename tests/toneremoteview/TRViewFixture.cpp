@@ -50,7 +50,10 @@ void TRViewRackTest::TearDown()
     line_.close();
 }
 
-QByteArray TRViewRackTest::factoryImage(uint32_t serial) { return rackemu::defaultImage(rackemu::Kind::ToneRemote, serial); }
+QByteArray TRViewRackTest::factoryImage(uint32_t serial)
+{
+    return rackemu::defaultImage(rackemu::Kind::ToneRemote, serial);
+}
 
 void TRViewRackTest::addModule(const QByteArray& image, uint32_t serial)
 {

@@ -53,7 +53,7 @@ QString storedRemark(const QString& serial)
     COrvDocTR doc;
     int32_t id = 0;
     return CLASSOrvDB::instance().intSerial2ModuleID(serial, id) == 0 && doc.intDB2Document(id) == 0 ? doc.strUserRemark
-                                                                                                      : QString();
+                                                                                                     : QString();
 }
 
 // The remark the window's apply takes into the document.
@@ -224,7 +224,7 @@ TEST_F(TRWindow, ChordsOpenTheFactoryWriteAndTheRawPagesWhereverTheFocusIs)
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        QString opened;  // the dialog's object name; empty: none
+        QString opened; // the dialog's object name; empty: none
     } cases[] = {
         {Qt::Key_F, Qt::ShiftModifier | Qt::AltModifier, factory},
         {Qt::Key_M, Qt::ShiftModifier | Qt::AltModifier, raw},
@@ -298,7 +298,8 @@ TEST_F(TRWindow, EachTabEnablesItsOwnFrames)
         w->SSTab1->setCurrentIndex(tab);
         for (int t = 0; t < byTab.size(); ++t)
             for (QWidget* control : byTab[t])
-                EXPECT_EQ(control->isEnabled(), t == tab) << "tab " << tab << ": " << control->objectName().toStdString();
+                EXPECT_EQ(control->isEnabled(), t == tab)
+                    << "tab " << tab << ": " << control->objectName().toStdString();
     }
     // Controls outside the table keep their own state: the two Undo buttons start disabled.
     EXPECT_FALSE(f.cmdUndoFunctionTones->isEnabled());

@@ -125,7 +125,7 @@ void FlexGrid::select(int row, int col, int rowSel, int colSel)
     requireCell(row, col);
     requireCell(rowSel, colSel);
     if (row == 0 || rowSel == 0)
-        return;  // the caption row is not selected
+        return; // the caption row is not selected
     clearSelection();
     setCurrentCell(row - 1, col, QItemSelectionModel::NoUpdate);
     setRangeSelected(QTableWidgetSelectionRange(std::min(row, rowSel) - 1, std::min(col, colSel),

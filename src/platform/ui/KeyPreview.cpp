@@ -47,7 +47,7 @@ private:
 int shiftState(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? kShiftMask : 0) | (modifiers & Qt::ControlModifier ? kCtrlMask : 0)
-           | (modifiers & Qt::AltModifier ? kAltMask : 0);
+        | (modifiers & Qt::AltModifier ? kAltMask : 0);
 }
 
 void installKeyPreview(QWidget* window, std::function<bool(int, int)> takes, std::function<void(int, int)> handler)
