@@ -7,6 +7,7 @@
 #include "toneremote/AlarmMessage.h"
 #include "toneremote/AlarmRecordFormat.h"
 #include "toneremote/basVelmarTR.h"
+#include "toneremoteview/TextValue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,22 +46,6 @@ QString captionOf(int alarm)
     case 11: case 12: case 13: case 14: return QStringLiteral("Define User Confirmation") + QString::number(alarm - 11);
     default: return QString();
     }
-}
-
-// The whole number a text begins with (blanks and a sign allowed before the digits), 0 when it
-// begins with none; anything after the digits, a decimal part included, is not read. Held to
-// [lowest, highest].
-int leadingWholeNumber(const QString& text, int lowest, int highest)
-{
-    const QString t = text.trimmed();
-    qsizetype i = 0;
-    const bool negative = i < t.size() && t[i] == u'-';
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-        ++i;
-    long long n = 0;
-    for (; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
-        n = std::min<long long>(n * 10 + (t[i].unicode() - u'0'), 1LL << 40);
-    return static_cast<int>(std::clamp<long long>(negative ? -n : n, lowest, highest));
 }
 
 } // namespace
@@ -284,7 +269,7 @@ void frmEditAlarm::SetData(const COrvDocTR& objToneRemote, int16_t intFirstSelec
 
 int frmEditAlarm::auxOutputNumber()
 {
-    const int number = leadingWholeNumber(txtAuxNum->text(), 0, kHighestAuxOutput);
+    const int number = trview::leadingWholeNumber(txtAuxNum->text(), 0, kHighestAuxOutput);
     if (txtAuxNum->text() != QString::number(number))
         txtAuxNum->setText(QString::number(number));
     return number;

@@ -1,0 +1,89 @@
+#pragma once
+// The Alarm / Confirm tab of the tone-remote window: the 16 alarm and confirmation records with
+// the actions they trigger, their editing and undo, the line-fail time and the selcall standard.
+// Records are stored in the document as soon as an edit is accepted; apply covers the line-fail
+// time and the selcall settings.
+#include "toneremote/COrvDocTR.h"
+#include "toneremoteview/ShownValue.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+class ITRTabHost;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+namespace platform {
+class FlexGrid;
+}
+
+class AlarmConfirmTab : public QWidget {
+public:
+    using AlarmRecord = COrvDocTR::AlarmRecord;
+
+    AlarmConfirmTab(ITRTabHost& host, QWidget* parent = nullptr);
+
+    // The grid's columns, its rows with the alarm names and the selcall standards, from the
+    // database: 0, or -1 when a look-up failed (it has said why).
+    int16_t intLoadLists();
+
+    // The action texts of alarms first..last (1-16): -1 for a bound outside 1-16, else 0.
+    int16_t intShowAlarmAction(int16_t first, int16_t last);
+    // Document fields to controls: 0, or -1 after a failure (shown).
+    int16_t intShowAlarm();
+    // Controls to document fields: 0, or -1 when an entry was refused (said, the focus on it).
+    int16_t intEditApplyAlarm();
+
+    // Stores a record into an alarm, keeping the old one for undo, when it differs. Status 0.
+    int16_t UpdateAlarmConfirm(int16_t index, const AlarmRecord& record);
+    // Puts back the record of the last change; the alarm's number, 0 when there was none.
+    int16_t UndoAlarmConfirm();
+    int16_t undoDepth() const { return static_cast<int16_t>(undo_.size()); }
+
+    // Event handlers.
+    void cmdAlarmEdit_Click();
+    void cmdCancel_Click();
+    void txtLineFailTime_Change();
+    void cboFiveToneStandard_Click();
+
+    // Grid columns.
+    int16_t intColAlarm = 1;
+    int16_t intColAlarmAction = 2;
+
+    // Controls.
+    platform::FlexGrid* grdAlarm = nullptr;
+    QPushButton* cmdAlarmEdit = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QGroupBox* fraAla2 = nullptr;
+    QLineEdit* txtLineFailTimeH = nullptr;
+    QLineEdit* txtLineFailTimeM = nullptr;
+    QComboBox* cboFiveToneStandard = nullptr;
+
+protected:
+    // Enter in the grid edits its selected rows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct AlarmUndoEntry {
+        int16_t index;
+        AlarmRecord old;
+    };
+
+    void buildControls();
+    void markModified();
+    void editSelectedRows();
+    // The line-fail time in the boxes, quarter seconds; false (said, focus on the box) when the
+    // boxes hold no time of 0:00 to 4:00.
+    bool lineFailTime(int32_t& quarterSeconds);
+    QString lineFailShown() const;
+
+    ITRTabHost& host_;
+    QList<AlarmUndoEntry> undo_;
+    bool showing_ = false;
+    ShownValue<QString> shownLineFail_;
+    ShownValue<int> shownStandard_;
+};

@@ -1,0 +1,401 @@
+#include "toneremoteview/FunctionTonesTab.h"
+
+#include "db/CLASSOrvDB.h"
+#include "db/ListControls.h"
+#include "platform/BusyCursor.h"
+#include "platform/DoEvents.h"
+#include "platform/MsgBox.h"
+#include "platform/ui/ControlEvents.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Named.h"
+#include "shell/FailureTrap.h"
+#include "toneremote/COrvDocTR.h"
+#include "toneremote/Tones.h"
+#include "toneremote/basVelmarTR.h"
+#include "toneremoteview/TRCaptions.h"
+#include "toneremoteview/TRTabHost.h"
+#include "toneremoteview/TextValue.h"
+#include "toneremoteview/frmEditTones.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using platform::named;
+
+namespace {
+
+constexpr int kTones = 15;
+constexpr int kPairs = kTones * kTones;
+constexpr int16_t kNoAction = 255;
+constexpr uint8_t kToneSignalling = 0x40;     // bytFlag2: HLGT/function tone/LLGT, clear: keytone only
+constexpr uint8_t kMomentaryMonitor = 0x08;   // bytFlag2
+constexpr int kQuartersPerSecond = 4;
+constexpr int kLongestMomentaryTime = 20;     // seconds
+
+// The action table's index of grid row `row` (full order, from 1).
+int16_t pairIndexOfRow(int row) { return static_cast<int16_t>((row - 1) / kTones * 16 + (row - 1) % kTones); }
+
+// The action table's index of an entry's pair.
+int16_t pairIndexOf(const cTone& entry)
+{
+    const auto tone = [](int hz) { return (hz - 650) / 100; };
+    return static_cast<int16_t>(tone(entry.Tone1) * 16 + tone(entry.Tone2));
+}
+
+} // namespace
+
+FunctionTonesTab::FunctionTonesTab(ITRTabHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), tones_(std::make_unique<Tones>())
+{
+    setObjectName(QStringLiteral("tabFunctionTones"));
+    buildControls();
+
+    connect(cmdEditFTones, &QPushButton::clicked, this, &FunctionTonesTab::cmdEditFTones_Click);
+    connect(cmdUndoFunctionTones, &QPushButton::clicked, this, &FunctionTonesTab::cmdUndoFunctionTones_Click);
+    connect(grdFnTone, &QTableWidget::cellDoubleClicked, this, [this] { editSelectedRows(); });
+    grdFnTone->installEventFilter(this);
+    connect(chkGridView, &QCheckBox::stateChanged, this, &FunctionTonesTab::chkGridView_Click);
+    connect(chkOneTone, &QCheckBox::stateChanged, this, &FunctionTonesTab::chkOneTone_Click);
+    connect(cboKeytoneFrequency, &QComboBox::currentIndexChanged, this, [this] { markModified(); });
+    connect(cboKeytoneFrequency, &QComboBox::activated, this, [this] { keytoneChosen_ = true; });
+    connect(chkMomentaryMonitor, &QCheckBox::stateChanged, this, [this] { markModified(); });
+    connect(optToneGen, &QRadioButton::toggled, this, [this] { markModified(); });
+    connect(txtMomentaryMonitor, &QLineEdit::textChanged, this, [this] { markModified(); });
+    platform::onKeyPress(txtMomentaryMonitor, [this](QChar c) {
+        if (c == QLatin1Char('\b'))
+            return true;
+        if (c < u'0' || c > u'9')
+            return false;
+        return trview::leadingWholeNumber(txtMomentaryMonitor->text() + c, 0, 1 << 20) <= kLongestMomentaryTime;
+    });
+}
+
+FunctionTonesTab::~FunctionTonesTab() = default;
+
+void FunctionTonesTab::buildControls()
+{
+    auto* page = new QHBoxLayout(this);
+    grdFnTone = named(new platform::FlexGrid(this), QStringLiteral("grdFnTone"));
+    page->addWidget(grdFnTone, 1);
+
+    auto* side = new QVBoxLayout;
+    Frame1 = named(new QGroupBox(QStringLiteral("Keytone (Guard tone) Options"), this), QStringLiteral("Frame1"));
+    auto* keytone = new QGridLayout(Frame1);
+    optToneGen = named(new QRadioButton(QStringLiteral("HLGT/Function tone/LLGT"), Frame1), QStringLiteral("optToneGen"));
+    optKeyToneOnly = named(new QRadioButton(QStringLiteral("Keytone only"), Frame1), QStringLiteral("optKeyToneOnly"));
+    keytone->addWidget(optToneGen, 0, 0, 1, 2);
+    keytone->addWidget(optKeyToneOnly, 1, 0, 1, 2);
+    keytone->addWidget(named(new QLabel(QStringLiteral("Keytone Frequency: "), Frame1), QStringLiteral("lblKeytoneFrequency")), 2, 0);
+    cboKeytoneFrequency = named(new QComboBox(Frame1), QStringLiteral("cboKeytoneFrequency"));
+    keytone->addWidget(cboKeytoneFrequency, 2, 1);
+    chkOneTone = named(new QCheckBox(QStringLiteral("Show one tone only"), Frame1), QStringLiteral("chkOneTone"));
+    keytone->addWidget(chkOneTone, 3, 0, 1, 2);
+    side->addWidget(Frame1);
+
+    fraKeytoneFrequency = named(new QGroupBox(QStringLiteral("Momentary Monitor"), this), QStringLiteral("fraKeytoneFrequency"));
+    auto* monitor = new QGridLayout(fraKeytoneFrequency);
+    chkMomentaryMonitor = named(new QCheckBox(QStringLiteral("  Momentary Monitor After Function     Tones"), fraKeytoneFrequency),
+                                QStringLiteral("chkMomentaryMonitor"));
+    monitor->addWidget(chkMomentaryMonitor, 0, 0, 1, 2);
+    lblMomTimer = named(new QLabel(QStringLiteral("Momentary Monitor Time (S)"), fraKeytoneFrequency), QStringLiteral("lblMomTimer"));
+    txtMomentaryMonitor = named(new QLineEdit(fraKeytoneFrequency), QStringLiteral("txtMomentaryMonitor"));
+    txtMomentaryMonitor->setMaximumWidth(txtMomentaryMonitor->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    monitor->addWidget(lblMomTimer, 1, 0);
+    monitor->addWidget(txtMomentaryMonitor, 1, 1);
+    side->addWidget(fraKeytoneFrequency);
+
+    chkGridView = named(new QCheckBox(QStringLiteral("Show only active tones"), this), QStringLiteral("chkGridView"));
+    side->addWidget(chkGridView);
+    auto* buttons = new QHBoxLayout;
+    cmdEditFTones = named(new QPushButton(trview::kEditCaption, this), QStringLiteral("cmdEditFTones"));
+    cmdUndoFunctionTones = named(new QPushButton(trview::kUndoCaption, this), QStringLiteral("cmdUndoFunctionTones"));
+    cmdUndoFunctionTones->setEnabled(false);
+    buttons->addWidget(cmdEditFTones);
+    buttons->addWidget(cmdUndoFunctionTones);
+    buttons->addStretch(1);
+    side->addLayout(buttons);
+    side->addStretch(1);
+    page->addLayout(side);
+}
+
+int16_t FunctionTonesTab::intLoadLists()
+{
+    QScopedValueRollback guard(showing_, true);
+    grdFnTone->setCols(4);
+    grdFnTone->setRows(kPairs + 2);
+    grdFnTone->setTextMatrix(0, intColTone1, QStringLiteral("Tone1"));
+    grdFnTone->setTextMatrix(0, intColTone2, QStringLiteral("Tone2"));
+    grdFnTone->setTextMatrix(0, intColAction, QStringLiteral(" Action "));
+    grdFnTone->horizontalHeader()->setStretchLastSection(true);
+    cboKeytoneFrequency->clear();
+    ItemModelList frequencies(*cboKeytoneFrequency->model());
+    if (CLASSOrvDB::instance().intGetKeytoneFrequency(frequencies) != 0)
+        return -1;
+    cboKeytoneFrequency->setCurrentIndex(0);
+    return 0;
+}
+
+void FunctionTonesTab::markModified()
+{
+    if (!showing_)
+        host_.document().fModified = true;
+}
+
+int16_t FunctionTonesTab::FillInToneAction(int16_t first, int16_t last)
+{
+    if (first < 1 || first > kPairs || last < 1 || last > kPairs)
+        return -1;
+    const COrvDocTR& d = host_.document();
+    int16_t position = 1;
+    for (int row = first; row <= last; ++row) {
+        int16_t tone1 = 0, tone2 = 0, code = 0;
+        if (d.intGetFnToneAction(pairIndexOfRow(row), tone1, tone2, code) != 0)
+            continue;
+        QString text;
+        basVelmarTR::intFnActionToText(code, text);
+        tones_->AddNew(tone1, tone2, code, code == kNoAction ? int16_t{0} : position++, text);
+    }
+    return 0;
+}
+
+void FunctionTonesTab::ShowFunctionTone(int row, const cTone* entry)
+{
+    grdFnTone->setTextMatrix(row, 0, entry ? QString::number(row) : QString());
+    grdFnTone->setTextMatrix(row, intColTone1, entry ? QString::number(entry->Tone1) : QString());
+    grdFnTone->setTextMatrix(row, intColTone2, entry ? QString::number(entry->Tone2) : QString());
+    grdFnTone->setTextMatrix(row, intColAction, entry ? entry->Description : QString());
+}
+
+void FunctionTonesTab::ShowFunctionTones(bool activeOnly, bool oneToneOnly)
+{
+    platform::BusyCursor busy;
+    grdFnTone->setUpdatesEnabled(false);
+    grdFnTone->setColumnHidden(intColTone2, oneToneOnly);
+    const int shown = tones_->CountFiltered(activeOnly, oneToneOnly);
+    grdFnTone->setRows(1);
+    grdFnTone->setRows(shown + 2);
+    int row = 0;
+    for (int i = 1; i <= tones_->Count(); ++i) {
+        const std::shared_ptr<cTone> entry = tones_->GetItem(i);
+        if ((activeOnly && !entry->Active()) || (oneToneOnly && !entry->OneTone()))
+            continue;
+        ShowFunctionTone(++row, entry.get());
+    }
+    ShowFunctionTone(row + 1, nullptr);
+    grdFnTone->setUpdatesEnabled(true);
+}
+
+void FunctionTonesTab::showWithFilters() { ShowFunctionTones(activeOnly_, chkOneTone->checkState() != Qt::Unchecked); }
+
+int16_t FunctionTonesTab::intShowFunctionTone()
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        QScopedValueRollback guard(showing_, true);
+        // A newly shown document gets a list of its own, without changes to undo.
+        tones_ = std::make_unique<Tones>();
+        cmdUndoFunctionTones->setEnabled(false);
+        if (FillInToneAction(1, kPairs) != 0)
+            return -1;
+        const COrvDocTR& d = host_.document();
+        {
+            const QSignalBlocker quiet(chkOneTone);
+            chkOneTone->setChecked(d.OneTone == 1);
+        }
+        showWithFilters();
+        grdFnTone->select(1, intColTone1, 1, intColAction);
+        ((d.bytFlag2 & kToneSignalling) ? optToneGen : optKeyToneOnly)->setChecked(true);
+        chkMomentaryMonitor->setChecked((d.bytFlag2 & kMomentaryMonitor) != 0);
+        txtMomentaryMonitor->setText(QString::number(d.intMomTime / kQuartersPerSecond));
+        for (int i = 0; i < cboKeytoneFrequency->count(); ++i) {
+            if (trview::leadingWholeNumber(cboKeytoneFrequency->itemText(i), 0, 1 << 20) == d.intKeytoneFrequencyLT5) {
+                cboKeytoneFrequency->setCurrentIndex(i);
+                break;
+            }
+        }
+        keytoneChosen_ = false;
+        txtMomentaryMonitor->setEnabled(true);
+        lblMomTimer->setEnabled(true);
+        shownMomentaryTime_.shown(txtMomentaryMonitor->text());
+        shownOneTone_.shown(chkOneTone->isChecked());
+        return 0;
+    });
+}
+
+int16_t FunctionTonesTab::iEditApplyFunctionTone()
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        COrvDocTR& d = host_.document();
+        const bool momentaryChanged = shownMomentaryTime_.changed(txtMomentaryMonitor->text());
+        int seconds = 0;
+        if (momentaryChanged
+            && !trview::wholeNumberWithin(txtMomentaryMonitor->text(), 0, kLongestMomentaryTime, seconds)) {
+            platform::MsgBox(QStringLiteral("The momentary monitor time must be a number of seconds from 0 to 20."),
+                             platform::vbExclamation, QStringLiteral("Momentary Monitor"));
+            txtMomentaryMonitor->setFocus();
+            return -1;
+        }
+        if (keytoneChosen_) {
+            const int hz = trview::leadingWholeNumber(cboKeytoneFrequency->currentText(), 0, 0xFFFF);
+            if (d.intSetKeyToneFrequency(hz) != 0)
+                return -1;
+            keytoneChosen_ = false;
+        }
+        uint8_t flag2 = d.bytFlag2;
+        flag2 = optToneGen->isChecked() ? (flag2 | kToneSignalling) : (flag2 & ~kToneSignalling);
+        flag2 = chkMomentaryMonitor->checkState() != Qt::Unchecked ? (flag2 | kMomentaryMonitor) : (flag2 & ~kMomentaryMonitor);
+        if (momentaryChanged)
+            d.intMomTime = static_cast<int16_t>(seconds * kQuartersPerSecond);
+        SaveActionFnCodes();
+        d.bytFlag2 = flag2;
+        const bool oneTone = chkOneTone->checkState() == Qt::Checked;
+        if (shownOneTone_.changed(oneTone))
+            d.OneTone = oneTone ? 1 : 0;
+        shownMomentaryTime_.shown(txtMomentaryMonitor->text());
+        shownOneTone_.shown(oneTone);
+        return 0;
+    });
+}
+
+void FunctionTonesTab::SaveActionFnCodes()
+{
+    COrvDocTR& d = host_.document();
+    for (int i = 1; i <= tones_->Count(); ++i) {
+        const std::shared_ptr<cTone> entry = tones_->GetItem(i);
+        d.intSetFnToneAction(pairIndexOf(*entry), entry->ActionCode);
+    }
+}
+
+int16_t FunctionTonesTab::GenerateActionCode(int16_t position, int16_t parameter, int16_t& code)
+{
+    switch (position) {
+    case 0: code = parameter; break;
+    case 1: code = static_cast<int16_t>(144 + parameter); break;
+    case 2: code = static_cast<int16_t>(160 + parameter); break;
+    case 3: code = static_cast<int16_t>(176 + parameter); break;
+    case 4: code = 129; break;
+    case 5: code = 128; break;
+    case 6: code = 130; break;
+    case 7: code = 194; break;
+    case 8: code = 136; break;
+    case 9: code = 137; break;
+    case 10: code = 138; break;
+    case 11: code = 193; break;
+    case 12: code = 192; break;
+    case 13: code = static_cast<int16_t>(218 + parameter); break;
+    default: code = kNoAction; break;
+    }
+    return 0;
+}
+
+int16_t FunctionTonesTab::modify(const std::shared_ptr<cTone>& entry, int16_t code)
+{
+    return basVelmar::trapped([&]() -> int16_t {
+        if (!entry)
+            return -1;
+        QString text;
+        if (basVelmarTR::intFnActionToText(code, text) != 0)
+            return -1;
+        return tones_->ModifyTone(Tones::keyOf(entry->Tone1, entry->Tone2), code, text);
+    });
+}
+
+int16_t FunctionTonesTab::ModifyToneAction(int position, int16_t code) { return modify(tones_->GetItem(position), code); }
+
+int16_t FunctionTonesTab::ModifyToneAction(const QString& key, int16_t code) { return modify(tones_->GetItem(key), code); }
+
+void FunctionTonesTab::cmdEditFTones_Click() { editSelectedRows(); }
+
+void FunctionTonesTab::editSelectedRows()
+{
+    basVelmar::trapped([&]() -> int16_t {
+        const int row = grdFnTone->Row();
+        if (row < 1)
+            return 0;
+        const int first = std::min(row, grdFnTone->RowSel());
+        int last = std::min(std::max(row, grdFnTone->RowSel()), kPairs);
+        // A range that reaches the blank row below the entries stops at the last entry.
+        const int lastEntryRow = grdFnTone->Rows() - 2;
+        if (first <= lastEntryRow)
+            last = std::min(last, lastEntryRow);
+        const auto keyOfRow = [&](int r) {
+            return grdFnTone->TextMatrix(r, intColTone1) + u'_' + grdFnTone->TextMatrix(r, intColTone2);
+        };
+        const std::shared_ptr<cTone> entry = tones_->GetItem(keyOfRow(first));
+        frmEditTones dialog(this);
+        dialog.Multiple = first != last;
+        dialog.OneTone = chkOneTone->checkState() == Qt::Checked;
+        dialog.setWindowTitle(first != last ? QStringLiteral("Edit Tone, Multiple Selection") : QStringLiteral("Edit Tone"));
+        dialog.ShowForm(entry ? entry->ActionCode : kNoAction, entry ? entry->Tone1 : int16_t{650}, entry ? entry->Tone2 : int16_t{650});
+        platform::DoEvents();
+        if (dialog.Cancelled)
+            return 0;
+
+        platform::BusyCursor busy;
+        markModified();
+        int16_t position = 0, parameter = 0, tone1 = 0, tone2 = 0, code = 0;
+        if (dialog.GetValues(position, parameter, tone1, tone2) != 0 || GenerateActionCode(position, parameter, code) != 0)
+            return -1;
+        if (first == last) {
+            if (tone1 < 0 || tone2 < 0 || ModifyToneAction(tone1 * kTones + tone2 + 1, code) != 0)
+                return -1;
+        } else {
+            for (int r = first; r <= last; ++r) {
+                if (ModifyToneAction(keyOfRow(r), code) != 0)
+                    return -1;
+            }
+        }
+        showWithFilters();
+        cmdUndoFunctionTones->setEnabled(tones_->CountChanges() > 0);
+        return 0;
+    });
+}
+
+void FunctionTonesTab::UndoLastFunctionToneChange()
+{
+    if (tones_->UndoLast()) {
+        markModified();
+        showWithFilters();
+    }
+}
+
+void FunctionTonesTab::cmdUndoFunctionTones_Click()
+{
+    UndoLastFunctionToneChange();
+    cmdUndoFunctionTones->setEnabled(tones_->CountChanges() > 0);
+}
+
+void FunctionTonesTab::chkGridView_Click()
+{
+    activeOnly_ = chkGridView->checkState() != Qt::Unchecked;
+    showWithFilters();
+}
+
+void FunctionTonesTab::chkOneTone_Click()
+{
+    markModified();
+    showWithFilters();
+}
+
+bool FunctionTonesTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grdFnTone && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            editSelectedRows();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
