@@ -5,6 +5,7 @@
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 #include "toneremoteview/frmEditTones.h"
+#include "WhenShown.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,27 +21,6 @@
 using platform::vbOK;
 
 namespace {
-
-// Runs `step` on the first modal dialog that is shown while the object lives.
-class WhenShown {
-public:
-    explicit WhenShown(std::function<void(QWidget*)> step) : step_(std::move(step))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer_.stop();
-                ran = true;
-                step_(modal);
-            }
-        });
-        timer_.start(5);
-    }
-    bool ran = false;
-
-private:
-    QTimer timer_;
-    std::function<void(QWidget*)> step_;
-};
 
 struct Values {
     int16_t position = -9, parameter = -9, tone1 = -9, tone2 = -9;
