@@ -324,11 +324,10 @@ void FunctionTonesTab::editSelectedRows()
         if (row < 1)
             return 0;
         const int first = std::min(row, grdFnTone->RowSel());
-        int last = std::min(std::max(row, grdFnTone->RowSel()), kPairs);
-        // A range that reaches the blank row below the entries stops at the last entry.
+        // A range that reaches the blank row below the entries stops at the last entry; the blank
+        // row on its own opens the editor for a pair of the user's choice.
         const int lastEntryRow = grdFnTone->Rows() - 2;
-        if (first <= lastEntryRow)
-            last = std::min(last, lastEntryRow);
+        const int last = first <= lastEntryRow ? std::min(std::max(row, grdFnTone->RowSel()), lastEntryRow) : first;
         const auto keyOfRow = [&](int r) {
             return grdFnTone->TextMatrix(r, intColTone1) + u'_' + grdFnTone->TextMatrix(r, intColTone2);
         };

@@ -216,5 +216,7 @@ TEST_F(AlarmConfirmTabTest, AStoredStandardBeyondTheListIsKept)
     ASSERT_EQ(tab.intEditApplyAlarm(), 0);
     EXPECT_EQ(host.doc.bytSelcallStd, 9);
     EXPECT_EQ(host.doc.byt5TTime, 77);
-    EXPECT_EQ(encodedImage(), before);
+    const QByteArray after = encodedImage();
+    for (int page = 0; page < trlayout::kPageCount; ++page)
+        EXPECT_EQ(after.mid(page * 8, 8).toHex(), before.mid(page * 8, 8).toHex()) << page;
 }
