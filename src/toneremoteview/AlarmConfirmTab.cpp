@@ -8,6 +8,7 @@
 #include "platform/ui/Named.h"
 #include "shell/FailureTrap.h"
 #include "toneremote/basVelmarTR.h"
+#include "toneremoteview/GridFit.h"
 #include "toneremoteview/TRCaptions.h"
 #include "toneremoteview/TRTabHost.h"
 #include "toneremoteview/TextValue.h"
@@ -135,7 +136,6 @@ int16_t AlarmConfirmTab::intLoadLists()
     if (CLASSOrvDB::instance().intGetFiveToneStandard(standards) != 0)
         return -1;
     cboFiveToneStandard->setCurrentIndex(0);
-    grdAlarm->resizeColumnsToContents();
     grdAlarm->horizontalHeader()->setStretchLastSection(true);
     return 0;
 }
@@ -164,6 +164,7 @@ int16_t AlarmConfirmTab::intShowAlarmAction(int16_t first, int16_t last)
         basVelmarTR::intAlarmToText(record, text);
         grdAlarm->setTextMatrix(n, intColAlarmAction, text);
     }
+    trview::fitColumnsToTexts(grdAlarm);
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "toneremote/COrvDocTR.h"
 #include "toneremote/Tones.h"
 #include "toneremote/basVelmarTR.h"
+#include "toneremoteview/GridFit.h"
 #include "toneremoteview/TRCaptions.h"
 #include "toneremoteview/TRTabHost.h"
 #include "toneremoteview/TextValue.h"
@@ -194,6 +195,7 @@ void FunctionTonesTab::ShowFunctionTones(bool activeOnly, bool oneToneOnly)
         ShowFunctionTone(++row, entry.get());
     }
     ShowFunctionTone(row + 1, nullptr);
+    trview::fitColumnsToTexts(grdFnTone);
     grdFnTone->setUpdatesEnabled(true);
 }
 
