@@ -126,6 +126,7 @@ int16_t AlarmConfirmTab::intLoadLists()
     QScopedValueRollback guard(showing_, true);
     grdAlarm->setCols(3);
     grdAlarm->setRows(2);
+    grdAlarm->setTextMatrix(0, 0, QString());
     grdAlarm->setTextMatrix(0, intColAlarm, QStringLiteral(" Alarm / Confirmation"));
     grdAlarm->setTextMatrix(0, intColAlarmAction, QStringLiteral(" Action"));
     ItemModelGrid grid(*grdAlarm->model());

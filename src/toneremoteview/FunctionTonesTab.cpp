@@ -136,6 +136,7 @@ int16_t FunctionTonesTab::intLoadLists()
     QScopedValueRollback guard(showing_, true);
     grdFnTone->setCols(4);
     grdFnTone->setRows(kPairs + 2);
+    grdFnTone->setTextMatrix(0, 0, QString());
     grdFnTone->setTextMatrix(0, intColTone1, QStringLiteral("Tone1"));
     grdFnTone->setTextMatrix(0, intColTone2, QStringLiteral("Tone2"));
     grdFnTone->setTextMatrix(0, intColAction, QStringLiteral(" Action "));
