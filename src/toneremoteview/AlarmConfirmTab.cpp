@@ -3,7 +3,6 @@
 #include "db/CLASSOrvDB.h"
 #include "db/ListControls.h"
 #include "platform/MsgBox.h"
-#include "platform/ui/ControlEvents.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Named.h"
 #include "shell/FailureTrap.h"
@@ -19,7 +18,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,34 +46,22 @@ int boxValue(const QLineEdit* box) { return trview::leadingWholeNumber(box->text
 
 } // namespace
 
-AlarmConfirmTab::AlarmConfirmTab(ITRTabHost& host, QWidget* parent) : QWidget(parent), host_(host)
+AlarmConfirmTab::AlarmConfirmTab(ITRTabHost& host, QWidget* parent) : ToneRemoteTab(host, QStringLiteral("tabAlarm"), parent)
 {
-    setObjectName(QStringLiteral("tabAlarm"));
     buildControls();
 
     connect(cmdAlarmEdit, &QPushButton::clicked, this, &AlarmConfirmTab::cmdAlarmEdit_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &AlarmConfirmTab::cmdCancel_Click);
-    connect(grdAlarm, &QTableWidget::cellDoubleClicked, this, [this] { editSelectedRows(); });
-    grdAlarm->installEventFilter(this);
+    editOnEnter(grdAlarm, [this] { editSelectedRows(); });
     connect(txtLineFailTimeH, &QLineEdit::textChanged, this, &AlarmConfirmTab::txtLineFailTime_Change);
     connect(txtLineFailTimeM, &QLineEdit::textChanged, this, &AlarmConfirmTab::txtLineFailTime_Change);
     connect(cboFiveToneStandard, &QComboBox::currentIndexChanged, this, &AlarmConfirmTab::cboFiveToneStandard_Click);
 
     // The key filters append the typed digit to the whole text, wherever the caret stands.
-    platform::onKeyPress(txtLineFailTimeH, [this](QChar c) {
-        if (c == QLatin1Char('\b'))
-            return true;
-        if (c < u'0' || c > u'9')
-            return false;
-        const int hours = trview::leadingWholeNumber(txtLineFailTimeH->text() + c, 0, 1 << 20);
+    acceptDigits(txtLineFailTimeH, [this](int hours) {
         return hours < kHighestHours || (hours == kHighestHours && boxValue(txtLineFailTimeM) == 0);
     });
-    platform::onKeyPress(txtLineFailTimeM, [this](QChar c) {
-        if (c == QLatin1Char('\b'))
-            return true;
-        if (c < u'0' || c > u'9')
-            return false;
-        const int minutes = trview::leadingWholeNumber(txtLineFailTimeM->text() + c, 0, 1 << 20);
+    acceptDigits(txtLineFailTimeM, [this](int minutes) {
         return minutes < kMinutesPerHour && boxValue(txtLineFailTimeH) != kHighestHours;
     });
 }
@@ -141,17 +127,11 @@ int16_t AlarmConfirmTab::intLoadLists()
     return 0;
 }
 
-void AlarmConfirmTab::markModified()
-{
-    if (!showing_)
-        host_.document().fModified = true;
-}
-
 int16_t AlarmConfirmTab::intShowAlarmAction(int16_t first, int16_t last)
 {
     if (first < 1 || first > kAlarms || last < 1 || last > kAlarms)
         return -1;
-    const COrvDocTR& d = host_.document();
+    const COrvDocTR& d = host().document();
     const bool oldFirmware = d.strFirmwareVersion.left(3) == QStringLiteral("V01");
     for (int16_t n = first; n <= last && n < grdAlarm->Rows(); ++n) {
         if (oldFirmware && n > 8) {
@@ -177,7 +157,7 @@ int16_t AlarmConfirmTab::intShowAlarm()
         undo_.clear();
         cmdCancel->setEnabled(false);
         intShowAlarmAction(1, kAlarms);
-        const COrvDocTR& d = host_.document();
+        const COrvDocTR& d = host().document();
         txtLineFailTimeH->setText(QString::number(d.intLineFailTime / (kQuarterSecondsPerMinute * kMinutesPerHour)));
         txtLineFailTimeM->setText(QString::number((d.intLineFailTime / kQuarterSecondsPerMinute) % kMinutesPerHour));
         cboFiveToneStandard->setCurrentIndex(d.bytSelcallStd < cboFiveToneStandard->count() ? d.bytSelcallStd : 0);
@@ -208,7 +188,7 @@ bool AlarmConfirmTab::lineFailTime(int32_t& quarterSeconds)
 int16_t AlarmConfirmTab::intEditApplyAlarm()
 {
     return basVelmar::trapped([&]() -> int16_t {
-        COrvDocTR& d = host_.document();
+        COrvDocTR& d = host().document();
         const bool lineFailChanged = shownLineFail_.changed(lineFailShown());
         int32_t quarterSeconds = d.intLineFailTime;
         if (lineFailChanged && !lineFailTime(quarterSeconds))
@@ -231,7 +211,7 @@ int16_t AlarmConfirmTab::intEditApplyAlarm()
 
 int16_t AlarmConfirmTab::UpdateAlarmConfirm(int16_t index, const AlarmRecord& record)
 {
-    COrvDocTR& d = host_.document();
+    COrvDocTR& d = host().document();
     AlarmRecord current{};
     if (d.intGetAlarm(index, current) != 0 || current == record)
         return 0;
@@ -245,7 +225,7 @@ int16_t AlarmConfirmTab::UndoAlarmConfirm()
     if (undo_.isEmpty())
         return 0;
     const AlarmUndoEntry top = undo_.takeLast();
-    host_.document().intSetAlarm(top.index, top.old);
+    host().document().intSetAlarm(top.index, top.old);
     return top.index;
 }
 
@@ -262,7 +242,7 @@ void AlarmConfirmTab::editSelectedRows()
         if (first > kAlarms)
             return 0;
         frmEditAlarm dialog(this);
-        dialog.SetData(host_.document(), first, last);
+        dialog.SetData(host().document(), first, last);
         dialog.exec();
         if (!dialog.Cancelled()) {
             AlarmRecord record{};
@@ -292,15 +272,3 @@ void AlarmConfirmTab::cmdCancel_Click()
 void AlarmConfirmTab::txtLineFailTime_Change() { markModified(); }
 
 void AlarmConfirmTab::cboFiveToneStandard_Click() { markModified(); }
-
-bool AlarmConfirmTab::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == grdAlarm && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            editSelectedRows();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}

@@ -5,13 +5,12 @@
 // time and the selcall settings.
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/ShownValue.h"
+#include "toneremoteview/ToneRemoteTab.h"
 
 #include <QList>
 #include <QString>
-#include <QWidget>
 #include <cstdint>
 
-class ITRTabHost;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -21,7 +20,7 @@ namespace platform {
 class FlexGrid;
 }
 
-class AlarmConfirmTab : public QWidget {
+class AlarmConfirmTab : public ToneRemoteTab {
 public:
     using AlarmRecord = COrvDocTR::AlarmRecord;
 
@@ -63,10 +62,6 @@ public:
     QLineEdit* txtLineFailTimeM = nullptr;
     QComboBox* cboFiveToneStandard = nullptr;
 
-protected:
-    // Enter in the grid edits its selected rows.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct AlarmUndoEntry {
         int16_t index;
@@ -74,16 +69,13 @@ private:
     };
 
     void buildControls();
-    void markModified();
     void editSelectedRows();
     // The line-fail time in the boxes, quarter seconds; false (said, focus on the box) when the
     // boxes hold no time of 0:00 to 4:00.
     bool lineFailTime(int32_t& quarterSeconds);
     QString lineFailShown() const;
 
-    ITRTabHost& host_;
     QList<AlarmUndoEntry> undo_;
-    bool showing_ = false;
     ShownValue<QString> shownLineFail_;
     ShownValue<int> shownStandard_;
 };

@@ -5,7 +5,6 @@
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "platform/MsgBox.h"
-#include "platform/ui/ControlEvents.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Named.h"
 #include "shell/FailureTrap.h"
@@ -24,7 +23,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,15 +56,13 @@ int16_t pairIndexOf(const cTone& entry)
 } // namespace
 
 FunctionTonesTab::FunctionTonesTab(ITRTabHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), tones_(std::make_unique<Tones>())
+    : ToneRemoteTab(host, QStringLiteral("tabFunctionTones"), parent), tones_(std::make_unique<Tones>())
 {
-    setObjectName(QStringLiteral("tabFunctionTones"));
     buildControls();
 
     connect(cmdEditFTones, &QPushButton::clicked, this, &FunctionTonesTab::cmdEditFTones_Click);
     connect(cmdUndoFunctionTones, &QPushButton::clicked, this, &FunctionTonesTab::cmdUndoFunctionTones_Click);
-    connect(grdFnTone, &QTableWidget::cellDoubleClicked, this, [this] { editSelectedRows(); });
-    grdFnTone->installEventFilter(this);
+    editOnEnter(grdFnTone, [this] { editSelectedRows(); });
     connect(chkGridView, &QCheckBox::stateChanged, this, &FunctionTonesTab::chkGridView_Click);
     connect(chkOneTone, &QCheckBox::stateChanged, this, &FunctionTonesTab::chkOneTone_Click);
     connect(cboKeytoneFrequency, &QComboBox::currentIndexChanged, this, [this] { markModified(); });
@@ -74,13 +70,7 @@ FunctionTonesTab::FunctionTonesTab(ITRTabHost& host, QWidget* parent)
     connect(chkMomentaryMonitor, &QCheckBox::stateChanged, this, [this] { markModified(); });
     connect(optToneGen, &QRadioButton::toggled, this, [this] { markModified(); });
     connect(txtMomentaryMonitor, &QLineEdit::textChanged, this, [this] { markModified(); });
-    platform::onKeyPress(txtMomentaryMonitor, [this](QChar c) {
-        if (c == QLatin1Char('\b'))
-            return true;
-        if (c < u'0' || c > u'9')
-            return false;
-        return trview::leadingWholeNumber(txtMomentaryMonitor->text() + c, 0, 1 << 20) <= kLongestMomentaryTime;
-    });
+    acceptDigits(txtMomentaryMonitor, [](int seconds) { return seconds <= kLongestMomentaryTime; });
 }
 
 FunctionTonesTab::~FunctionTonesTab() = default;
@@ -149,17 +139,11 @@ int16_t FunctionTonesTab::intLoadLists()
     return 0;
 }
 
-void FunctionTonesTab::markModified()
-{
-    if (!showing_)
-        host_.document().fModified = true;
-}
-
 int16_t FunctionTonesTab::FillInToneAction(int16_t first, int16_t last)
 {
     if (first < 1 || first > kPairs || last < 1 || last > kPairs)
         return -1;
-    const COrvDocTR& d = host_.document();
+    const COrvDocTR& d = host().document();
     int16_t position = 1;
     for (int row = first; row <= last; ++row) {
         int16_t tone1 = 0, tone2 = 0, code = 0;
@@ -211,7 +195,7 @@ int16_t FunctionTonesTab::intShowFunctionTone()
         cmdUndoFunctionTones->setEnabled(false);
         if (FillInToneAction(1, kPairs) != 0)
             return -1;
-        const COrvDocTR& d = host_.document();
+        const COrvDocTR& d = host().document();
         {
             const QSignalBlocker quiet(chkOneTone);
             chkOneTone->setChecked(d.OneTone == 1);
@@ -239,7 +223,7 @@ int16_t FunctionTonesTab::intShowFunctionTone()
 int16_t FunctionTonesTab::iEditApplyFunctionTone()
 {
     return basVelmar::trapped([&]() -> int16_t {
-        COrvDocTR& d = host_.document();
+        COrvDocTR& d = host().document();
         const bool momentaryChanged = shownMomentaryTime_.changed(txtMomentaryMonitor->text());
         int seconds = 0;
         if (momentaryChanged
@@ -273,7 +257,7 @@ int16_t FunctionTonesTab::iEditApplyFunctionTone()
 
 void FunctionTonesTab::SaveActionFnCodes()
 {
-    COrvDocTR& d = host_.document();
+    COrvDocTR& d = host().document();
     for (int i = 1; i <= tones_->Count(); ++i) {
         const std::shared_ptr<cTone> entry = tones_->GetItem(i);
         d.intSetFnToneAction(pairIndexOf(*entry), entry->ActionCode);
@@ -388,16 +372,4 @@ void FunctionTonesTab::chkOneTone_Click()
 {
     markModified();
     showWithFilters();
-}
-
-bool FunctionTonesTab::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == grdFnTone && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            editSelectedRows();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

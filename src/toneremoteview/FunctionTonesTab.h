@@ -4,13 +4,12 @@
 // (guard tone) options with the momentary monitor. The tab's tone list is the working copy of the
 // document's action table; apply copies it back.
 #include "toneremoteview/ShownValue.h"
+#include "toneremoteview/ToneRemoteTab.h"
 
 #include <QString>
-#include <QWidget>
 #include <cstdint>
 #include <memory>
 
-class ITRTabHost;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -24,7 +23,7 @@ namespace platform {
 class FlexGrid;
 }
 
-class FunctionTonesTab : public QWidget {
+class FunctionTonesTab : public ToneRemoteTab {
 public:
     FunctionTonesTab(ITRTabHost& host, QWidget* parent = nullptr);
     ~FunctionTonesTab() override;
@@ -83,21 +82,14 @@ public:
     QPushButton* cmdEditFTones = nullptr;
     QPushButton* cmdUndoFunctionTones = nullptr;
 
-protected:
-    // Enter in the grid edits its selected rows.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
-    void markModified();
     void editSelectedRows();
     void showWithFilters();
     int16_t modify(const std::shared_ptr<cTone>& entry, int16_t code);
 
-    ITRTabHost& host_;
     std::unique_ptr<Tones> tones_;
     bool activeOnly_ = false;
-    bool showing_ = false;
     bool keytoneChosen_ = false;
     ShownValue<QString> shownMomentaryTime_;
     ShownValue<bool> shownOneTone_;

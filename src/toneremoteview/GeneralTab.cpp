@@ -39,9 +39,8 @@ QLineEdit* shownOnly(QLineEdit* box)
 
 } // namespace
 
-GeneralTab::GeneralTab(ITRTabHost& host, QWidget* parent) : QWidget(parent), host_(host)
+GeneralTab::GeneralTab(ITRTabHost& host, QWidget* parent) : ToneRemoteTab(host, QStringLiteral("tabGeneral"), parent)
 {
-    setObjectName(QStringLiteral("tabGeneral"));
     buildControls();
 
     connect(opt2WireConfiguration, &QRadioButton::toggled, this, [this](bool on) { if (on) optWireConfiguration_Click(); });
@@ -112,12 +111,6 @@ void GeneralTab::buildControls()
     page->setRowStretch(4, 1);
 }
 
-void GeneralTab::markModified()
-{
-    if (!showing_)
-        host_.document().fModified = true;
-}
-
 int16_t GeneralTab::refuse(QWidget* box, const QString& message, int style, const QString& title)
 {
     MsgBox(message, style, title);
@@ -144,7 +137,7 @@ int16_t GeneralTab::intShowGeneral()
 {
     return basVelmar::trapped([&]() -> int16_t {
         QScopedValueRollback guard(showing_, true);
-        const COrvDocTR& d = host_.document();
+        const COrvDocTR& d = host().document();
         const bool fourWire = (d.bytFlag2 & kFourWire) != 0;
         opt4WireConfiguration->setChecked(fourWire);
         opt2WireConfiguration->setChecked(!fourWire);
@@ -185,7 +178,7 @@ int16_t GeneralTab::intEditApplyGeneral()
             return refuse(txtChannel, QStringLiteral("The current channel must be a number from 0 to 127."),
                           platform::vbExclamation, QStringLiteral("Current Channel"));
 
-        COrvDocTR& d = host_.document();
+        COrvDocTR& d = host().document();
         if (shownSerial_.changed(serial) && d.ChangeSerial(static_cast<int32_t>(serial.toLongLong())) != 0)
             return -1;
         d.strSerial = serial;
@@ -215,14 +208,14 @@ bool GeneralTab::txtSerialNum_Validate()
     const QString serial = txtSerialNum->text();
     if (!serialAccepted(serial))
         return false;
-    COrvDocTR& d = host_.document();
+    COrvDocTR& d = host().document();
     if (serial != d.strSerial) {
         if (d.ChangeSerial(static_cast<int32_t>(serial.toLongLong())) != 0)
             return false;
         d.strSerial = serial;
         markModified();
     }
-    host_.renewCaption();
+    host().renewCaption();
     return true;
 }
 
@@ -251,5 +244,5 @@ void GeneralTab::txtUserRemark_Change() { markModified(); }
 void GeneralTab::optWireConfiguration_Click()
 {
     markModified();
-    host_.lineInterfaceChanged();
+    host().lineInterfaceChanged();
 }

@@ -2,19 +2,18 @@
 // The General tab of the tone-remote window: the module's identity, its line interface, the mode
 // at power on, the latched channel select with the current channel, and the user's remark.
 #include "toneremoteview/ShownValue.h"
+#include "toneremoteview/ToneRemoteTab.h"
 
 #include <QString>
-#include <QWidget>
 #include <cstdint>
 
-class ITRTabHost;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class GeneralTab : public QWidget {
+class GeneralTab : public ToneRemoteTab {
 public:
     GeneralTab(ITRTabHost& host, QWidget* parent = nullptr);
 
@@ -51,14 +50,11 @@ public:
 
 private:
     void buildControls();
-    void markModified();
     // Refuses an entry: the message, then the focus back to the box.
     int16_t refuse(QWidget* box, const QString& message, int style, const QString& title);
     // Checks a serial number's text; a refused one is said and the focus goes back to the box.
     bool serialAccepted(const QString& text);
 
-    ITRTabHost& host_;
-    bool showing_ = false;
     ShownValue<QString> shownSerial_;
     ShownValue<QString> shownChannel_;
 };
