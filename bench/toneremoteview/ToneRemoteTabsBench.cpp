@@ -65,8 +65,8 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     const Figures show = measure("show", kRuns, [&] {
-        const bool ok = general->intShowGeneral() == 0 && functionTones->intShowFunctionTone() == 0
-                        && alarm->intShowAlarm() == 0;
+        const bool ok =
+            general->intShowGeneral() == 0 && functionTones->intShowFunctionTone() == 0 && alarm->intShowAlarm() == 0;
         QApplication::processEvents();
         return ok;
     });

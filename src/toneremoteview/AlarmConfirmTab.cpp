@@ -46,7 +46,8 @@ int boxValue(const QLineEdit* box) { return trview::leadingWholeNumber(box->text
 
 } // namespace
 
-AlarmConfirmTab::AlarmConfirmTab(ITRTabHost& host, QWidget* parent) : ToneRemoteTab(host, QStringLiteral("tabAlarm"), parent)
+AlarmConfirmTab::AlarmConfirmTab(ITRTabHost& host, QWidget* parent)
+    : ToneRemoteTab(host, QStringLiteral("tabAlarm"), parent)
 {
     buildControls();
 
@@ -78,7 +79,8 @@ void AlarmConfirmTab::buildControls()
     const QString lineFailTip = QStringLiteral(
         "Line-In inactivity timer, automatically switches to Repeater mode upon timeout. Reset by line-in activity. "
         "Set to 0:00 to disable.");
-    settings->addWidget(named(new QLabel(QStringLiteral("Line fail time:"), fraAla2), QStringLiteral("lblLineFailTime")), 0, 0);
+    settings->addWidget(
+        named(new QLabel(QStringLiteral("Line fail time:"), fraAla2), QStringLiteral("lblLineFailTime")), 0, 0);
     txtLineFailTimeH = named(new QLineEdit(fraAla2), QStringLiteral("txtLineFailTimeH"));
     txtLineFailTimeM = named(new QLineEdit(fraAla2), QStringLiteral("txtLineFailTimeM"));
     for (QLineEdit* box : {txtLineFailTimeH, txtLineFailTimeM}) {
@@ -87,8 +89,10 @@ void AlarmConfirmTab::buildControls()
     }
     settings->addWidget(txtLineFailTimeH, 0, 1);
     settings->addWidget(txtLineFailTimeM, 0, 2);
-    settings->addWidget(named(new QLabel(QStringLiteral("Hours  Minutes"), fraAla2), QStringLiteral("lblLineFailUnits")), 1, 1, 1, 2);
-    settings->addWidget(named(new QLabel(QStringLiteral("Selcall Standard:"), fraAla2), QStringLiteral("lblFiveToneStandard")), 2, 0);
+    settings->addWidget(
+        named(new QLabel(QStringLiteral("Hours  Minutes"), fraAla2), QStringLiteral("lblLineFailUnits")), 1, 1, 1, 2);
+    settings->addWidget(
+        named(new QLabel(QStringLiteral("Selcall Standard:"), fraAla2), QStringLiteral("lblFiveToneStandard")), 2, 0);
     cboFiveToneStandard = named(new QComboBox(fraAla2), QStringLiteral("cboFiveToneStandard"));
     cboFiveToneStandard->setToolTip(QStringLiteral("Select one of these standard tone-sets."));
     cboFiveToneStandard->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -176,8 +180,9 @@ bool AlarmConfirmTab::lineFailTime(int32_t& quarterSeconds)
     const bool hoursRead = trview::wholeNumberWithin(txtLineFailTimeH->text(), 0, kHighestHours, hours);
     const bool minutesRead = trview::wholeNumberWithin(txtLineFailTimeM->text(), 0, kMinutesPerHour - 1, minutes);
     if (!hoursRead || !minutesRead || (hours == kHighestHours && minutes > 0)) {
-        platform::MsgBox(QStringLiteral("The line fail time must lie between 0:00 and 4:00 (hours 0 to 4, minutes 0 to 59)."),
-                         platform::vbExclamation, QStringLiteral("Line fail time"));
+        platform::MsgBox(
+            QStringLiteral("The line fail time must lie between 0:00 and 4:00 (hours 0 to 4, minutes 0 to 59)."),
+            platform::vbExclamation, QStringLiteral("Line fail time"));
         (hoursRead ? txtLineFailTimeM : txtLineFailTimeH)->setFocus();
         return false;
     }

@@ -38,10 +38,10 @@ namespace {
 constexpr int kTones = 15;
 constexpr int kPairs = kTones * kTones;
 constexpr int16_t kNoAction = 255;
-constexpr uint8_t kToneSignalling = 0x40;     // bytFlag2: HLGT/function tone/LLGT, clear: keytone only
-constexpr uint8_t kMomentaryMonitor = 0x08;   // bytFlag2
+constexpr uint8_t kToneSignalling = 0x40;   // bytFlag2: HLGT/function tone/LLGT, clear: keytone only
+constexpr uint8_t kMomentaryMonitor = 0x08; // bytFlag2
 constexpr int kQuartersPerSecond = 4;
-constexpr int kLongestMomentaryTime = 20;     // seconds
+constexpr int kLongestMomentaryTime = 20; // seconds
 
 // The action table's index of grid row `row` (full order, from 1).
 int16_t pairIndexOfRow(int row) { return static_cast<int16_t>((row - 1) / kTones * 16 + (row - 1) % kTones); }
@@ -84,25 +84,31 @@ void FunctionTonesTab::buildControls()
     auto* side = new QVBoxLayout;
     Frame1 = named(new QGroupBox(QStringLiteral("Keytone (Guard tone) Options"), this), QStringLiteral("Frame1"));
     auto* keytone = new QGridLayout(Frame1);
-    optToneGen = named(new QRadioButton(QStringLiteral("HLGT/Function tone/LLGT"), Frame1), QStringLiteral("optToneGen"));
+    optToneGen =
+        named(new QRadioButton(QStringLiteral("HLGT/Function tone/LLGT"), Frame1), QStringLiteral("optToneGen"));
     optKeyToneOnly = named(new QRadioButton(QStringLiteral("Keytone only"), Frame1), QStringLiteral("optKeyToneOnly"));
     keytone->addWidget(optToneGen, 0, 0, 1, 2);
     keytone->addWidget(optKeyToneOnly, 1, 0, 1, 2);
-    keytone->addWidget(named(new QLabel(QStringLiteral("Keytone Frequency: "), Frame1), QStringLiteral("lblKeytoneFrequency")), 2, 0);
+    keytone->addWidget(
+        named(new QLabel(QStringLiteral("Keytone Frequency: "), Frame1), QStringLiteral("lblKeytoneFrequency")), 2, 0);
     cboKeytoneFrequency = named(new QComboBox(Frame1), QStringLiteral("cboKeytoneFrequency"));
     keytone->addWidget(cboKeytoneFrequency, 2, 1);
     chkOneTone = named(new QCheckBox(QStringLiteral("Show one tone only"), Frame1), QStringLiteral("chkOneTone"));
     keytone->addWidget(chkOneTone, 3, 0, 1, 2);
     side->addWidget(Frame1);
 
-    fraKeytoneFrequency = named(new QGroupBox(QStringLiteral("Momentary Monitor"), this), QStringLiteral("fraKeytoneFrequency"));
+    fraKeytoneFrequency =
+        named(new QGroupBox(QStringLiteral("Momentary Monitor"), this), QStringLiteral("fraKeytoneFrequency"));
     auto* monitor = new QGridLayout(fraKeytoneFrequency);
-    chkMomentaryMonitor = named(new QCheckBox(QStringLiteral("  Momentary Monitor After Function     Tones"), fraKeytoneFrequency),
-                                QStringLiteral("chkMomentaryMonitor"));
+    chkMomentaryMonitor =
+        named(new QCheckBox(QStringLiteral("  Momentary Monitor After Function     Tones"), fraKeytoneFrequency),
+              QStringLiteral("chkMomentaryMonitor"));
     monitor->addWidget(chkMomentaryMonitor, 0, 0, 1, 2);
-    lblMomTimer = named(new QLabel(QStringLiteral("Momentary Monitor Time (S)"), fraKeytoneFrequency), QStringLiteral("lblMomTimer"));
+    lblMomTimer = named(new QLabel(QStringLiteral("Momentary Monitor Time (S)"), fraKeytoneFrequency),
+                        QStringLiteral("lblMomTimer"));
     txtMomentaryMonitor = named(new QLineEdit(fraKeytoneFrequency), QStringLiteral("txtMomentaryMonitor"));
-    txtMomentaryMonitor->setMaximumWidth(txtMomentaryMonitor->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    txtMomentaryMonitor->setMaximumWidth(txtMomentaryMonitor->fontMetrics().horizontalAdvance(QStringLiteral("0000"))
+                                         + 12);
     monitor->addWidget(lblMomTimer, 1, 0);
     monitor->addWidget(txtMomentaryMonitor, 1, 1);
     side->addWidget(fraKeytoneFrequency);
@@ -241,7 +247,8 @@ int16_t FunctionTonesTab::iEditApplyFunctionTone()
         }
         uint8_t flag2 = d.bytFlag2;
         flag2 = optToneGen->isChecked() ? (flag2 | kToneSignalling) : (flag2 & ~kToneSignalling);
-        flag2 = chkMomentaryMonitor->checkState() != Qt::Unchecked ? (flag2 | kMomentaryMonitor) : (flag2 & ~kMomentaryMonitor);
+        flag2 = chkMomentaryMonitor->checkState() != Qt::Unchecked ? (flag2 | kMomentaryMonitor)
+                                                                   : (flag2 & ~kMomentaryMonitor);
         if (momentaryChanged)
             d.intMomTime = static_cast<int16_t>(seconds * kQuartersPerSecond);
         SaveActionFnCodes();
@@ -298,9 +305,15 @@ int16_t FunctionTonesTab::modify(const std::shared_ptr<cTone>& entry, int16_t co
     });
 }
 
-int16_t FunctionTonesTab::ModifyToneAction(int position, int16_t code) { return modify(tones_->GetItem(position), code); }
+int16_t FunctionTonesTab::ModifyToneAction(int position, int16_t code)
+{
+    return modify(tones_->GetItem(position), code);
+}
 
-int16_t FunctionTonesTab::ModifyToneAction(const QString& key, int16_t code) { return modify(tones_->GetItem(key), code); }
+int16_t FunctionTonesTab::ModifyToneAction(const QString& key, int16_t code)
+{
+    return modify(tones_->GetItem(key), code);
+}
 
 void FunctionTonesTab::cmdEditFTones_Click() { editSelectedRows(); }
 
@@ -322,8 +335,10 @@ void FunctionTonesTab::editSelectedRows()
         frmEditTones dialog(this);
         dialog.Multiple = first != last;
         dialog.OneTone = chkOneTone->checkState() == Qt::Checked;
-        dialog.setWindowTitle(first != last ? QStringLiteral("Edit Tone, Multiple Selection") : QStringLiteral("Edit Tone"));
-        dialog.ShowForm(entry ? entry->ActionCode : kNoAction, entry ? entry->Tone1 : int16_t{650}, entry ? entry->Tone2 : int16_t{650});
+        dialog.setWindowTitle(first != last ? QStringLiteral("Edit Tone, Multiple Selection")
+                                            : QStringLiteral("Edit Tone"));
+        dialog.ShowForm(entry ? entry->ActionCode : kNoAction, entry ? entry->Tone1 : int16_t{650},
+                        entry ? entry->Tone2 : int16_t{650});
         platform::DoEvents();
         if (dialog.Cancelled)
             return 0;
@@ -331,7 +346,8 @@ void FunctionTonesTab::editSelectedRows()
         platform::BusyCursor busy;
         markModified();
         int16_t position = 0, parameter = 0, tone1 = 0, tone2 = 0, code = 0;
-        if (dialog.GetValues(position, parameter, tone1, tone2) != 0 || GenerateActionCode(position, parameter, code) != 0)
+        if (dialog.GetValues(position, parameter, tone1, tone2) != 0
+            || GenerateActionCode(position, parameter, code) != 0)
             return -1;
         if (first == last) {
             if (tone1 < 0 || tone2 < 0 || ModifyToneAction(tone1 * kTones + tone2 + 1, code) != 0)

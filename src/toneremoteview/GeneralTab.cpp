@@ -23,7 +23,7 @@ using platform::named;
 
 namespace {
 
-constexpr uint8_t kFourWire = 0x80;      // bytFlag2
+constexpr uint8_t kFourWire = 0x80; // bytFlag2
 constexpr uint8_t kRepeaterAtPowerOn = 0x02;
 constexpr uint8_t kChannelNotLatched = 0x80; // bytFlag1Page5
 constexpr int kHighestChannel = 127;
@@ -43,10 +43,22 @@ GeneralTab::GeneralTab(ITRTabHost& host, QWidget* parent) : ToneRemoteTab(host, 
 {
     buildControls();
 
-    connect(opt2WireConfiguration, &QRadioButton::toggled, this, [this](bool on) { if (on) optWireConfiguration_Click(); });
-    connect(opt4WireConfiguration, &QRadioButton::toggled, this, [this](bool on) { if (on) optWireConfiguration_Click(); });
-    connect(optPoweronRep, &QRadioButton::toggled, this, [this](bool on) { if (on) optPoweron_Click(); });
-    connect(optPoweronBase, &QRadioButton::toggled, this, [this](bool on) { if (on) optPoweron_Click(); });
+    connect(opt2WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optWireConfiguration_Click();
+    });
+    connect(opt4WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optWireConfiguration_Click();
+    });
+    connect(optPoweronRep, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optPoweron_Click();
+    });
+    connect(optPoweronBase, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optPoweron_Click();
+    });
     connect(chkLatchChannel, &QCheckBox::stateChanged, this, &GeneralTab::chkLatchChannel_Click);
     connect(txtUserRemark, &QLineEdit::textChanged, this, &GeneralTab::txtUserRemark_Change);
     platform::onKeyPress(txtSerialNum, [](QChar c) { return c == QLatin1Char('\b') || (c >= u'0' && c <= u'9'); });
@@ -66,35 +78,45 @@ void GeneralTab::buildControls()
         identity->addWidget(box, row, 1);
         return box;
     };
-    txtSerialNum = field(0, QStringLiteral("Serial Number:"), QStringLiteral("lblSerialNum"), QStringLiteral("txtSerialNum"));
-    txtCustomType = shownOnly(field(1, QStringLiteral("Model:"), QStringLiteral("lblCustomType"), QStringLiteral("txtCustomType")));
-    txtUserRemark = field(2, QStringLiteral("Remark: "), QStringLiteral("lblUserRemark"), QStringLiteral("txtUserRemark"));
+    txtSerialNum =
+        field(0, QStringLiteral("Serial Number:"), QStringLiteral("lblSerialNum"), QStringLiteral("txtSerialNum"));
+    txtCustomType =
+        shownOnly(field(1, QStringLiteral("Model:"), QStringLiteral("lblCustomType"), QStringLiteral("txtCustomType")));
+    txtUserRemark =
+        field(2, QStringLiteral("Remark: "), QStringLiteral("lblUserRemark"), QStringLiteral("txtUserRemark"));
     txtUserRemark->setMaxLength(kRemarkLength);
-    txtFirmwareVer = shownOnly(field(3, QStringLiteral("Firmware SW"), QStringLiteral("lblFirmwareVer"), QStringLiteral("txtFirmwareVer")));
-    txtLastModified = shownOnly(field(4, QStringLiteral("Last Modified: "), QStringLiteral("lblLastModified"), QStringLiteral("txtLastModified")));
+    txtFirmwareVer = shownOnly(
+        field(3, QStringLiteral("Firmware SW"), QStringLiteral("lblFirmwareVer"), QStringLiteral("txtFirmwareVer")));
+    txtLastModified = shownOnly(field(4, QStringLiteral("Last Modified: "), QStringLiteral("lblLastModified"),
+                                      QStringLiteral("txtLastModified")));
     identity->setColumnStretch(1, 1);
     identity->setRowStretch(5, 1);
     page->addWidget(fraGen2, 0, 0, 4, 1);
 
     fraGen1 = named(new QGroupBox(QStringLiteral("Line Interface"), this), QStringLiteral("fraGen1"));
     auto* wiring = new QVBoxLayout(fraGen1);
-    opt2WireConfiguration = named(new QRadioButton(QStringLiteral(" 2-wire"), fraGen1), QStringLiteral("opt2WireConfiguration"));
-    opt4WireConfiguration = named(new QRadioButton(QStringLiteral(" 4-wire"), fraGen1), QStringLiteral("opt4WireConfiguration"));
+    opt2WireConfiguration =
+        named(new QRadioButton(QStringLiteral(" 2-wire"), fraGen1), QStringLiteral("opt2WireConfiguration"));
+    opt4WireConfiguration =
+        named(new QRadioButton(QStringLiteral(" 4-wire"), fraGen1), QStringLiteral("opt4WireConfiguration"));
     wiring->addWidget(opt2WireConfiguration);
     wiring->addWidget(opt4WireConfiguration);
     page->addWidget(fraGen1, 0, 1);
 
     frmPowerOnMode = named(new QGroupBox(QStringLiteral("Mode at  Power On"), this), QStringLiteral("frmPowerOnMode"));
     auto* mode = new QVBoxLayout(frmPowerOnMode);
-    optPoweronRep = named(new QRadioButton(QStringLiteral("Repeater"), frmPowerOnMode), QStringLiteral("optPoweronRep"));
+    optPoweronRep =
+        named(new QRadioButton(QStringLiteral("Repeater"), frmPowerOnMode), QStringLiteral("optPoweronRep"));
     optPoweronRep->setToolTip(QStringLiteral("Rx audio is routed to Tx and Line"));
-    optPoweronBase = named(new QRadioButton(QStringLiteral("Base Station"), frmPowerOnMode), QStringLiteral("optPoweronBase"));
+    optPoweronBase =
+        named(new QRadioButton(QStringLiteral("Base Station"), frmPowerOnMode), QStringLiteral("optPoweronBase"));
     optPoweronBase->setToolTip(QStringLiteral("Rx audio is routed to Line only, Tx audio is routed from Line only"));
     mode->addWidget(optPoweronRep);
     mode->addWidget(optPoweronBase);
     page->addWidget(frmPowerOnMode, 1, 1);
 
-    chkLatchChannel = named(new QCheckBox(QStringLiteral("Use Latched Channel Select"), this), QStringLiteral("chkLatchChannel"));
+    chkLatchChannel =
+        named(new QCheckBox(QStringLiteral("Use Latched Channel Select"), this), QStringLiteral("chkLatchChannel"));
     chkLatchChannel->setToolTip(QStringLiteral("Checked for non-Vorn equipment"));
     page->addWidget(chkLatchChannel, 2, 1);
 
@@ -127,9 +149,13 @@ bool GeneralTab::serialAccepted(const QString& text)
         return refuse(txtSerialNum, QStringLiteral("Invalid Serial Number"), platform::vbExclamation, serialTitle) == 0;
     const long long value = text.toLongLong();
     if (value > kHighestSerial)
-        return refuse(txtSerialNum, QStringLiteral("Serial number must not exceed 16777124!"), platform::vbCritical, wrongTitle) == 0;
+        return refuse(txtSerialNum, QStringLiteral("Serial number must not exceed 16777124!"), platform::vbCritical,
+                      wrongTitle)
+            == 0;
     if (value < 0)
-        return refuse(txtSerialNum, QStringLiteral("Serial number must be positive number!"), platform::vbCritical, wrongTitle) == 0;
+        return refuse(txtSerialNum, QStringLiteral("Serial number must be positive number!"), platform::vbCritical,
+                      wrongTitle)
+            == 0;
     return true;
 }
 
@@ -153,8 +179,8 @@ int16_t GeneralTab::intShowGeneral()
         txtSerialNum->setText(d.strSerial);
         txtCustomType->setText(d.strModuleUsed);
         txtLastModified->setText(d.strLastModified);
-        const bool fromProgrammerFile = d.intDocumentFrom == kFromMCF || d.intDocumentFrom == kFromBIN
-                                        || d.intDocumentFrom == kFromHEX;
+        const bool fromProgrammerFile =
+            d.intDocumentFrom == kFromMCF || d.intDocumentFrom == kFromBIN || d.intDocumentFrom == kFromHEX;
         txtFirmwareVer->setText(fromProgrammerFile ? QStringLiteral("XX.XX") : d.strFirmwareVersion);
         txtUserRemark->setText(d.strUserRemark);
         shownSerial_.shown(txtSerialNum->text());

@@ -31,13 +31,22 @@ TEST_F(GeneralTabTest, FlagsAndChannelShowAndApplyBack)
     const Case cases[] = {
         {"4-wire repeater kept", 0x82, 0x00, 5, true, true, true, "5", untouched, 0x82, 0x00, 5},
         {"2-wire base, free bits kept", 0x41, 0x80 | 0x11, 9, false, false, false, "0", untouched, 0x41, 0x91, 9},
-        {"stored channel above 127 kept untouched", 0x00, 0x00, 200, false, false, true, "200", untouched, 0x00, 0x00, 200},
+        {"stored channel above 127 kept untouched", 0x00, 0x00, 200, false, false, true, "200", untouched, 0x00, 0x00,
+         200},
         {"latch cleared sets bit 7, channel kept", 0x00, 0x00, 5, false, false, true, "5",
          [](GeneralTab& t) { t.chkLatchChannel->setChecked(false); }, 0x00, 0x80, 5},
         {"latch ticked takes the channel", 0x00, 0x80, 9, false, false, false, "0",
-         [](GeneralTab& t) { t.chkLatchChannel->setChecked(true); t.txtChannel->setText("12"); }, 0x00, 0x00, 12},
+         [](GeneralTab& t) {
+             t.chkLatchChannel->setChecked(true);
+             t.txtChannel->setText("12");
+         },
+         0x00, 0x00, 12},
         {"wiring and mode chosen", 0x82, 0x00, 1, true, true, true, "1",
-         [](GeneralTab& t) { t.opt2WireConfiguration->setChecked(true); t.optPoweronBase->setChecked(true); }, 0x00, 0x00, 1},
+         [](GeneralTab& t) {
+             t.opt2WireConfiguration->setChecked(true);
+             t.optPoweronBase->setChecked(true);
+         },
+         0x00, 0x00, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -145,16 +154,19 @@ TEST_F(GeneralTabTest, EditsMarkTheDocumentChanged)
 {
     using Edit = std::function<void(GeneralTab&, COrvDocTR&)>;
     const std::pair<const char*, Edit> edits[] = {
-        {"remark", [](GeneralTab& t, COrvDocTR&) {
+        {"remark",
+         [](GeneralTab& t, COrvDocTR&) {
              t.txtUserRemark->setText("Hilltop repeater north");
              EXPECT_EQ(t.txtUserRemark->text(), "Hilltop repeater") << "the remark is cut to 16 characters";
          }},
-        {"base station", [](GeneralTab& t, COrvDocTR& d) {
+        {"base station",
+         [](GeneralTab& t, COrvDocTR& d) {
              t.optPoweronRep->setChecked(true);
              d.fModified = false;
              t.optPoweronBase->click();
          }},
-        {"repeater", [](GeneralTab& t, COrvDocTR& d) {
+        {"repeater",
+         [](GeneralTab& t, COrvDocTR& d) {
              t.optPoweronBase->setChecked(true);
              d.fModified = false;
              t.optPoweronRep->click();

@@ -16,11 +16,11 @@ TEST_F(TabFixture, ShowThenApplyOfAnUntouchedDocumentChangesNoByte)
 
     COrvDocTR& d = host.doc;
     d.bytFlag1Page5 = 0x00;
-    d.bytCurrentChannel = 200;  // beyond what the box lets the user enter
-    d.intLineFailTime = 15000;  // not a whole minute
-    d.intMomTime = 41;          // not a whole second
+    d.bytCurrentChannel = 200;       // beyond what the box lets the user enter
+    d.intLineFailTime = 15000;       // not a whole minute
+    d.intMomTime = 41;               // not a whole second
     d.intKeytoneFrequencyLT5 = 1234; // not among the offered frequencies
-    d.bytSelcallStd = 9;        // beyond the list of standards
+    d.bytSelcallStd = 9;             // beyond the list of standards
     d.OneTone = 1;
     const QByteArray before = encodedImage();
 
