@@ -7,14 +7,15 @@
 #include "support/Measure.h"
 #include "support/StoredModules.h"
 #include "toneremote/COrvDocTR.h"
-#include "toneremoteview/AlarmConfirmTab.h"
-#include "toneremoteview/FunctionTonesTab.h"
-#include "toneremoteview/GeneralTab.h"
-#include "toneremoteview/TRTabHost.h"
+#include "toneremoteview/TRAlarmTab.h"
+#include "toneremoteview/TRFunctionTonesTab.h"
+#include "toneremoteview/TRGeneralTab.h"
+#include "toneremoteview/frmOrvViewTR.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QTabWidget>
+#include <memory>
 
 #include <cstdio>
 
@@ -22,12 +23,6 @@ namespace {
 
 constexpr int kRuns = 30;
 
-class BenchHost : public ITRTabHost {
-public:
-    COrvDocTR& document() override { return doc; }
-    void renewCaption() override {}
-    COrvDocTR doc;
-};
 
 } // namespace
 
@@ -39,29 +34,23 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     openNewDatabase(dir, "bench_tone_remote_tabs");
 
-    BenchHost host;
+    frmOrvViewTR window;
+    COrvDocTR& doc = window.document();
     const QByteArray image = rackemu::defaultImage(rackemu::Kind::ToneRemote, 4711);
     for (int p = 0; p < trlayout::kPageCount; ++p)
-        host.doc.intWritePage(p, image.mid(p * 8, 8));
-    if (host.doc.intInitSystemInfo() != 0) {
+        doc.intWritePage(p, image.mid(p * 8, 8));
+    if (doc.intInitSystemInfo() != 0) {
         std::fprintf(stderr, "bench_tone_remote_tabs: the module image does not decode\n");
         return 1;
     }
     for (int16_t pair : {0, 17, 34, 51, 68})
-        host.doc.intSetFnToneAction(pair, 129);
+        doc.intSetFnToneAction(pair, 129);
 
-    QTabWidget tabs;
-    auto* general = new GeneralTab(host);
-    auto* functionTones = new FunctionTonesTab(host);
-    auto* alarm = new AlarmConfirmTab(host);
-    tabs.addTab(general, QStringLiteral("General"));
-    tabs.addTab(functionTones, QStringLiteral("Function Tones"));
-    tabs.addTab(alarm, QStringLiteral("Alarm / Confirm"));
-    tabs.setCurrentWidget(functionTones);
-    tabs.resize(900, 600);
-    tabs.show();
-    if (functionTones->intLoadLists() != 0 || alarm->intLoadLists() != 0)
-        return 1;
+    TRGeneralTab* general = &window.general();
+    TRFunctionTonesTab* functionTones = &window.functionTones();
+    TRAlarmTab* alarm = &window.alarm();
+    window.SSTab1->setCurrentWidget(functionTones);
+    window.show();
     QApplication::processEvents();
 
     const Figures show = measure("show", kRuns, [&] {

@@ -6,7 +6,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "support/ScriptedMsgBox.h"
 #include "toneremote/basVelmarTR.h"
-#include "toneremoteview/AlarmConfirmTab.h"
+#include "toneremoteview/TRAlarmTab.h"
 #include "toneremoteview/frmEditAlarm.h"
 
 #include <QCheckBox>
@@ -32,29 +32,29 @@ protected:
     void SetUp() override
     {
         TabFixture::SetUp();
-        ASSERT_EQ(tab.intLoadLists(), 0);
+        view->SSTab1->setCurrentWidget(&tab()); // the tab's controls are enabled while it is the current one
     }
-    QString actionText(int row) const { return tab.grdAlarm->TextMatrix(row, tab.intColAlarmAction); }
+    QString actionText(int row) const { return tab().grdAlarm->TextMatrix(row, tab().intColAlarmAction); }
     Record alarm(int16_t n) const
     {
         Record r{};
-        EXPECT_EQ(host.doc.intGetAlarm(n, r), 0);
+        EXPECT_EQ(doc().intGetAlarm(n, r), 0);
         return r;
     }
 
-    AlarmConfirmTab tab{host};
+    TRAlarmTab& tab() const { return view->alarm(); }
 };
 
 TEST_F(AlarmConfirmTabTest, ShowsSixteenRecordsAndHidesTheUpperHalfForFirstFirmware)
 {
-    ASSERT_EQ(tab.grdAlarm->Rows(), 17);
-    ASSERT_EQ(host.doc.intSetAlarm(12, kLinePip), 0);
+    ASSERT_EQ(tab().grdAlarm->Rows(), 17);
+    ASSERT_EQ(doc().intSetAlarm(12, kLinePip), 0);
     QString text;
     basVelmarTR::intAlarmToText(kLinePip, text);
     for (const QString firmware : {"V10.05", "V01.02"}) {
         SCOPED_TRACE(firmware.toStdString());
-        host.doc.strFirmwareVersion = firmware;
-        ASSERT_EQ(tab.intShowAlarm(), 0);
+        doc().strFirmwareVersion = firmware;
+        ASSERT_EQ(tab().intShowAlarm(), 0);
         for (int n = 1; n <= 16; ++n) {
             if (firmware.startsWith("V01") && n > 8)
                 EXPECT_EQ(actionText(n), "(Unsupported in Firmware)") << n;
@@ -64,56 +64,56 @@ TEST_F(AlarmConfirmTabTest, ShowsSixteenRecordsAndHidesTheUpperHalfForFirstFirmw
         if (!firmware.startsWith("V01"))
             EXPECT_EQ(actionText(12), text);
     }
-    EXPECT_EQ(tab.intShowAlarmAction(0, 16), -1);
-    EXPECT_EQ(tab.intShowAlarmAction(1, 17), -1);
+    EXPECT_EQ(tab().intShowAlarmAction(0, 16), -1);
+    EXPECT_EQ(tab().intShowAlarmAction(1, 17), -1);
 }
 
 TEST_F(AlarmConfirmTabTest, RangeEditAndItsUndos)
 {
     for (int16_t n : {3, 4, 5})
-        ASSERT_EQ(host.doc.intSetAlarm(n, kLinePip), 0);
+        ASSERT_EQ(doc().intSetAlarm(n, kLinePip), 0);
     // The record the editor gives for the range; row 4 holds it already.
     Record edited{};
     {
         frmEditAlarm probe;
-        probe.SetData(host.doc, 3, 5);
+        probe.SetData(doc(), 3, 5);
         togglePipTone(probe);
         ASSERT_EQ(probe.GenerateAlarmRcd(), 0);
         probe.GetData(edited);
     }
     ASSERT_NE(edited, kLinePip);
-    ASSERT_EQ(host.doc.intSetAlarm(4, edited), 0);
-    ASSERT_EQ(tab.intShowAlarm(), 0);
-    EXPECT_FALSE(tab.cmdCancel->isEnabled());
+    ASSERT_EQ(doc().intSetAlarm(4, edited), 0);
+    ASSERT_EQ(tab().intShowAlarm(), 0);
+    EXPECT_FALSE(tab().cmdCancel->isEnabled());
 
-    tab.grdAlarm->select(5, 1, 3, 2); // dragged upwards
+    tab().grdAlarm->select(5, 1, 3, 2); // dragged upwards
     WhenShown accept([](QWidget* w) {
         auto* dialog = static_cast<frmEditAlarm*>(w);
         togglePipTone(*dialog);
         dialog->cmdAlarmApply->click();
     });
-    tab.cmdAlarmEdit->click();
+    tab().cmdAlarmEdit->click();
     ASSERT_TRUE(accept.ran);
     for (int16_t n : {3, 4, 5})
         EXPECT_EQ(alarm(n), edited) << n;
-    EXPECT_EQ(tab.undoDepth(), 2) << "row 4 was already so";
-    EXPECT_TRUE(host.doc.fModified);
-    EXPECT_TRUE(tab.cmdCancel->isEnabled());
+    EXPECT_EQ(tab().undoDepth(), 2) << "row 4 was already so";
+    EXPECT_TRUE(doc().fModified);
+    EXPECT_TRUE(tab().cmdCancel->isEnabled());
     QString text;
     basVelmarTR::intAlarmToText(edited, text);
     EXPECT_EQ(actionText(3), text);
 
-    host.doc.fModified = false;
-    tab.cmdCancel->click();
+    doc().fModified = false;
+    tab().cmdCancel->click();
     EXPECT_EQ(alarm(5), kLinePip);
     EXPECT_EQ(alarm(3), edited);
-    EXPECT_TRUE(host.doc.fModified);
-    EXPECT_TRUE(tab.cmdCancel->isEnabled());
-    tab.cmdCancel->click();
+    EXPECT_TRUE(doc().fModified);
+    EXPECT_TRUE(tab().cmdCancel->isEnabled());
+    tab().cmdCancel->click();
     EXPECT_EQ(alarm(3), kLinePip);
     EXPECT_EQ(alarm(4), edited);
-    EXPECT_FALSE(tab.cmdCancel->isEnabled());
-    EXPECT_EQ(tab.UndoAlarmConfirm(), 0);
+    EXPECT_FALSE(tab().cmdCancel->isEnabled());
+    EXPECT_EQ(tab().UndoAlarmConfirm(), 0);
 }
 
 TEST_F(AlarmConfirmTabTest, LineFailTimeShownAndAppliedUntouched)
@@ -124,71 +124,71 @@ TEST_F(AlarmConfirmTabTest, LineFailTimeShownAndAppliedUntouched)
     };
     for (const Case& c : {Case{14400, "1", "0"}, Case{57600, "4", "0"}, Case{15000, "1", "2"}, Case{0, "0", "0"}}) {
         SCOPED_TRACE(c.stored);
-        host.doc.intLineFailTime = c.stored;
-        ASSERT_EQ(tab.intShowAlarm(), 0);
-        EXPECT_EQ(tab.txtLineFailTimeH->text(), c.hours);
-        EXPECT_EQ(tab.txtLineFailTimeM->text(), c.minutes);
-        ASSERT_EQ(tab.intEditApplyAlarm(), 0);
-        EXPECT_EQ(host.doc.intLineFailTime, c.stored);
+        doc().intLineFailTime = c.stored;
+        ASSERT_EQ(tab().intShowAlarm(), 0);
+        EXPECT_EQ(tab().txtLineFailTimeH->text(), c.hours);
+        EXPECT_EQ(tab().txtLineFailTimeM->text(), c.minutes);
+        ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+        EXPECT_EQ(doc().intLineFailTime, c.stored);
     }
-    tab.txtLineFailTimeH->setText("0");
-    tab.txtLineFailTimeM->setText("0");
-    ASSERT_EQ(tab.intEditApplyAlarm(), 0);
-    EXPECT_EQ(host.doc.intLineFailTime, 0) << "0:00 switches the timer off";
-    tab.txtLineFailTimeH->setText("3");
-    tab.txtLineFailTimeM->setText("59");
-    ASSERT_EQ(tab.intEditApplyAlarm(), 0);
-    EXPECT_EQ(host.doc.intLineFailTime, (3 * 60 + 59) * 240);
+    tab().txtLineFailTimeH->setText("0");
+    tab().txtLineFailTimeM->setText("0");
+    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+    EXPECT_EQ(doc().intLineFailTime, 0) << "0:00 switches the timer off";
+    tab().txtLineFailTimeH->setText("3");
+    tab().txtLineFailTimeM->setText("59");
+    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+    EXPECT_EQ(doc().intLineFailTime, (3 * 60 + 59) * 240);
 }
 
 TEST_F(AlarmConfirmTabTest, LineFailTimeOutsideItsRangeIsRefused)
 {
-    host.doc.intLineFailTime = 14400;
-    ASSERT_EQ(tab.intShowAlarm(), 0);
+    doc().intLineFailTime = 14400;
+    ASSERT_EQ(tab().intShowAlarm(), 0);
     for (const auto& [hours, minutes] : {std::pair{"4", "30"}, {"5", "0"}, {"1", "60"}, {"", "10"}, {"1", "x"}}) {
         SCOPED_TRACE(std::string(hours) + ":" + minutes);
-        tab.txtLineFailTimeH->setText(hours);
-        tab.txtLineFailTimeM->setText(minutes);
+        tab().txtLineFailTimeH->setText(hours);
+        tab().txtLineFailTimeM->setText(minutes);
         ScriptedMsgBox boxes;
         boxes.expect("The line fail time must lie between 0:00 and 4:00");
-        EXPECT_EQ(tab.intEditApplyAlarm(), -1);
-        EXPECT_EQ(host.doc.intLineFailTime, 14400);
+        EXPECT_EQ(tab().intEditApplyAlarm(), -1);
+        EXPECT_EQ(doc().intLineFailTime, 14400);
     }
 }
 
 TEST_F(AlarmConfirmTabTest, LineFailKeyFiltersKeepFourHoursTheLongest)
 {
-    ASSERT_EQ(tab.intShowAlarm(), 0);
-    tab.txtLineFailTimeH->clear();
-    tab.txtLineFailTimeM->setText("3");
-    QTest::keyClicks(tab.txtLineFailTimeH, "4");
-    EXPECT_EQ(tab.txtLineFailTimeH->text(), "") << "4 hours and 3 minutes is too long";
-    QTest::keyClicks(tab.txtLineFailTimeH, "x2");
-    EXPECT_EQ(tab.txtLineFailTimeH->text(), "2");
-    tab.txtLineFailTimeM->clear();
-    QTest::keyClicks(tab.txtLineFailTimeM, "67");
-    EXPECT_EQ(tab.txtLineFailTimeM->text(), "6") << "67 minutes is an hour or more";
-    tab.txtLineFailTimeH->setText("4");
-    tab.txtLineFailTimeM->clear();
-    QTest::keyClicks(tab.txtLineFailTimeM, "1");
-    EXPECT_EQ(tab.txtLineFailTimeM->text(), "");
+    ASSERT_EQ(tab().intShowAlarm(), 0);
+    tab().txtLineFailTimeH->clear();
+    tab().txtLineFailTimeM->setText("3");
+    QTest::keyClicks(tab().txtLineFailTimeH, "4");
+    EXPECT_EQ(tab().txtLineFailTimeH->text(), "") << "4 hours and 3 minutes is too long";
+    QTest::keyClicks(tab().txtLineFailTimeH, "x2");
+    EXPECT_EQ(tab().txtLineFailTimeH->text(), "2");
+    tab().txtLineFailTimeM->clear();
+    QTest::keyClicks(tab().txtLineFailTimeM, "67");
+    EXPECT_EQ(tab().txtLineFailTimeM->text(), "6") << "67 minutes is an hour or more";
+    tab().txtLineFailTimeH->setText("4");
+    tab().txtLineFailTimeM->clear();
+    QTest::keyClicks(tab().txtLineFailTimeM, "1");
+    EXPECT_EQ(tab().txtLineFailTimeM->text(), "");
 }
 
 TEST_F(AlarmConfirmTabTest, ChoosingTheSelcallStandardRebuildsItsTablesOnce)
 {
-    ASSERT_GE(tab.cboFiveToneStandard->count(), 4);
-    host.doc.bytSelcallStd = 0;
-    ASSERT_EQ(tab.intShowAlarm(), 0);
+    ASSERT_GE(tab().cboFiveToneStandard->count(), 4);
+    doc().bytSelcallStd = 0;
+    ASSERT_EQ(tab().intShowAlarm(), 0);
     const QByteArray before = encodedImage();
-    ASSERT_EQ(tab.intEditApplyAlarm(), 0);
+    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
     EXPECT_EQ(encodedImage(), before) << "an untouched tab changes no byte";
 
-    tab.cboFiveToneStandard->setCurrentIndex(3);
-    EXPECT_TRUE(host.doc.fModified);
-    ASSERT_EQ(tab.intEditApplyAlarm(), 0);
-    EXPECT_EQ(host.doc.bytSelcallStd, 3);
-    EXPECT_EQ(host.doc.byt5TTime, 35);
-    EXPECT_EQ(host.doc.bytLET, 125);
+    tab().cboFiveToneStandard->setCurrentIndex(3);
+    EXPECT_TRUE(doc().fModified);
+    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+    EXPECT_EQ(doc().bytSelcallStd, 3);
+    EXPECT_EQ(doc().byt5TTime, 35);
+    EXPECT_EQ(doc().bytLET, 125);
     const QByteArray after = encodedImage();
     bool table = false, codes = false;
     for (int page = 0; page < trlayout::kPageCount; ++page) {
@@ -201,21 +201,21 @@ TEST_F(AlarmConfirmTabTest, ChoosingTheSelcallStandardRebuildsItsTablesOnce)
     EXPECT_TRUE(table && codes);
 
     // A mark in the selcall table stays: applying again rebuilds nothing.
-    host.doc.SetPage(32, 1, 2, 3, 4, 5, 6, 7, 8);
-    ASSERT_EQ(tab.intEditApplyAlarm(), 0);
-    EXPECT_EQ(testsupport::pageOf(host.doc, 32), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8));
+    doc().SetPage(32, 1, 2, 3, 4, 5, 6, 7, 8);
+    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+    EXPECT_EQ(testsupport::pageOf(doc(), 32), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8));
 }
 
 TEST_F(AlarmConfirmTabTest, AStoredStandardBeyondTheListIsKept)
 {
-    host.doc.bytSelcallStd = 9;
-    host.doc.byt5TTime = 77;
-    ASSERT_EQ(tab.intShowAlarm(), 0);
-    EXPECT_EQ(tab.cboFiveToneStandard->currentIndex(), 0);
+    doc().bytSelcallStd = 9;
+    doc().byt5TTime = 77;
+    ASSERT_EQ(tab().intShowAlarm(), 0);
+    EXPECT_EQ(tab().cboFiveToneStandard->currentIndex(), 0);
     const QByteArray before = encodedImage();
-    ASSERT_EQ(tab.intEditApplyAlarm(), 0);
-    EXPECT_EQ(host.doc.bytSelcallStd, 9);
-    EXPECT_EQ(host.doc.byt5TTime, 77);
+    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+    EXPECT_EQ(doc().bytSelcallStd, 9);
+    EXPECT_EQ(doc().byt5TTime, 77);
     const QByteArray after = encodedImage();
     for (int page = 0; page < trlayout::kPageCount; ++page)
         EXPECT_EQ(after.mid(page * 8, 8).toHex(), before.mid(page * 8, 8).toHex()) << page;

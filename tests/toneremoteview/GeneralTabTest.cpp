@@ -3,7 +3,7 @@
 #include "TabFixture.h"
 
 #include "support/ScriptedMsgBox.h"
-#include "toneremoteview/GeneralTab.h"
+#include "toneremoteview/TRGeneralTab.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,7 +14,12 @@ using testsupport::ScriptedMsgBox;
 
 class GeneralTabTest : public TabFixture {
 protected:
-    GeneralTab tab{host};
+    void SetUp() override
+    {
+        TabFixture::SetUp();
+        view->SSTab1->setCurrentWidget(&tab()); // the tab's controls are enabled while it is the current one
+    }
+    TRGeneralTab& tab() const { return view->general(); }
 };
 
 TEST_F(GeneralTabTest, FlagsAndChannelShowAndApplyBack)
@@ -24,25 +29,25 @@ TEST_F(GeneralTabTest, FlagsAndChannelShowAndApplyBack)
         uint8_t flag2, flag1Page5, channel;
         bool fourWire, repeater, latched;
         QString channelText;
-        std::function<void(GeneralTab&)> edit;
+        std::function<void(TRGeneralTab&)> edit;
         uint8_t appliedFlag2, appliedFlag1Page5, appliedChannel;
     };
-    const auto untouched = [](GeneralTab&) {};
+    const auto untouched = [](TRGeneralTab&) {};
     const Case cases[] = {
         {"4-wire repeater kept", 0x82, 0x00, 5, true, true, true, "5", untouched, 0x82, 0x00, 5},
         {"2-wire base, free bits kept", 0x41, 0x80 | 0x11, 9, false, false, false, "0", untouched, 0x41, 0x91, 9},
         {"stored channel above 127 kept untouched", 0x00, 0x00, 200, false, false, true, "200", untouched, 0x00, 0x00,
          200},
         {"latch cleared sets bit 7, channel kept", 0x00, 0x00, 5, false, false, true, "5",
-         [](GeneralTab& t) { t.chkLatchChannel->setChecked(false); }, 0x00, 0x80, 5},
+         [](TRGeneralTab& t) { t.chkLatchChannel->setChecked(false); }, 0x00, 0x80, 5},
         {"latch ticked takes the channel", 0x00, 0x80, 9, false, false, false, "0",
-         [](GeneralTab& t) {
+         [](TRGeneralTab& t) {
              t.chkLatchChannel->setChecked(true);
              t.txtChannel->setText("12");
          },
          0x00, 0x00, 12},
         {"wiring and mode chosen", 0x82, 0x00, 1, true, true, true, "1",
-         [](GeneralTab& t) {
+         [](TRGeneralTab& t) {
              t.opt2WireConfiguration->setChecked(true);
              t.optPoweronBase->setChecked(true);
          },
@@ -50,24 +55,24 @@ TEST_F(GeneralTabTest, FlagsAndChannelShowAndApplyBack)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        host.doc.bytFlag2 = c.flag2;
-        host.doc.bytFlag1Page5 = c.flag1Page5;
-        host.doc.bytCurrentChannel = c.channel;
-        ASSERT_EQ(tab.intShowGeneral(), 0);
-        EXPECT_EQ(tab.opt4WireConfiguration->isChecked(), c.fourWire);
-        EXPECT_EQ(tab.opt2WireConfiguration->isChecked(), !c.fourWire);
-        EXPECT_EQ(tab.optPoweronRep->isChecked(), c.repeater);
-        EXPECT_EQ(tab.optPoweronBase->isChecked(), !c.repeater);
-        EXPECT_EQ(tab.chkLatchChannel->isChecked(), c.latched);
-        EXPECT_EQ(tab.txtChannel->text(), c.channelText);
-        EXPECT_EQ(tab.txtChannel->isEnabled(), c.latched);
-        EXPECT_FALSE(host.doc.fModified) << "showing is no edit";
-        c.edit(tab);
-        ASSERT_EQ(tab.intEditApplyGeneral(), 0);
-        EXPECT_EQ(host.doc.bytFlag2, c.appliedFlag2);
-        EXPECT_EQ(host.doc.bytFlag1Page5, c.appliedFlag1Page5);
-        EXPECT_EQ(host.doc.bytCurrentChannel, c.appliedChannel);
-        host.doc.fModified = false;
+        doc().bytFlag2 = c.flag2;
+        doc().bytFlag1Page5 = c.flag1Page5;
+        doc().bytCurrentChannel = c.channel;
+        ASSERT_EQ(tab().intShowGeneral(), 0);
+        EXPECT_EQ(tab().opt4WireConfiguration->isChecked(), c.fourWire);
+        EXPECT_EQ(tab().opt2WireConfiguration->isChecked(), !c.fourWire);
+        EXPECT_EQ(tab().optPoweronRep->isChecked(), c.repeater);
+        EXPECT_EQ(tab().optPoweronBase->isChecked(), !c.repeater);
+        EXPECT_EQ(tab().chkLatchChannel->isChecked(), c.latched);
+        EXPECT_EQ(tab().txtChannel->text(), c.channelText);
+        EXPECT_EQ(tab().txtChannel->isEnabled(), c.latched);
+        EXPECT_FALSE(doc().fModified) << "showing is no edit";
+        c.edit(tab());
+        ASSERT_EQ(tab().intEditApplyGeneral(), 0);
+        EXPECT_EQ(doc().bytFlag2, c.appliedFlag2);
+        EXPECT_EQ(doc().bytFlag1Page5, c.appliedFlag1Page5);
+        EXPECT_EQ(doc().bytCurrentChannel, c.appliedChannel);
+        doc().fModified = false;
     }
 }
 
@@ -89,95 +94,95 @@ TEST_F(GeneralTabTest, SerialNumberChecksOfApply)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
-        ASSERT_EQ(tab.intShowGeneral(), 0);
-        const QString before = host.doc.strSerial;
-        const QByteArray page2 = testsupport::pageOf(host.doc, 2);
-        tab.txtSerialNum->setText(c.typed);
-        tab.chkLatchChannel->setChecked(!tab.chkLatchChannel->isChecked());
-        const uint8_t flags = host.doc.bytFlag1Page5;
+        ASSERT_EQ(tab().intShowGeneral(), 0);
+        const QString before = doc().strSerial;
+        const QByteArray page2 = testsupport::pageOf(doc(), 2);
+        tab().txtSerialNum->setText(c.typed);
+        tab().chkLatchChannel->setChecked(!tab().chkLatchChannel->isChecked());
+        const uint8_t flags = doc().bytFlag1Page5;
         ScriptedMsgBox boxes;
         if (c.message.isEmpty()) {
-            ASSERT_EQ(tab.intEditApplyGeneral(), 0);
-            EXPECT_EQ(host.doc.strSerial, c.stored);
-            EXPECT_NE(testsupport::pageOf(host.doc, 2), page2) << "the serial reaches page 2";
+            ASSERT_EQ(tab().intEditApplyGeneral(), 0);
+            EXPECT_EQ(doc().strSerial, c.stored);
+            EXPECT_NE(testsupport::pageOf(doc(), 2), page2) << "the serial reaches page 2";
         } else {
             boxes.expect(c.message);
-            EXPECT_EQ(tab.intEditApplyGeneral(), -1);
-            EXPECT_EQ(host.doc.strSerial, before);
-            EXPECT_EQ(testsupport::pageOf(host.doc, 2), page2);
-            EXPECT_EQ(host.doc.bytFlag1Page5, flags) << "nothing of the tab stored";
+            EXPECT_EQ(tab().intEditApplyGeneral(), -1);
+            EXPECT_EQ(doc().strSerial, before);
+            EXPECT_EQ(testsupport::pageOf(doc(), 2), page2);
+            EXPECT_EQ(doc().bytFlag1Page5, flags) << "nothing of the tab stored";
         }
-        host.doc.strSerial = before;
+        doc().strSerial = before;
     }
 }
 
 TEST_F(GeneralTabTest, LeavingTheSerialBoxStoresItAtOnce)
 {
-    ASSERT_EQ(tab.intShowGeneral(), 0);
-    tab.txtSerialNum->setText(QString());
-    EXPECT_TRUE(tab.txtSerialNum_Validate());
-    EXPECT_EQ(tab.txtSerialNum->text(), "0");
-    EXPECT_EQ(host.doc.strSerial, "0");
-    const QByteArray page2 = testsupport::pageOf(host.doc, 2);
+    ASSERT_EQ(tab().intShowGeneral(), 0);
+    tab().txtSerialNum->setText(QString());
+    EXPECT_TRUE(tab().txtSerialNum_Validate());
+    EXPECT_EQ(tab().txtSerialNum->text(), "0");
+    EXPECT_EQ(doc().strSerial, "0");
+    const QByteArray page2 = testsupport::pageOf(doc(), 2);
     EXPECT_EQ(page2.mid(5, 3), QByteArray(3, '\0'));
-    EXPECT_EQ(host.captions, 1);
-    EXPECT_TRUE(host.doc.fModified);
+    EXPECT_TRUE(view->windowTitle().endsWith(" Serial Number: 0")) << view->windowTitle().toStdString();
+    EXPECT_TRUE(doc().fModified);
 
     ScriptedMsgBox boxes;
     boxes.expect("Invalid Serial Number");
-    tab.txtSerialNum->setText("9999999999");
-    EXPECT_FALSE(tab.txtSerialNum_Validate()) << "a long digit string is refused, not converted";
-    EXPECT_EQ(host.doc.strSerial, "0");
-    EXPECT_EQ(testsupport::pageOf(host.doc, 2), page2);
+    tab().txtSerialNum->setText("9999999999");
+    EXPECT_FALSE(tab().txtSerialNum_Validate()) << "a long digit string is refused, not converted";
+    EXPECT_EQ(doc().strSerial, "0");
+    EXPECT_EQ(testsupport::pageOf(doc(), 2), page2);
 }
 
 TEST_F(GeneralTabTest, ChannelIsClampedOnLeavingAndCheckedOnApply)
 {
-    host.doc.bytFlag1Page5 = 0;
-    host.doc.bytCurrentChannel = 3;
-    ASSERT_EQ(tab.intShowGeneral(), 0);
+    doc().bytFlag1Page5 = 0;
+    doc().bytCurrentChannel = 3;
+    ASSERT_EQ(tab().intShowGeneral(), 0);
     for (const auto& [typed, kept] : {std::pair{"200", "127"}, {"-3", "0"}, {"64", "64"}}) {
-        tab.txtChannel->setText(typed);
-        tab.txtChannel_LostFocus();
-        EXPECT_EQ(tab.txtChannel->text(), kept);
+        tab().txtChannel->setText(typed);
+        tab().txtChannel_LostFocus();
+        EXPECT_EQ(tab().txtChannel->text(), kept);
     }
-    EXPECT_TRUE(host.doc.fModified);
+    EXPECT_TRUE(doc().fModified);
 
     ScriptedMsgBox boxes;
     boxes.expect("The current channel must be a number from 0 to 127.");
-    tab.txtChannel->setText("300");
-    EXPECT_EQ(tab.intEditApplyGeneral(), -1);
-    EXPECT_EQ(host.doc.bytCurrentChannel, 3);
+    tab().txtChannel->setText("300");
+    EXPECT_EQ(tab().intEditApplyGeneral(), -1);
+    EXPECT_EQ(doc().bytCurrentChannel, 3);
 }
 
 TEST_F(GeneralTabTest, EditsMarkTheDocumentChanged)
 {
-    using Edit = std::function<void(GeneralTab&, COrvDocTR&)>;
+    using Edit = std::function<void(TRGeneralTab&, COrvDocTR&)>;
     const std::pair<const char*, Edit> edits[] = {
         {"remark",
-         [](GeneralTab& t, COrvDocTR&) {
+         [](TRGeneralTab& t, COrvDocTR&) {
              t.txtUserRemark->setText("Hilltop repeater north");
              EXPECT_EQ(t.txtUserRemark->text(), "Hilltop repeater") << "the remark is cut to 16 characters";
          }},
         {"base station",
-         [](GeneralTab& t, COrvDocTR& d) {
+         [](TRGeneralTab& t, COrvDocTR& d) {
              t.optPoweronRep->setChecked(true);
              d.fModified = false;
              t.optPoweronBase->click();
          }},
         {"repeater",
-         [](GeneralTab& t, COrvDocTR& d) {
+         [](TRGeneralTab& t, COrvDocTR& d) {
              t.optPoweronBase->setChecked(true);
              d.fModified = false;
              t.optPoweronRep->click();
          }},
-        {"latched channel", [](GeneralTab& t, COrvDocTR&) { t.chkLatchChannel->click(); }},
+        {"latched channel", [](TRGeneralTab& t, COrvDocTR&) { t.chkLatchChannel->click(); }},
     };
     for (const auto& [name, edit] : edits) {
         SCOPED_TRACE(name);
-        ASSERT_EQ(tab.intShowGeneral(), 0);
-        host.doc.fModified = false;
-        edit(tab, host.doc);
-        EXPECT_TRUE(host.doc.fModified);
+        ASSERT_EQ(tab().intShowGeneral(), 0);
+        doc().fModified = false;
+        edit(tab(), doc());
+        EXPECT_TRUE(doc().fModified);
     }
 }

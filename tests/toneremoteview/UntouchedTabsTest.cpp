@@ -2,19 +2,17 @@
 // of it, whatever odd values the module holds.
 #include "TabFixture.h"
 
-#include "toneremoteview/AlarmConfirmTab.h"
-#include "toneremoteview/FunctionTonesTab.h"
-#include "toneremoteview/GeneralTab.h"
+#include "toneremoteview/TRAlarmTab.h"
+#include "toneremoteview/TRFunctionTonesTab.h"
+#include "toneremoteview/TRGeneralTab.h"
 
 TEST_F(TabFixture, ShowThenApplyOfAnUntouchedDocumentChangesNoByte)
 {
-    GeneralTab general(host);
-    FunctionTonesTab functionTones(host);
-    AlarmConfirmTab alarm(host);
-    ASSERT_EQ(functionTones.intLoadLists(), 0);
-    ASSERT_EQ(alarm.intLoadLists(), 0);
+    TRGeneralTab& general = view->general();
+    TRFunctionTonesTab& functionTones = view->functionTones();
+    TRAlarmTab& alarm = view->alarm();
 
-    COrvDocTR& d = host.doc;
+    COrvDocTR& d = doc();
     d.bytFlag1Page5 = 0x00;
     d.bytCurrentChannel = 200;       // beyond what the box lets the user enter
     d.intLineFailTime = 15000;       // not a whole minute
