@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kRuns = 30;
 
-
 } // namespace
 
 int main(int argc, char** argv)

@@ -63,7 +63,8 @@ int16_t pairIndexOf(const cTone& entry)
 
 } // namespace
 
-TRFunctionTonesTab::TRFunctionTonesTab(frmOrvViewTR& view) : TRTabPage(view, QStringLiteral("tabFunctionTones")), tones_(std::make_unique<Tones>())
+TRFunctionTonesTab::TRFunctionTonesTab(frmOrvViewTR& view)
+    : TRTabPage(view, QStringLiteral("tabFunctionTones")), tones_(std::make_unique<Tones>())
 {
     buildControls();
 
@@ -154,7 +155,8 @@ QSize TRFunctionTonesTab::openingGridSize() const
             widest = std::max(widest, grdFnTone->fontMetrics().horizontalAdvance(text));
     }
     // The cell's margins beside its text.
-    const int actionColumn = widest + 2 * grdFnTone->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdFnTone) + 4;
+    const int actionColumn =
+        widest + 2 * grdFnTone->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdFnTone) + 4;
     return grdFnTone->sizeFor(kRowsShown, (actionColumn * kThirtieths + kActionShare - 1) / kActionShare);
 }
 
@@ -204,7 +206,10 @@ void TRFunctionTonesTab::ShowFunctionTones(bool activeOnly, bool oneToneOnly)
     grdFnTone->setUpdatesEnabled(true);
 }
 
-void TRFunctionTonesTab::showWithFilters() { ShowFunctionTones(activeOnly_, chkOneTone->checkState() != Qt::Unchecked); }
+void TRFunctionTonesTab::showWithFilters()
+{
+    ShowFunctionTones(activeOnly_, chkOneTone->checkState() != Qt::Unchecked);
+}
 
 int16_t TRFunctionTonesTab::intShowFunctionTone()
 {

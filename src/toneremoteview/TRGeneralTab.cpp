@@ -267,7 +267,4 @@ void TRGeneralTab::optPoweron_Click() { markModified(); }
 
 void TRGeneralTab::txtUserRemark_Change() { markModified(); }
 
-void TRGeneralTab::optWireConfiguration_Click()
-{
-    markModified();
-}
+void TRGeneralTab::optWireConfiguration_Click() { markModified(); }

@@ -45,7 +45,9 @@ TEST_F(TRViewRackTest, AModuleSavedWithoutAnEditIsStoredAsItWas)
     ASSERT_EQ(CLASSOrvDB::instance().intSerial2ModuleID(QString::number(kSerial), id), 0);
     ASSERT_EQ(stored.intDB2Document(id), 0);
     const QByteArray pages = testsupport::documentPages(stored, 0, trlayout::kPageCount - 1);
-    const bool sliding = (static_cast<uint8_t>(image.at(trlayout::kTimerPage * 8 + trlayout::timers::kFlag2)) & trlayout::timers::kSlidingTone) != 0;
+    const bool sliding = (static_cast<uint8_t>(image.at(trlayout::kTimerPage * 8 + trlayout::timers::kFlag2))
+                          & trlayout::timers::kSlidingTone)
+        != 0;
     for (int page = 0; page < trlayout::kPageCount; ++page) {
         if (page == trlayout::kLastWritePage || (page == trlayout::kVotingTonePage && !sliding))
             continue;

@@ -329,7 +329,8 @@ TEST_F(TRWindow, TheGridsAreLaidOutFromTheDatabaseAndGiveTheirSelectionBounds)
     EXPECT_FALSE(alarms.TextMatrix(16, 1).isEmpty());
     EXPECT_FALSE(w->alarm().cboFiveToneStandard->currentText().isEmpty());
     // The new module's keytone frequency is the one selected.
-    EXPECT_EQ(w->functionTones().cboKeytoneFrequency->currentText(), QString::number(w->document().intKeytoneFrequencyLT5));
+    EXPECT_EQ(w->functionTones().cboKeytoneFrequency->currentText(),
+              QString::number(w->document().intKeytoneFrequencyLT5));
     EXPECT_EQ(w->voting().cboTOI->count(), w->functionTones().cboKeytoneFrequency->count());
 
     // Rows 9 up to 4 of the function-tone grid, a single row of the alarm grid.
