@@ -87,6 +87,10 @@ public:
     int16_t CreateFnTonesStds();
     int16_t CreateMuTable();
 
+    // ---- Morse station ident: the character table of cMorseCode ------------------------------
+    static int16_t SetMorseCode(QChar ch, int32_t& lngPattern, int16_t& intLength);
+    static int16_t GetMorseCode(const QString& strCode, QChar& ch);
+
     // ---- Alarm records 1..16 -----------------------------------------------------------------
     int16_t intSetAlarm(int16_t intIndex, const AlarmRecord& bytAlarm);
     int16_t intGetAlarm(int16_t intIndex, AlarmRecord& bytAlarm) const;

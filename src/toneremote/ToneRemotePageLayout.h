@@ -163,6 +163,7 @@ constexpr int kZeroRT10Frequency = 3000;   // table when no voting mode is chose
 
 // Pages of the Morse station ident: a bit stream from page 223 downward.
 constexpr int kMorseIdentTopPage = 223;
+constexpr int kMorseIdentPages = 4;  // pages 220-223, 256 bits
 
 // Alarm and confirmation records 1-16: 8 bytes each, record byte i in page byte 7 - i.
 namespace alarms {
