@@ -15,6 +15,10 @@ QString formatFixed(double value, int decimals, bool leadingZero = true,
 // The number a box holds: optional blanks around, the locale's separator. False when the text is
 // empty or no number.
 bool parseNumber(const QString& text, double& value);
+// The leading number of a typed text: blanks skipped, an optional sign, digits with the locale's
+// separator and an optional exponent; reading stops at the first other character; 0 when the text
+// starts with no number ("37.5 ms" is 37.5, "abc" is 0).
+double leadingNumber(const QString& text);
 // `value` with as many digits as it needs and no fixed decimals (67, 88.5, 403.0125).
 QString plainNumber(double value);
 

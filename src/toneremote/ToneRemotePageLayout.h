@@ -98,7 +98,7 @@ namespace durations {
 constexpr int kFunctionTone = 7, kFiveTone = 6, kDtmf = 5, kHlgt = 4;
 constexpr int kSelcallStandard = 3, kLet = 2, kLineOutAmp = 1, kLineInAmp = 0;
 constexpr int kMsPerUnit = 2;
-constexpr int kFunctionToneFirst = 11, kFunctionToneLast = 50; // stored bytes that load as they are
+constexpr int kFunctionToneFirst = 10, kFunctionToneLast = 50; // stored bytes that load as they are (10: the 20 ms the editor offers)
 constexpr int kFunctionToneDefaultMs = 40;                    // what any other byte loads as
 constexpr int kHlgtFirstMs = 60, kHlgtLastMs = 200;           // durations that load as they are
 constexpr int kHlgtDefaultMs = 120;
