@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -134,26 +135,33 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     fill(cboFTTimer, kFtFirstMs, kFtItems, kListStepMs);
     fill(cboMorseTimer, 0, kMorseMinutes + 1, 1);
 
-    QGridLayout* low = gridOf(lowVoltFrame);
-    lblLowVoltThreshold = named(new QLabel(QStringLiteral("Low Volt Alarm Threshold:"), lowVoltFrame),
+    // The threshold's row goes below what its frame holds already.
+    auto* lowRow = named(new QWidget(lowVoltFrame), QStringLiteral("lowVoltRow"));
+    auto* low = new QHBoxLayout(lowRow);
+    low->setContentsMargins(0, 0, 0, 0);
+    lblLowVoltThreshold = named(new QLabel(QStringLiteral("Low Volt Alarm Threshold:"), lowRow),
                                 QStringLiteral("lblLowVoltThreshold"));
-    txtLowVoltThreshold = box(lowVoltFrame, QStringLiteral("txtLowVoltThreshold"),
+    txtLowVoltThreshold = box(lowRow, QStringLiteral("txtLowVoltThreshold"),
                               QStringLiteral("Select a value in the range 10.7V and 14.1V in 0.2V increments"));
     txtLowVoltThreshold->setText(basVelmar::formatFixed(10.7, 1));
     // An up-down spinner: the upper arrow raises the value.
-    udpLowVoltThresholdChange = named(new QScrollBar(Qt::Vertical, lowVoltFrame),
-                                      QStringLiteral("udpLowVoltThresholdChange"));
+    udpLowVoltThresholdChange = named(new QScrollBar(Qt::Vertical, lowRow), QStringLiteral("udpLowVoltThresholdChange"));
     udpLowVoltThresholdChange->setRange(kThresholdLowest, kThresholdHighest);
     udpLowVoltThresholdChange->setSingleStep(2);
     udpLowVoltThresholdChange->setPageStep(2);
     udpLowVoltThresholdChange->setInvertedAppearance(true);
-    udpLowVoltThresholdChange->setInvertedControls(false);
     udpLowVoltThresholdChange->setValue(kThresholdLowest);
     udpLowVoltThresholdChange->setFixedHeight(txtLowVoltThreshold->sizeHint().height());
-    low->addWidget(lblLowVoltThreshold, 0, 0);
-    low->addWidget(txtLowVoltThreshold, 0, 1);
-    low->addWidget(udpLowVoltThresholdChange, 0, 2);
-    low->setColumnStretch(3, 1);
+    low->addWidget(lblLowVoltThreshold);
+    low->addWidget(txtLowVoltThreshold);
+    low->addWidget(udpLowVoltThresholdChange);
+    low->addStretch(1);
+    if (auto* g = qobject_cast<QGridLayout*>(lowVoltFrame->layout()))
+        g->addWidget(lowRow, g->rowCount(), 0, 1, -1);
+    else if (auto* b = qobject_cast<QBoxLayout*>(lowVoltFrame->layout()))
+        b->addWidget(lowRow);
+    else
+        (new QVBoxLayout(lowVoltFrame))->addWidget(lowRow);
 
     for (QCheckBox* c : {chkNotchFiltReq, chkRxPathDelay, chkTxPathDelay})
         connect(c, &QCheckBox::clicked, this, [this] { modified(); });

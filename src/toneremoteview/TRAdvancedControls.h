@@ -27,8 +27,8 @@ class QWidget;
 
 class TRAdvancedControls : public QObject {
 public:
-    // Builds the controls into the tab's four frames and the threshold's frame; `window` is the
-    // window the boxes' focus checks work in.
+    // Builds the controls into the tab's four frames, and the threshold's row below what
+    // `lowVoltFrame` holds; `window` is the window the boxes' focus checks work in.
     TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced1, QGroupBox* fraAdvanced2, QGroupBox* fraAdvanced3,
                        QGroupBox* lowVoltFrame, QWidget* window, std::function<COrvDocTR&()> document);
 

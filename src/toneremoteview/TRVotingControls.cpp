@@ -154,22 +154,6 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
             votingChanged_ = true;
     });
     connect(cboTOI, &QComboBox::activated, this, [this] { votingEdited(); });
-    if (links_.opt2WireConfiguration)
-        connect(links_.opt2WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                opt2WireConfiguration_Click();
-        });
-    if (links_.opt4WireConfiguration)
-        connect(links_.opt4WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                opt4WireConfiguration_Click();
-        });
-    if (links_.cboKeytoneFrequency)
-        connect(links_.cboKeytoneFrequency, &QComboBox::currentTextChanged, this, [this] {
-            if (!showing_)
-                votingChanged_ = true;
-        });
-
     // The six voting boxes: what they take while typing, and their checks on leaving.
     const struct {
         QLineEdit* box;
@@ -198,6 +182,31 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
     }
     platform::onLostFocus(txtLineIn, window, [this] { txtLineIn_LostFocus(); });
     platform::onLostFocus(txtLineOut, window, [this] { txtLineOut_LostFocus(); });
+}
+
+void TRVotingControls::link(QRadioButton* opt2WireConfiguration, QRadioButton* opt4WireConfiguration,
+                            QComboBox* cboKeytoneFrequency, QCheckBox* chkNotchFiltReq)
+{
+    links_.opt2WireConfiguration = opt2WireConfiguration;
+    links_.opt4WireConfiguration = opt4WireConfiguration;
+    links_.cboKeytoneFrequency = cboKeytoneFrequency;
+    links_.chkNotchFiltReq = chkNotchFiltReq;
+    if (links_.opt2WireConfiguration)
+        connect(links_.opt2WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                opt2WireConfiguration_Click();
+        });
+    if (links_.opt4WireConfiguration)
+        connect(links_.opt4WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                opt4WireConfiguration_Click();
+        });
+    if (links_.cboKeytoneFrequency)
+        connect(links_.cboKeytoneFrequency, &QComboBox::currentTextChanged, this, [this] {
+            if (!showing_)
+                votingChanged_ = true;
+        });
+
 }
 
 bool TRVotingControls::eventFilter(QObject* watched, QEvent* event)

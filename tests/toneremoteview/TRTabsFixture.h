@@ -40,11 +40,8 @@ protected:
         TRVotingLinks links;
         links.document = [this]() -> COrvDocTR& { return doc; };
         links.database = [this] { return db().dbAccess(); };
-        links.opt2WireConfiguration = opt2Wire;
-        links.opt4WireConfiguration = opt4Wire;
-        links.cboKeytoneFrequency = keytone;
-        links.chkNotchFiltReq = advanced->chkNotchFiltReq;
         voting = new TRVotingControls(frame("fraAdv1"), frame("fraAdv2"), frame("Frame4"), host.get(), links);
+        voting->link(opt2Wire, opt4Wire, keytone, advanced->chkNotchFiltReq);
         voting->cboTOI->addItems({QStringLiteral("2100"), QStringLiteral("2970"), QStringLiteral("3000")});
     }
     void TearDown() override
