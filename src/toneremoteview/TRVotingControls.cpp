@@ -44,6 +44,12 @@ constexpr double kCodePerHz = 8.192;
 
 const QString kDefaultVoteLevel = QStringLiteral("-20");
 
+void enable(std::initializer_list<QWidget*> controls, bool on)
+{
+    for (QWidget* w : controls)
+        w->setEnabled(on);
+}
+
 // The nearest whole number, a half to the even one.
 double rounded(double v) { return std::nearbyint(v); }
 
@@ -238,8 +244,7 @@ void TRVotingControls::emptyFiveBoxes()
 
 void TRVotingControls::enableSlidingLabels(bool on)
 {
-    for (QLabel* l : {lblLowerValue, lblUpperValue, lblMuteFreq, lblFreql, lblFrequ, lblV1, lblV2, lblV3, lblF2, lblF3})
-        l->setEnabled(on);
+    enable({lblLowerValue, lblUpperValue, lblMuteFreq, lblFreql, lblFrequ, lblV1, lblV2, lblV3, lblF2, lblF3}, on);
 }
 
 // ---- Modes ---------------------------------------------------------------------------------
@@ -267,8 +272,7 @@ void TRVotingControls::chkSlidingVotingTone_Click()
             return 0;
         }
         chkToneOnIdle->setChecked(false);
-        for (QWidget* w : std::initializer_list<QWidget*>{cboTOI, lblFreq, lblF1})
-            w->setEnabled(false);
+        enable({cboTOI, lblFreq, lblF1}, false);
         chkSimocoPhilips->setChecked(false);
         const struct {
             QLineEdit* box;
@@ -281,9 +285,8 @@ void TRVotingControls::chkSlidingVotingTone_Click()
         }
         txtVoteLevel->setText(kDefaultVoteLevel);
         enableSlidingLabels(true);
-        for (QWidget* w : std::initializer_list<QWidget*>{fraAdv2_, txtVoteLevel, lblVL, lblVL1, optReceiverVHF,
-                                                          optReceiverUHF})
-            w->setEnabled(true);
+        enable({fraAdv2_, txtVoteLevel, lblVL, lblVL1, optReceiverVHF,
+                                                          optReceiverUHF}, true);
         return 0;
     });
 }
@@ -298,19 +301,15 @@ void TRVotingControls::chkSimocoPhilips_Click()
             return 0;
         }
         chkToneOnIdle->setChecked(false);
-        for (QWidget* w : std::initializer_list<QWidget*>{cboTOI, lblFreq, lblF1})
-            w->setEnabled(false);
+        enable({cboTOI, lblFreq, lblF1}, false);
         chkSlidingVotingTone->setChecked(false);
         emptyFiveBoxes();
-        for (QWidget* w : std::initializer_list<QWidget*>{txtLowerFrequency, txtUpperFrequency, txtMuteFreq})
-            w->setEnabled(false);
+        enable({txtLowerFrequency, txtUpperFrequency, txtMuteFreq}, false);
         enableSlidingLabels(false);
         txtVoteLevel->setText(kDefaultVoteLevel);
         fraAdv2_->setEnabled(true);
-        for (QWidget* w : std::initializer_list<QWidget*>{txtVoteLevel, lblVL, lblVL1})
-            w->setEnabled(false);
-        optReceiverVHF->setEnabled(true);
-        optReceiverUHF->setEnabled(true);
+        enable({txtVoteLevel, lblVL, lblVL1}, false);
+        enable({optReceiverVHF, optReceiverUHF}, true);
         return 0;
     });
 }
@@ -322,14 +321,11 @@ void TRVotingControls::SelectToneOnIdle()
         chkSlidingVotingTone->setChecked(false);
         emptyFiveBoxes();
         txtVoteLevel->setText(kDefaultVoteLevel);
-        for (QLineEdit* b : {txtLowerFrequency, txtUpperFrequency, txtMuteFreq, txtLowerLevel, txtUpperLevel})
-            b->setEnabled(false);
+        enable({txtLowerFrequency, txtUpperFrequency, txtMuteFreq, txtLowerLevel, txtUpperLevel}, false);
         txtVoteLevel->setEnabled(true);
         enableSlidingLabels(false);
-        for (QWidget* w : std::initializer_list<QWidget*>{cboTOI, lblFreq, lblF1, lblVL, lblVL1})
-            w->setEnabled(true);
-        optReceiverVHF->setEnabled(false);
-        optReceiverUHF->setEnabled(false);
+        enable({cboTOI, lblFreq, lblF1, lblVL, lblVL1}, true);
+        enable({optReceiverVHF, optReceiverUHF}, false);
         return 0;
     });
 }
@@ -337,15 +333,12 @@ void TRVotingControls::SelectToneOnIdle()
 void TRVotingControls::VotingVoid()
 {
     basVelmar::trapped([&]() -> int16_t {
-        for (QWidget* w : std::initializer_list<QWidget*>{cboTOI, lblFreq, lblF1})
-            w->setEnabled(false);
+        enable({cboTOI, lblFreq, lblF1}, false);
         emptyFiveBoxes();
-        for (QWidget* w : std::initializer_list<QWidget*>{txtLowerFrequency, txtUpperFrequency, txtMuteFreq})
-            w->setEnabled(false);
+        enable({txtLowerFrequency, txtUpperFrequency, txtMuteFreq}, false);
         enableSlidingLabels(false);
         txtVoteLevel->setText(QStringLiteral("0"));
-        for (QWidget* w : std::initializer_list<QWidget*>{txtVoteLevel, lblVL, lblVL1, optReceiverVHF, optReceiverUHF})
-            w->setEnabled(false);
+        enable({txtVoteLevel, lblVL, lblVL1, optReceiverVHF, optReceiverUHF}, false);
         return 0;
     });
 }
@@ -401,8 +394,7 @@ int16_t TRVotingControls::intShowVoting()
     showing_ = true;
     const int16_t status = basVelmar::trapped([&]() -> int16_t {
         const COrvDocTR& doc = document();
-        for (QWidget* w : std::initializer_list<QWidget*>{txtVoteLevel, lblVL, lblVL1})
-            w->setEnabled(false);
+        enable({txtVoteLevel, lblVL, lblVL1}, false);
         // In 2-wire the mode boxes stay cleared and disabled.
         if (fourWire()) {
             // The boxes show this document's mode alone.
@@ -415,12 +407,10 @@ int16_t TRVotingControls::intShowVoting()
                         break;
                     }
                 chkToneOnIdle->setChecked(true);
-                for (QWidget* w : std::initializer_list<QWidget*>{cboTOI, lblFreq, lblF1, txtVoteLevel, lblVL, lblVL1})
-                    w->setEnabled(true);
+                enable({cboTOI, lblFreq, lblF1, txtVoteLevel, lblVL, lblVL1}, true);
             } else {
                 chkToneOnIdle->setChecked(false);
-                for (QWidget* w : std::initializer_list<QWidget*>{cboTOI, lblFreq, lblF1})
-                    w->setEnabled(false);
+                enable({cboTOI, lblFreq, lblF1}, false);
             }
             if ((doc.bytFlag2 & kVotingToneBit) && doc.iSlidingSimoco != 0) {
                 chkSlidingVotingTone->setChecked(true);
@@ -429,19 +419,15 @@ int16_t TRVotingControls::intShowVoting()
                 txtUpperLevel->setText(plainNumber(doc.Lu));
                 txtLowerLevel->setText(plainNumber(doc.Ll));
                 txtMuteFreq->setText(plainNumber(doc.Fmute));
-                for (QWidget* w : std::initializer_list<QWidget*>{txtVoteLevel, lblVL, lblVL1, optReceiverVHF,
-                                                                  optReceiverUHF})
-                    w->setEnabled(true);
+                enable({txtVoteLevel, lblVL, lblVL1, optReceiverVHF,
+                                                                  optReceiverUHF}, true);
             } else if (!(doc.bytFlag2 & kVotingToneBit)) {
-                for (QLineEdit* b :
-                     {txtLowerFrequency, txtUpperFrequency, txtLowerLevel, txtUpperLevel, txtMuteFreq})
-                    b->setEnabled(false);
+                enable({txtLowerFrequency, txtUpperFrequency, txtLowerLevel, txtUpperLevel, txtMuteFreq}, false);
                 enableSlidingLabels(false);
             }
             if (!chkToneOnIdle->isChecked() && doc.iSlidingSimoco == 0 && doc.VotingLevel == kSimocoLevel) {
                 chkSimocoPhilips->setChecked(true);
-                optReceiverVHF->setEnabled(true);
-                optReceiverUHF->setEnabled(true);
+                enable({optReceiverVHF, optReceiverUHF}, true);
             }
         }
         (doc.RSSISignal == 1 ? optReceiverVHF : optReceiverUHF)->setChecked(true);
@@ -668,65 +654,50 @@ bool TRVotingControls::keyAccepted(QLineEdit* box, QChar key) const
     return box != txtUpperLevel && point.size() == 1 && key == point.at(0);
 }
 
-bool TRVotingControls::txtLowerFrequency_LostFocus()
+bool TRVotingControls::frequencyInRange(QLineEdit* box, double lowest)
 {
-    const double v = leadingNumber(txtLowerFrequency->text());
-    if (v < 2700 || v > 3500)
-        return refuse(txtLowerFrequency, QStringLiteral("Enter the value between 2700Hz and 3500Hz"),
-                      QStringLiteral("Invalid Value"));
-    return true;
+    const double v = leadingNumber(box->text());
+    if (v >= lowest && v <= 3500)
+        return true;
+    return refuse(box,
+                  lowest == 2700 ? QStringLiteral("Enter the value between 2700Hz and 3500Hz")
+                                 : QStringLiteral("Enter the value between 2500Hz and 3500Hz"),
+                  QStringLiteral("Invalid Value"));
 }
+
+bool TRVotingControls::txtLowerFrequency_LostFocus() { return frequencyInRange(txtLowerFrequency, 2700); }
 
 bool TRVotingControls::txtUpperFrequency_LostFocus()
 {
-    const double v = leadingNumber(txtUpperFrequency->text());
-    if (v < 2700 || v > 3500)
-        return refuse(txtUpperFrequency, QStringLiteral("Enter the value between 2700Hz and 3500Hz"),
-                      QStringLiteral("Invalid Value"));
-    if (leadingNumber(txtLowerFrequency->text()) >= v)
+    if (!frequencyInRange(txtUpperFrequency, 2700))
+        return false;
+    if (leadingNumber(txtLowerFrequency->text()) >= leadingNumber(txtUpperFrequency->text()))
         return refuse(txtUpperFrequency, QStringLiteral("Enter the value higher then lower frequency"),
                       QStringLiteral("Invalid Value"));
     return true;
 }
 
-bool TRVotingControls::txtMuteFreq_LostFocus()
-{
-    const double v = leadingNumber(txtMuteFreq->text());
-    if (v < 2500 || v > 3500)
-        return refuse(txtMuteFreq, QStringLiteral("Enter the value between 2500Hz and 3500Hz"),
-                      QStringLiteral("Invalid Value"));
-    return true;
-}
+bool TRVotingControls::txtMuteFreq_LostFocus() { return frequencyInRange(txtMuteFreq, 2500); }
 
-namespace {
-
-// A level box holds whole dBm between -150 and -50.
-bool levelInRange(QLineEdit* box)
+bool TRVotingControls::levelBoxLostFocus(QLineEdit* box, const QString& title)
 {
+    // A level box holds whole dBm between -150 and -50.
     const double v = leadingNumber(box->text());
-    return v >= -150 && v <= -50;
+    const bool ok = v >= -150 && v <= -50;
+    if (!ok)
+        refuse(box, QStringLiteral("Enter the value between -150 and -50"), title);
+    box->setText(plainNumber(std::trunc(leadingNumber(box->text()))));
+    return ok;
 }
-
-} // namespace
 
 bool TRVotingControls::txtLowerLevel_LostFocus()
 {
-    bool ok = levelInRange(txtLowerLevel);
-    if (!ok)
-        refuse(txtLowerLevel, QStringLiteral("Enter the value between -150 and -50"),
-               QStringLiteral("Invalid Value for Lower Level"));
-    txtLowerLevel->setText(plainNumber(std::trunc(leadingNumber(txtLowerLevel->text()))));
-    return ok;
+    return levelBoxLostFocus(txtLowerLevel, QStringLiteral("Invalid Value for Lower Level"));
 }
 
 bool TRVotingControls::txtUpperLevel_LostFocus()
 {
-    bool ok = levelInRange(txtUpperLevel);
-    if (!ok)
-        refuse(txtUpperLevel, QStringLiteral("Enter the value between -150 and -50"),
-               QStringLiteral("Invalid Value for Upper Level"));
-    txtUpperLevel->setText(plainNumber(std::trunc(leadingNumber(txtUpperLevel->text()))));
-    return ok;
+    return levelBoxLostFocus(txtUpperLevel, QStringLiteral("Invalid Value for Upper Level"));
 }
 
 bool TRVotingControls::txtVoteLevel_LostFocus()

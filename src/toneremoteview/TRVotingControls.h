@@ -127,6 +127,10 @@ private:
     bool slidingFields(ToneRemoteFields& fields, double v1, double v2) const;
     // Snaps a line-level box to a level of its table.
     void snapLineLevel(QLineEdit* box, int16_t port);
+    // A frequency box's range check (`lowest` .. 3500 Hz); false when refused (shown).
+    bool frequencyInRange(QLineEdit* box, double lowest);
+    // A level box's check on leaving it; the box then holds a whole number.
+    bool levelBoxLostFocus(QLineEdit* box, const QString& title);
     // Shows a refused entry and puts the box's kept value back; returns false.
     bool refuse(QLineEdit* box, const QString& text, const QString& title);
     void keep(QLineEdit* box);
