@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
 #include "platform/ui/Named.h"
+#include "platform/ui/UpDown.h"
 #include "shell/FailureTrap.h"
 #include "shell/LocaleNumbers.h"
 #include "toneremote/COrvDocTR.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <cmath>
 
 using basVelmar::leadingNumber;
@@ -129,7 +129,7 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     ident->addWidget(txtMorseID, 0, 1);
     ident->addWidget(lblAdvanced2, 1, 0);
     ident->addWidget(cboMorseTimer, 1, 1);
-    ident->setColumnStretch(2, 1);
+    ident->setColumnStretch(1, 1);
     ident->setRowStretch(2, 1);
     fill(cboHLGTTimer, kHlgtFirstMs, kHlgtItems, kListStepMs);
     fill(cboFTTimer, kFtFirstMs, kFtItems, kListStepMs);
@@ -144,14 +144,9 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     txtLowVoltThreshold = box(lowRow, QStringLiteral("txtLowVoltThreshold"),
                               QStringLiteral("Select a value in the range 10.7V and 14.1V in 0.2V increments"));
     txtLowVoltThreshold->setText(basVelmar::formatFixed(10.7, 1));
-    // An up-down spinner: the upper arrow raises the value.
-    udpLowVoltThresholdChange = named(new QScrollBar(Qt::Vertical, lowRow), QStringLiteral("udpLowVoltThresholdChange"));
-    udpLowVoltThresholdChange->setRange(kThresholdLowest, kThresholdHighest);
-    udpLowVoltThresholdChange->setSingleStep(2);
-    udpLowVoltThresholdChange->setPageStep(2);
-    udpLowVoltThresholdChange->setInvertedAppearance(true);
-    udpLowVoltThresholdChange->setValue(kThresholdLowest);
-    udpLowVoltThresholdChange->setFixedHeight(txtLowVoltThreshold->sizeHint().height());
+    udpLowVoltThresholdChange = named(new platform::UpDown(kThresholdLowest, kThresholdHighest, 2, lowRow),
+                                      QStringLiteral("udpLowVoltThresholdChange"));
+    udpLowVoltThresholdChange->onChange([this] { udpLowVoltThresholdChange_Change(); });
     low->addWidget(lblLowVoltThreshold);
     low->addWidget(txtLowVoltThreshold);
     low->addWidget(udpLowVoltThresholdChange);
@@ -178,10 +173,6 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     connect(optFT2, &QRadioButton::clicked, this, [this] { optFT2_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(udpLowVoltThresholdChange, &QScrollBar::valueChanged, this, [this] {
-        if (!settingSpinner_)
-            udpLowVoltThresholdChange_Change();
-    });
     platform::onLostFocus(txtRxPathDelay, window, [this] { txtRxPathDelay_LostFocus(); });
     platform::onLostFocus(txtTxPathDelay, window, [this] { txtTxPathDelay_LostFocus(); });
     platform::onLostFocus(txtLowVoltThreshold, window, [this] { txtLowVoltThreshold_Validate(); });
@@ -199,9 +190,7 @@ void TRAdvancedControls::showThreshold(double volts)
         tenths -= 1;
     tenths = std::clamp(tenths, double(kThresholdLowest), double(kThresholdHighest));
     txtLowVoltThreshold->setText(basVelmar::formatFixed(tenths / 10, 1));
-    settingSpinner_ = true;
     udpLowVoltThresholdChange->setValue(static_cast<int>(tenths));
-    settingSpinner_ = false;
 }
 
 void TRAdvancedControls::txtLowVoltThreshold_Validate()

@@ -22,8 +22,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QWidget;
+namespace platform {
+class UpDown;
+}
 
 class TRAdvancedControls : public QObject {
 public:
@@ -85,7 +87,7 @@ public:
     QLineEdit* Text2 = nullptr;
     QLabel* lblLowVoltThreshold = nullptr;
     QLineEdit* txtLowVoltThreshold = nullptr;
-    QScrollBar* udpLowVoltThresholdChange = nullptr;
+    platform::UpDown* udpLowVoltThresholdChange = nullptr;
 
 private:
     COrvDocTR& document() const { return document_(); }
@@ -100,7 +102,6 @@ private:
         QString threshold, ident;
     };
     Shown shown_;
-    bool settingSpinner_ = false;
     cMorseCode morse_;
     std::function<COrvDocTR&()> document_;
 };

@@ -70,11 +70,11 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
         b->setMaximumWidth(70);
         return b;
     };
-    // A caption, its box and its unit in a row of the grid, at column `col`.
-    auto row = [grid](QLabel* caption, QWidget* field, QLabel* unit, int r, int col) {
-        grid->addWidget(caption, r, col);
-        grid->addWidget(field, r, col + 1);
-        grid->addWidget(unit, r, col + 2);
+    // A caption, its box and its unit in row `r` of the grid.
+    auto row = [grid](QLabel* caption, QWidget* field, QLabel* unit, int r) {
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(field, r, 1);
+        grid->addWidget(unit, r, 2);
     };
 
     chkToneOnIdle = named(new QCheckBox(QStringLiteral("Tone on Idle"), fraAdv1), QStringLiteral("chkToneOnIdle"));
@@ -108,17 +108,17 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
     lblVL1 = label(fraAdv1, QStringLiteral("dBr"), QStringLiteral("lblVL1"));
 
     grid->addWidget(chkToneOnIdle, 0, 0, 1, 3);
-    row(lblFreq, cboTOI, lblF1, 1, 0);
+    row(lblFreq, cboTOI, lblF1, 1);
     grid->addWidget(chkSlidingVotingTone, 2, 0, 1, 3);
-    row(lblFreql, txtLowerFrequency, lblF2, 3, 0);
-    row(lblFrequ, txtUpperFrequency, lblF3, 3, 3);
-    row(lblLowerValue, txtLowerLevel, lblV1, 4, 0);
-    row(lblUpperValue, txtUpperLevel, lblV2, 4, 3);
-    row(lblMuteFreq, txtMuteFreq, lblV3, 5, 0);
-    grid->addWidget(chkSimocoPhilips, 6, 0, 1, 3);
-    row(lblVL, txtVoteLevel, lblVL1, 7, 0);
-    grid->setColumnStretch(6, 1);
-    grid->setRowStretch(8, 1);
+    row(lblFreql, txtLowerFrequency, lblF2, 3);
+    row(lblFrequ, txtUpperFrequency, lblF3, 4);
+    row(lblLowerValue, txtLowerLevel, lblV1, 5);
+    row(lblUpperValue, txtUpperLevel, lblV2, 6);
+    row(lblMuteFreq, txtMuteFreq, lblV3, 7);
+    grid->addWidget(chkSimocoPhilips, 8, 0, 1, 3);
+    row(lblVL, txtVoteLevel, lblVL1, 9);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(10, 1);
 
     auto* band = qobject_cast<QGridLayout*>(fraAdv2->layout());
     if (!band)

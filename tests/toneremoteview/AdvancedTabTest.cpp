@@ -2,10 +2,11 @@
 // the low-volt threshold rule, and the Morse station ident stored in and read from pages 220-223.
 #include "TRTabsFixture.h"
 
+#include "platform/ui/UpDown.h"
 #include "support/ScriptedMsgBox.h"
 
 #include <QCheckBox>
-#include <QScrollBar>
+#include <QToolButton>
 
 using trtest::byteAt;
 using trtest::imageOf;
@@ -130,7 +131,7 @@ TEST_F(AdvancedTab, TheThresholdShowsOddTenthsFrom107To141)
         EXPECT_EQ(advanced->txtLowVoltThreshold->text(), QString::fromLatin1(k.shown));
     }
     advanced->showThreshold(10.7);
-    advanced->udpLowVoltThresholdChange->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    advanced->udpLowVoltThresholdChange->upButton()->click();
     EXPECT_EQ(advanced->txtLowVoltThreshold->text(), QStringLiteral("10.9"));
     EXPECT_TRUE(doc.fModified);
 
