@@ -7,7 +7,4 @@ int16_t COrvDocTR::SetMorseCode(QChar ch, int32_t& lngPattern, int16_t& intLengt
     return cMorseCode::SetMorseCode(ch, lngPattern, intLength);
 }
 
-int16_t COrvDocTR::GetMorseCode(const QString& strCode, QChar& ch)
-{
-    return cMorseCode::GetMorseCode(strCode, ch);
-}
+int16_t COrvDocTR::GetMorseCode(const QString& strCode, QChar& ch) { return cMorseCode::GetMorseCode(strCode, ch); }

@@ -98,7 +98,8 @@ namespace durations {
 constexpr int kFunctionTone = 7, kFiveTone = 6, kDtmf = 5, kHlgt = 4;
 constexpr int kSelcallStandard = 3, kLet = 2, kLineOutAmp = 1, kLineInAmp = 0;
 constexpr int kMsPerUnit = 2;
-constexpr int kFunctionToneFirst = 10, kFunctionToneLast = 50; // stored bytes that load as they are (10: the 20 ms the editor offers)
+// Stored bytes that load as they are (10: the 20 ms the editor offers).
+constexpr int kFunctionToneFirst = 10, kFunctionToneLast = 50;
 constexpr int kFunctionToneDefaultMs = 40;                    // what any other byte loads as
 constexpr int kHlgtFirstMs = 60, kHlgtLastMs = 200;           // durations that load as they are
 constexpr int kHlgtDefaultMs = 120;
@@ -163,7 +164,7 @@ constexpr int kZeroRT10Frequency = 3000;   // table when no voting mode is chose
 
 // Pages of the Morse station ident: a bit stream from page 223 downward.
 constexpr int kMorseIdentTopPage = 223;
-constexpr int kMorseIdentPages = 4;  // pages 220-223, 256 bits
+constexpr int kMorseIdentPages = 4; // pages 220-223, 256 bits
 
 // Alarm and confirmation records 1-16: 8 bytes each, record byte i in page byte 7 - i.
 namespace alarms {

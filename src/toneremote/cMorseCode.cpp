@@ -11,12 +11,12 @@ struct MorseEntry {
 
 // ITU-R M.1677-1. Letters stand as capitals; a small letter keys as its capital.
 constexpr MorseEntry kTable[] = {
-    {'A', ".-"},     {'B', "-..."},   {'C', "-.-."},   {'D', "-.."},    {'E', "."},      {'F', "..-."},
-    {'G', "--."},    {'H', "...."},   {'I', ".."},     {'J', ".---"},   {'K', "-.-"},    {'L', ".-.."},
-    {'M', "--"},     {'N', "-."},     {'O', "---"},    {'P', ".--."},   {'Q', "--.-"},   {'R', ".-."},
-    {'S', "..."},    {'T', "-"},      {'U', "..-"},    {'V', "...-"},   {'W', ".--"},    {'X', "-..-"},
-    {'Y', "-.--"},   {'Z', "--.."},   {'1', ".----"},  {'2', "..---"},  {'3', "...--"},  {'4', "....-"},
-    {'5', "....."},  {'6', "-...."},  {'7', "--..."},  {'8', "---.."},  {'9', "----."},  {'0', "-----"},
+    {'A', ".-"},     {'B', "-..."},   {'C', "-.-."},   {'D', "-.."},    {'E', "."},       {'F', "..-."},
+    {'G', "--."},    {'H', "...."},   {'I', ".."},     {'J', ".---"},   {'K', "-.-"},     {'L', ".-.."},
+    {'M', "--"},     {'N', "-."},     {'O', "---"},    {'P', ".--."},   {'Q', "--.-"},    {'R', ".-."},
+    {'S', "..."},    {'T', "-"},      {'U', "..-"},    {'V', "...-"},   {'W', ".--"},     {'X', "-..-"},
+    {'Y', "-.--"},   {'Z', "--.."},   {'1', ".----"},  {'2', "..---"},  {'3', "...--"},   {'4', "....-"},
+    {'5', "....."},  {'6', "-...."},  {'7', "--..."},  {'8', "---.."},  {'9', "----."},   {'0', "-----"},
     {'.', ".-.-.-"}, {',', "--..--"}, {';', "-.-.-."}, {'?', "..--.."}, {'\'', ".----."}, {'-', "-....-"},
     {'/', "-..-."},  {'(', "-.--."},  {')', "-.--.-"}, {'"', ".-..-."},
 };
@@ -87,7 +87,7 @@ int16_t cMorseCode::CreateMorseCode(const QString& strIdent)
     tail_ = 0;
     tailBits_ = 0;
     if (bits.size() > next) {
-        for (size_t i = next; i + 1 < bits.size(); ++i)  // less the final 0
+        for (size_t i = next; i + 1 < bits.size(); ++i) // less the final 0
             tail_ = tail_ << 1 | (bits[i] ? 1 : 0);
         tailBits_ = static_cast<int>(bits.size() - next - 1);
     }
@@ -118,7 +118,7 @@ cMorseCode::IdentBytes cMorseCode::identBytes() const
 {
     IdentBytes out{};
     // Bits from the end of the stream: the tail's, then the buffer's from its last byte back.
-    int pos = kIdentBits - 1;  // bit number counted from the first bit of out
+    int pos = kIdentBits - 1; // bit number counted from the first bit of out
     auto put = [&](bool bit) {
         if (bit)
             out[pos / 8] |= static_cast<uint8_t>(0x80 >> (pos % 8));

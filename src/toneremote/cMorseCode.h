@@ -13,8 +13,8 @@
 
 class cMorseCode {
 public:
-    static constexpr int kBufferBytes = 33;   // of which at most 32 are used
-    static constexpr int kIdentBits = 256;    // the ident pages
+    static constexpr int kBufferBytes = 33; // of which at most 32 are used
+    static constexpr int kIdentBits = 256;  // the ident pages
     static constexpr int kIdentBytes = kIdentBits / 8;
     using IdentBytes = std::array<uint8_t, kIdentBytes>;
 

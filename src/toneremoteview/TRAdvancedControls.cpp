@@ -74,14 +74,15 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     QGridLayout* misc = gridOf(Frame2);
     chkRxPathDelay = check(Frame2, QStringLiteral("Enable Receive Path Delay"), QStringLiteral("chkRxPathDelay"),
                            QStringLiteral("Used for squelch tail elimination"));
-    txtRxPathDelay = box(Frame2, QStringLiteral("txtRxPathDelay"),
-                         QStringLiteral("Typically 75-150mS with CTCSS or 30mS without"));
+    txtRxPathDelay =
+        box(Frame2, QStringLiteral("txtRxPathDelay"), QStringLiteral("Typically 75-150mS with CTCSS or 30mS without"));
     chkTxPathDelay = check(Frame2, QStringLiteral("Enable Transmit Path Delay"), QStringLiteral("chkTxPathDelay"),
                            QStringLiteral("Compensation for HLGT-FT delay"));
     txtTxPathDelay = box(Frame2, QStringLiteral("txtTxPathDelay"), QStringLiteral("Typically 150mS"));
     chkNotchFiltReq = check(Frame2, QStringLiteral("Notch Filtering Required"), QStringLiteral("chkNotchFiltReq"),
                             QStringLiteral("Checked on for normal tone-remote use"));
-    chkFPModeSwitch = check(Frame2, QStringLiteral("Disable Front Panel Mode Switch"), QStringLiteral("chkFPModeSwitch"));
+    chkFPModeSwitch =
+        check(Frame2, QStringLiteral("Disable Front Panel Mode Switch"), QStringLiteral("chkFPModeSwitch"));
     misc->addWidget(chkRxPathDelay, 0, 0);
     misc->addWidget(txtRxPathDelay, 0, 1);
     misc->addWidget(chkTxPathDelay, 1, 0);
@@ -95,7 +96,8 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     auto duration = [](QGroupBox* frame, QRadioButton*& recommended, QRadioButton*& other, QLabel*& label,
                        QComboBox*& list, const QString& recommendedCaption, const QString& suffix) {
         QGridLayout* g = gridOf(frame);
-        recommended = named(new QRadioButton(recommendedCaption, frame), QStringLiteral("opt") + suffix + QLatin1Char('1'));
+        recommended =
+            named(new QRadioButton(recommendedCaption, frame), QStringLiteral("opt") + suffix + QLatin1Char('1'));
         other = named(new QRadioButton(QStringLiteral("Change default value"), frame),
                       QStringLiteral("opt") + suffix + QLatin1Char('2'));
         label = named(new QLabel(QStringLiteral("Time:  "), frame), QStringLiteral("lbl") + suffix + QLatin1Char('1'));
@@ -139,8 +141,8 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     auto* lowRow = named(new QWidget(lowVoltFrame), QStringLiteral("lowVoltRow"));
     auto* low = new QHBoxLayout(lowRow);
     low->setContentsMargins(0, 0, 0, 0);
-    lblLowVoltThreshold = named(new QLabel(QStringLiteral("Low Volt Alarm Threshold:"), lowRow),
-                                QStringLiteral("lblLowVoltThreshold"));
+    lblLowVoltThreshold =
+        named(new QLabel(QStringLiteral("Low Volt Alarm Threshold:"), lowRow), QStringLiteral("lblLowVoltThreshold"));
     txtLowVoltThreshold = box(lowRow, QStringLiteral("txtLowVoltThreshold"),
                               QStringLiteral("Select a value in the range 10.7V and 14.1V in 0.2V increments"));
     txtLowVoltThreshold->setText(basVelmar::formatFixed(10.7, 1));
@@ -193,10 +195,7 @@ void TRAdvancedControls::showThreshold(double volts)
     udpLowVoltThresholdChange->setValue(static_cast<int>(tenths));
 }
 
-void TRAdvancedControls::txtLowVoltThreshold_Validate()
-{
-    showThreshold(leadingNumber(txtLowVoltThreshold->text()));
-}
+void TRAdvancedControls::txtLowVoltThreshold_Validate() { showThreshold(leadingNumber(txtLowVoltThreshold->text())); }
 
 void TRAdvancedControls::udpLowVoltThresholdChange_Change()
 {
@@ -321,8 +320,8 @@ int16_t TRAdvancedControls::ShowAdvanced()
             d.box->setEnabled(on);
         }
         const bool hlgtRecommended = doc.bytHLGTDuration == kHlgtRecommendedMs;
-        cboHLGTTimer->setCurrentIndex(std::clamp(doc.bytHLGTDuration / kListStepMs - kHlgtFirstMs / kListStepMs, 0,
-                                                 kHlgtItems - 1));
+        cboHLGTTimer->setCurrentIndex(
+            std::clamp(doc.bytHLGTDuration / kListStepMs - kHlgtFirstMs / kListStepMs, 0, kHlgtItems - 1));
         (hlgtRecommended ? optHLGT1 : optHLGT2)->setChecked(true);
         cboHLGTTimer->setEnabled(!hlgtRecommended);
         const bool ftRecommended = doc.bytFTTime == kFtRecommendedMs;
@@ -340,15 +339,9 @@ int16_t TRAdvancedControls::ShowAdvanced()
         DecodeMorseCode(ident);
         txtMorseID->setText(ident);
 
-        shown_ = {chkRxPathDelay->isChecked(),
-                  chkTxPathDelay->isChecked(),
-                  txtRxPathDelay->text(),
-                  txtTxPathDelay->text(),
-                  cboHLGTTimer->currentIndex(),
-                  cboFTTimer->currentIndex(),
-                  cboMorseTimer->currentIndex(),
-                  txtLowVoltThreshold->text(),
-                  txtMorseID->text()};
+        shown_ = {chkRxPathDelay->isChecked(),   chkTxPathDelay->isChecked(),  txtRxPathDelay->text(),
+                  txtTxPathDelay->text(),        cboHLGTTimer->currentIndex(), cboFTTimer->currentIndex(),
+                  cboMorseTimer->currentIndex(), txtLowVoltThreshold->text(),  txtMorseID->text()};
         return 0;
     });
 }
@@ -364,18 +357,18 @@ int16_t TRAdvancedControls::iEditApplyAdvanced()
                 return kept;
             return on ? static_cast<uint16_t>(std::nearbyint(delayMs(text) * kDelayUnitsPerMs)) : kDelayOff;
         };
-        const uint16_t rx = delay(chkRxPathDelay->isChecked(), txtRxPathDelay->text(),
-                                  chkRxPathDelay->isChecked() == shown_.rx && txtRxPathDelay->text() == shown_.rxText,
-                                  doc.intRxDelay);
-        const uint16_t tx = delay(chkTxPathDelay->isChecked(), txtTxPathDelay->text(),
-                                  chkTxPathDelay->isChecked() == shown_.tx && txtTxPathDelay->text() == shown_.txText,
-                                  doc.intTxDelay);
+        const uint16_t rx =
+            delay(chkRxPathDelay->isChecked(), txtRxPathDelay->text(),
+                  chkRxPathDelay->isChecked() == shown_.rx && txtRxPathDelay->text() == shown_.rxText, doc.intRxDelay);
+        const uint16_t tx =
+            delay(chkTxPathDelay->isChecked(), txtTxPathDelay->text(),
+                  chkTxPathDelay->isChecked() == shown_.tx && txtTxPathDelay->text() == shown_.txText, doc.intTxDelay);
         // The fields hold milliseconds; the document stores them in 2 ms units.
         const int hlgtIndex = cboHLGTTimer->currentIndex();
         const int ftIndex = cboFTTimer->currentIndex();
         const uint8_t hlgt = hlgtIndex == shown_.hlgt
-                                 ? doc.bytHLGTDuration
-                                 : static_cast<uint8_t>(kHlgtFirstMs + kListStepMs * std::max(hlgtIndex, 0));
+            ? doc.bytHLGTDuration
+            : static_cast<uint8_t>(kHlgtFirstMs + kListStepMs * std::max(hlgtIndex, 0));
         const uint8_t ft = ftIndex == shown_.ft ? doc.bytFTTime
                                                 : static_cast<uint8_t>(kFtFirstMs + kListStepMs * std::max(ftIndex, 0));
         uint8_t flags = doc.bytFlag2 & ~(kNotchBit | kModeSwitchBit);
@@ -385,8 +378,8 @@ int16_t TRAdvancedControls::iEditApplyAdvanced()
             flags |= kModeSwitchBit;
         const int timerIndex = cboMorseTimer->currentIndex();
         const int16_t morseTimer = timerIndex == shown_.morseTimer
-                                       ? doc.iMorseTimer
-                                       : static_cast<int16_t>(kQuarterSecondsPerMinute * std::max(timerIndex, 0));
+            ? doc.iMorseTimer
+            : static_cast<int16_t>(kQuarterSecondsPerMinute * std::max(timerIndex, 0));
 
         const bool identEdited = txtMorseID->text() != shown_.ident;
         if (identEdited && morse_.CreateMorseCode(txtMorseID->text()) != 0) {

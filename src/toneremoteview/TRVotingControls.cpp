@@ -82,8 +82,8 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
     cboTOI = named(new QComboBox(fraAdv1), QStringLiteral("cboTOI"));
     cboTOI->setEditable(true);
     lblF1 = label(fraAdv1, QStringLiteral("Hz"), QStringLiteral("lblF1"));
-    chkSlidingVotingTone = named(new QCheckBox(QStringLiteral("Sliding Voting Tone"), fraAdv1),
-                                 QStringLiteral("chkSlidingVotingTone"));
+    chkSlidingVotingTone =
+        named(new QCheckBox(QStringLiteral("Sliding Voting Tone"), fraAdv1), QStringLiteral("chkSlidingVotingTone"));
     lblFreql = label(fraAdv1, QStringLiteral("Lower Freq: "), QStringLiteral("lblFreql"));
     txtLowerFrequency = box(fraAdv1, QStringLiteral("txtLowerFrequency"));
     lblF2 = label(fraAdv1, QStringLiteral("Hz"), QStringLiteral("lblF2"));
@@ -100,8 +100,8 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
     txtMuteFreq = box(fraAdv1, QStringLiteral("txtMuteFreq"));
     txtMuteFreq->setToolTip(QStringLiteral("Voting tone on idle frequency"));
     lblV3 = label(fraAdv1, QStringLiteral("Hz"), QStringLiteral("lblV3"));
-    chkSimocoPhilips = named(new QCheckBox(QStringLiteral("Simoco/Philips Standard"), fraAdv1),
-                             QStringLiteral("chkSimocoPhilips"));
+    chkSimocoPhilips =
+        named(new QCheckBox(QStringLiteral("Simoco/Philips Standard"), fraAdv1), QStringLiteral("chkSimocoPhilips"));
     lblVL = label(fraAdv1, QStringLiteral("Voting Level:"), QStringLiteral("lblVL"));
     txtVoteLevel = box(fraAdv1, QStringLiteral("txtVoteLevel"));
     txtVoteLevel->setToolTip(QStringLiteral("Voting level relative to line out level"));
@@ -212,7 +212,6 @@ void TRVotingControls::link(QRadioButton* opt2WireConfiguration, QRadioButton* o
             if (!showing_)
                 votingChanged_ = true;
         });
-
 }
 
 bool TRVotingControls::eventFilter(QObject* watched, QEvent* event)
@@ -277,16 +276,18 @@ void TRVotingControls::chkSlidingVotingTone_Click()
         const struct {
             QLineEdit* box;
             const char* text;
-        } defaults[] = {{txtLowerFrequency, "2730"}, {txtUpperFrequency, "3000"}, {txtLowerLevel, "-115"},
-                        {txtUpperLevel, "-90"},      {txtMuteFreq, "2707"}};
+        } defaults[] = {{txtLowerFrequency, "2730"},
+                        {txtUpperFrequency, "3000"},
+                        {txtLowerLevel, "-115"},
+                        {txtUpperLevel, "-90"},
+                        {txtMuteFreq, "2707"}};
         for (const auto& d : defaults) {
             d.box->setEnabled(true);
             d.box->setText(QString::fromLatin1(d.text));
         }
         txtVoteLevel->setText(kDefaultVoteLevel);
         enableSlidingLabels(true);
-        enable({fraAdv2_, txtVoteLevel, lblVL, lblVL1, optReceiverVHF,
-                                                          optReceiverUHF}, true);
+        enable({fraAdv2_, txtVoteLevel, lblVL, lblVL1, optReceiverVHF, optReceiverUHF}, true);
         return 0;
     });
 }
@@ -419,8 +420,7 @@ int16_t TRVotingControls::intShowVoting()
                 txtUpperLevel->setText(plainNumber(doc.Lu));
                 txtLowerLevel->setText(plainNumber(doc.Ll));
                 txtMuteFreq->setText(plainNumber(doc.Fmute));
-                enable({txtVoteLevel, lblVL, lblVL1, optReceiverVHF,
-                                                                  optReceiverUHF}, true);
+                enable({txtVoteLevel, lblVL, lblVL1, optReceiverVHF, optReceiverUHF}, true);
             } else if (!(doc.bytFlag2 & kVotingToneBit)) {
                 enable({txtLowerFrequency, txtUpperFrequency, txtLowerLevel, txtUpperLevel, txtMuteFreq}, false);
                 enableSlidingLabels(false);
@@ -511,7 +511,7 @@ int16_t TRVotingControls::iEditApplyVoting()
         // Everything into locals first; the document changes only when every check passed.
         ToneRemoteFields f = doc;
         bool toneOnIdle = doc.ToneOnIdle;
-        std::vector<std::function<int16_t()>> tables;  // coefficient tables to fill, in order
+        std::vector<std::function<int16_t()>> tables; // coefficient tables to fill, in order
         std::vector<int32_t> tableHz;
 
         if (lineLevelsChanged_) {
@@ -586,8 +586,9 @@ int16_t TRVotingControls::iEditApplyVoting()
 
         for (size_t i = 0; i < tables.size(); ++i)
             if (tables[i]() != 0) {
-                platform::MsgBox(tableHz[i] ? QStringLiteral("The database holds no filter table for %1 Hz.").arg(tableHz[i])
-                                            : QStringLiteral("The database holds no filter table for the voting tone."),
+                platform::MsgBox(tableHz[i]
+                                     ? QStringLiteral("The database holds no filter table for %1 Hz.").arg(tableHz[i])
+                                     : QStringLiteral("The database holds no filter table for the voting tone."),
                                  platform::vbExclamation);
                 return -1;
             }
@@ -705,8 +706,9 @@ bool TRVotingControls::txtVoteLevel_LostFocus()
     document().fModified = true;
     const double v = leadingNumber(txtVoteLevel->text());
     if (v > -1 || v < -40)
-        return refuse(txtVoteLevel, QStringLiteral("Enter the value between ") + QString::number(-40)
-                                        + QStringLiteral(" dBr and ") + QString::number(-1) + QStringLiteral(" dBr"),
+        return refuse(txtVoteLevel,
+                      QStringLiteral("Enter the value between ") + QString::number(-40) + QStringLiteral(" dBr and ")
+                          + QString::number(-1) + QStringLiteral(" dBr"),
                       QStringLiteral("Invalid Value"));
     return true;
 }

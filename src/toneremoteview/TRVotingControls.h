@@ -29,26 +29,25 @@ class QWidget;
 // What the voting controls use of the rest of the window.
 struct TRVotingLinks {
     std::function<COrvDocTR&()> document;
-    std::function<QSqlDatabase()> database;        // the line-level tables
+    std::function<QSqlDatabase()> database; // the line-level tables
     // Controls of the other tabs, set by link().
     QRadioButton* opt2WireConfiguration = nullptr; // General tab
     QRadioButton* opt4WireConfiguration = nullptr;
-    QComboBox* cboKeytoneFrequency = nullptr;      // Function Tones tab
-    QCheckBox* chkNotchFiltReq = nullptr;          // Advanced tab
+    QComboBox* cboKeytoneFrequency = nullptr; // Function Tones tab
+    QCheckBox* chkNotchFiltReq = nullptr;     // Advanced tab
 };
 
 class TRVotingControls : public QObject {
 public:
     // Builds the controls into the tab's three frames: the voting frame, "RSSI Signal" and
     // "Line Levels". `window` is the window the boxes' focus checks work in.
-    TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGroupBox* Frame4, QWidget* window,
-                     TRVotingLinks links);
+    TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGroupBox* Frame4, QWidget* window, TRVotingLinks links);
 
     // The other tabs' controls the voting uses, once they are built: the line interface's
     // buttons (their click handlers are here), the keytone list and the notch filtering box. Until
     // then the tab works as on a 4-wire line.
-    void link(QRadioButton* opt2WireConfiguration, QRadioButton* opt4WireConfiguration,
-              QComboBox* cboKeytoneFrequency, QCheckBox* chkNotchFiltReq);
+    void link(QRadioButton* opt2WireConfiguration, QRadioButton* opt4WireConfiguration, QComboBox* cboKeytoneFrequency,
+              QCheckBox* chkNotchFiltReq);
 
     // Document to controls: 0, or -1 after a failure (shown).
     int16_t intShowVoting();

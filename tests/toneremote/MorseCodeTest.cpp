@@ -35,7 +35,7 @@ TEST(MorseCode, PatternsAndLengthsOfTheTable)
         char ch;
         int pattern;
         int length;
-    } cases[] = {{'A', 46, 6}, {'E', 2, 2}, {'T', 14, 4}, {'0', 0xEEEEE, 20}, {'a', 46, 6},
+    } cases[] = {{'A', 46, 6},      {'E', 2, 2},        {'T', 14, 4},        {'0', 0xEEEEE, 20}, {'a', 46, 6},
                  {'(', 0xEBBA, 16}, {')', 0xEBBAE, 20}, {'\'', 0xBBBBA, 20}, {';', 0x3AEBA, 18}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ch);
@@ -69,7 +69,7 @@ TEST(MorseCode, IdentsPackRightAlignedIntoTheIdentBytes)
 {
     const struct {
         const char* ident;
-        std::vector<int> last;  // page 223 byte 0, byte 1, ...
+        std::vector<int> last; // page 223 byte 0, byte 1, ...
     } cases[] = {
         {"E", {0x01}},
         {"EE", {0x11}},
@@ -94,7 +94,7 @@ TEST(MorseCode, IdentsPackRightAlignedIntoTheIdentBytes)
 TEST(MorseCode, TheBufferHoldsWholeWordsAndTheTailTheRest)
 {
     cMorseCode morse;
-    ASSERT_EQ(morse.CreateMorseCode(QStringLiteral("SOS")), 0);  // 0 + 101010 00 11101110111 0 00 101010 less 0: 28 bits
+    ASSERT_EQ(morse.CreateMorseCode(QStringLiteral("SOS")), 0); // 0 + 101010 00 11101110111 0 00 101010 less 0: 28 bits
     std::array<uint8_t, cMorseCode::kBufferBytes> data{};
     int16_t last = -2;
     int32_t tail = -1;
@@ -121,8 +121,8 @@ TEST(MorseCode, AnIdentFillsExactly256BitsAndNoMore)
     cMorseCode morse;
     ASSERT_EQ(morse.CreateMorseCode(QString(63, QLatin1Char('E')) + QLatin1Char('I')), 0);
     const auto bytes = morse.identBytes();
-    EXPECT_EQ(bytes.front(), 0x44);  // 0 10 00 10 0: the leading 0 is the first of the 256 bits
-    EXPECT_EQ(bytes.back(), 0x45);   // ... E, gap, I without its final 0: 0100 0101
+    EXPECT_EQ(bytes.front(), 0x44); // 0 10 00 10 0: the leading 0 is the first of the 256 bits
+    EXPECT_EQ(bytes.back(), 0x45);  // ... E, gap, I without its final 0: 0100 0101
     const auto decoded = cMorseCode::decodeIdent(bytes);
     EXPECT_EQ(decoded.text, QString(63, QLatin1Char('E')) + QLatin1Char('I'));
 
@@ -158,12 +158,12 @@ TEST(MorseCode, DecodingShowsDotsAndDashesAndStopsAtABrokenGap)
         const char* dots;
     } cases[] = {
         {{0x11}, ". ."},
-        {{0x00, 0x00, 0x11}, ". ."},        // zero bytes before the stream are skipped
-        {{0x01, 0x00, 0x01}, ""},           // a zero byte inside is a gap of more than 3 units
-        {{0x47, 0x77}, ". ---"},            // 0100 0111 0111 0111
-        {{0x05}, ".."},                     // 0000 0101
-        {{0x09}, ""},                       // a gap of 2 units ends the reading
-        {{0x1F}, ""},                       // a mark of 5 units ends the reading
+        {{0x00, 0x00, 0x11}, ". ."}, // zero bytes before the stream are skipped
+        {{0x01, 0x00, 0x01}, ""},    // a zero byte inside is a gap of more than 3 units
+        {{0x47, 0x77}, ". ---"},     // 0100 0111 0111 0111
+        {{0x05}, ".."},              // 0000 0101
+        {{0x09}, ""},                // a gap of 2 units ends the reading
+        {{0x1F}, ""},                // a mark of 5 units ends the reading
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dots);

@@ -49,10 +49,9 @@ TEST_F(AdvancedTab, DelaysAreStoredInEighthsOfAMillisecond)
         bool shownTicked;
         const char* shown;
     } cases[] = {
-        {false, "100", false, "75", 1, false, "75"},   // off: the box takes no typing
-        {true, "100", false, "100", 800, true, "100"},
-        {true, "37.5", false, "37.5", 300, true, "37"},
-        {true, "abc", true, "0", 0, false, "75"},      // 0 shows as off
+        {false, "100", false, "75", 1, false, "75"}, // off: the box takes no typing
+        {true, "100", false, "100", 800, true, "100"}, {true, "37.5", false, "37.5", 300, true, "37"},
+        {true, "abc", true, "0", 0, false, "75"}, // 0 shows as off
         {true, "600", true, "500", 4000, true, "500"},
     };
     for (const auto& k : cases) {
@@ -97,7 +96,7 @@ TEST_F(AdvancedTab, DurationsGoThroughThePagesAndComeBack)
         EXPECT_EQ(k.list->currentText(), QString::fromLatin1(k.item));
         EXPECT_EQ(k.recommended->isChecked(), k.shownRecommended);
         EXPECT_EQ(k.list->isEnabled(), !k.shownRecommended);
-        EXPECT_EQ(k.list->count(), k.list == advanced->cboFTTimer ? 9 : 15);  // filled once per show
+        EXPECT_EQ(k.list->count(), k.list == advanced->cboFTTimer ? 9 : 15); // filled once per show
     }
 }
 
@@ -137,7 +136,7 @@ TEST_F(AdvancedTab, TheThresholdShowsOddTenthsFrom107To141)
 
     type(advanced->txtLowVoltThreshold, QStringLiteral("12.3"));
     ASSERT_EQ(advanced->iEditApplyAdvanced(), 0);
-    EXPECT_NEAR(doc.LowVoltAlarmThreshold().toDouble(), 12.3, 0.012);  // the nearest step of the module's byte
+    EXPECT_NEAR(doc.LowVoltAlarmThreshold().toDouble(), 12.3, 0.012); // the nearest step of the module's byte
 }
 
 TEST_F(AdvancedTab, TheStationIdentIsStoredInItsPagesAndShownAgain)
@@ -195,13 +194,13 @@ TEST_F(AdvancedTab, AnIdentThatDoesNotFitChangesNothing)
 
 TEST_F(AdvancedTab, ShowThenApplyOfAnUntouchedDocumentChangesNoByte)
 {
-    doc.intRxDelay = 803;      // not a whole millisecond
-    doc.bytHLGTDuration = 64;  // between two list items
+    doc.intRxDelay = 803;     // not a whole millisecond
+    doc.bytHLGTDuration = 64; // between two list items
     doc.iMorseTimer = 3601;
     ASSERT_EQ(doc.intEditSystem(), 0);
     ASSERT_EQ(doc.intInitSystemInfo(), 0);
     for (int p = 220; p <= 223; ++p)
-        doc.SetPage(p, 0, 0, 0, 0, 0, 0, 0x0F, 0);  // a stream this program would not write
+        doc.SetPage(p, 0, 0, 0, 0, 0, 0, 0x0F, 0); // a stream this program would not write
     const QByteArray pages = imageOf(doc);
     showDocument();
     ASSERT_EQ(voting->iEditApplyVoting(), 0);

@@ -34,9 +34,9 @@ protected:
         keytone = new QComboBox(host.get());
         keytone->setEditable(true);
         keytone->addItems({QStringLiteral("2100"), QStringLiteral("2970")});
-        advanced = new TRAdvancedControls(frame("Frame2"), frame("fraAdvanced1"), frame("fraAdvanced2"),
-                                          frame("fraAdvanced3"), frame("lowVolt"), host.get(),
-                                          [this]() -> COrvDocTR& { return doc; });
+        advanced =
+            new TRAdvancedControls(frame("Frame2"), frame("fraAdvanced1"), frame("fraAdvanced2"), frame("fraAdvanced3"),
+                                   frame("lowVolt"), host.get(), [this]() -> COrvDocTR& { return doc; });
         TRVotingLinks links;
         links.document = [this]() -> COrvDocTR& { return doc; };
         links.database = [this] { return db().dbAccess(); };

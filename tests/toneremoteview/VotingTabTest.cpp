@@ -16,9 +16,27 @@ namespace {
 // The voting fields of a document, for comparing before and after.
 QVariantList votingFields(const COrvDocTR& d)
 {
-    return {d.bytFlag2, d.ToneOnIdle, d.lFreq_TOI, d.VotingLevel, d.RSSISignal, d.iSlidingSimoco, d.m, d.c,
-            d.LowerFreq, d.UpperFreq, d.MuteFreq, d.Fl, d.Fu, d.Ll, d.Lu, d.Pm, d.Pint, d.kRSSI,
-            d.intKeytoneFrequencyRT10, d.bytLineInAmp, d.bytLineOutAmp};
+    return {d.bytFlag2,
+            d.ToneOnIdle,
+            d.lFreq_TOI,
+            d.VotingLevel,
+            d.RSSISignal,
+            d.iSlidingSimoco,
+            d.m,
+            d.c,
+            d.LowerFreq,
+            d.UpperFreq,
+            d.MuteFreq,
+            d.Fl,
+            d.Fu,
+            d.Ll,
+            d.Lu,
+            d.Pm,
+            d.Pint,
+            d.kRSSI,
+            d.intKeytoneFrequencyRT10,
+            d.bytLineInAmp,
+            d.bytLineOutAmp};
 }
 
 } // namespace
@@ -155,10 +173,9 @@ TEST_F(VotingTab, EachModeEnablesItsControls)
 {
     auto enabled = [&] {
         QString s;
-        for (QWidget* w : std::initializer_list<QWidget*>{voting->cboTOI, voting->txtLowerFrequency,
-                                                          voting->txtMuteFreq, voting->txtLowerLevel,
-                                                          voting->txtVoteLevel, voting->optReceiverVHF,
-                                                          voting->chkToneOnIdle})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 voting->cboTOI, voting->txtLowerFrequency, voting->txtMuteFreq, voting->txtLowerLevel,
+                 voting->txtVoteLevel, voting->optReceiverVHF, voting->chkToneOnIdle})
             s += w->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
         return s;
     };
@@ -167,7 +184,7 @@ TEST_F(VotingTab, EachModeEnablesItsControls)
     voting->chkSlidingVotingTone->setChecked(true);
     EXPECT_EQ(enabled(), QStringLiteral("0111111"));
     voting->chkSimocoPhilips->setChecked(true);
-    EXPECT_EQ(enabled(), QStringLiteral("0001011"));  // the level boxes stay enabled, emptied
+    EXPECT_EQ(enabled(), QStringLiteral("0001011")); // the level boxes stay enabled, emptied
     EXPECT_TRUE(voting->txtLowerLevel->text().isEmpty());
     voting->chkSimocoPhilips->setChecked(false);
     EXPECT_EQ(enabled(), QStringLiteral("0001001"));
@@ -223,12 +240,14 @@ TEST_F(VotingTab, EntryChecksRestoreTheKeptValue)
         std::function<bool()> check;
         const char* kept;
         const char* typed;
-        const char* message;  // empty: accepted
+        const char* message; // empty: accepted
         const char* after;
     } cases[] = {
-        {voting->txtLowerLevel, [this] { return voting->txtLowerLevel_LostFocus(); }, "-115", "-49", "between -150 and -50", "-115"},
+        {voting->txtLowerLevel, [this] { return voting->txtLowerLevel_LostFocus(); }, "-115", "-49",
+         "between -150 and -50", "-115"},
         {voting->txtLowerLevel, [this] { return voting->txtLowerLevel_LostFocus(); }, "-115", "-115.7", "", "-115"},
-        {voting->txtVoteLevel, [this] { return voting->txtVoteLevel_LostFocus(); }, "-20", "-40.01", "-40 dBr and -1 dBr", "-20"},
+        {voting->txtVoteLevel, [this] { return voting->txtVoteLevel_LostFocus(); }, "-20", "-40.01",
+         "-40 dBr and -1 dBr", "-20"},
         {voting->txtVoteLevel, [this] { return voting->txtVoteLevel_LostFocus(); }, "-20", "-1", "", "-1"},
         {voting->txtUpperFrequency, [this] { return voting->txtUpperFrequency_LostFocus(); }, "3000", "2720",
          "higher then lower frequency", "3000"},
@@ -255,10 +274,10 @@ TEST_F(VotingTab, LineLevelsSnapToTheTableAndStoreItsSteps)
         const char* shown;
         int step;
     } cases[] = {
-        {"-34.9", "-34.9", 1},   // a level of the table
-        {"-34.85", "-34.9", 1},  // between two rows: the lower
-        {"-40", "-35", 0},       // below every row
-        {"", "-6.7", 255},       // empty reads as 0 dBm
+        {"-34.9", "-34.9", 1},  // a level of the table
+        {"-34.85", "-34.9", 1}, // between two rows: the lower
+        {"-40", "-35", 0},      // below every row
+        {"", "-6.7", 255},      // empty reads as 0 dBm
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.typed);
