@@ -86,6 +86,8 @@ const DecodeCase kDecodeCases[] = {
     {"VHF voting slope", {{14, 7, 0x01}}, NUM(Pm), "15", {{14, 7, 0x01}, {47, 7, 157}, {47, 5, 12}, {47, 3, 17}, {47, 1, 22}}},
     {"VHF voting intercept", {{14, 7, 0x01}}, NUM(Pint), "-167.5", {{14, 7, 0x01}, {47, 7, 157}, {47, 5, 12}, {47, 3, 17}, {47, 1, 22}}},
     {"UHF lower voltage", {{14, 7, 0x00}}, NUM(V1), "1.6"},
+    {"FT 9 loads as 40 ms", {{15, 7, 9}}, NUM(bytFTTime), "40"},
+    {"FT 10 loads as 20 ms", {{15, 7, 10}}, NUM(bytFTTime), "20"},
     {"FT 11 loads as 22 ms", {{15, 7, 11}}, NUM(bytFTTime), "22"},
     {"FT 50 loads as 100 ms", {{15, 7, 50}}, NUM(bytFTTime), "100"},
     {"FT 51 loads as 40 ms", {{15, 7, 51}}, NUM(bytFTTime), "40"},
