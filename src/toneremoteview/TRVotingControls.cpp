@@ -148,6 +148,7 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
     levels->addWidget(txtLineOut, 1, 1);
     levels->addWidget(Label8, 1, 2);
     levels->setColumnStretch(3, 1);
+    levels->setRowStretch(2, 1);
 
     // Mode boxes: their handlers run on every change of their value, from the user or from code.
     connect(chkToneOnIdle, &QCheckBox::toggled, this, [this] { chkToneOnIdle_Click(); });
