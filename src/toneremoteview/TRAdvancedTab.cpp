@@ -1,9 +1,16 @@
 #include "toneremoteview/TRAdvancedTab.h"
 
 #include "platform/ui/Named.h"
+#include "toneremoteview/TRAdvancedControls.h"
+#include "toneremoteview/TRAlarmTab.h"
+#include "toneremoteview/TRFunctionTonesTab.h"
+#include "toneremoteview/TRVotingControls.h"
+#include "toneremoteview/TRVotingTab.h"
+#include "toneremoteview/frmOrvViewTR.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QRadioButton>
 
 using platform::named;
 
@@ -27,8 +34,16 @@ TRAdvancedTab::TRAdvancedTab(frmOrvViewTR& view) : TRTabPage(view, QStringLitera
     page->setColumnStretch(1, 1);
     page->setRowStretch(0, 1);
     page->setRowStretch(1, 1);
+
+    // The low-volt threshold stands on the Alarm / Confirm tab, beside the selcall standard.
+    controls = new TRAdvancedControls(Frame2, fraAdvanced1, fraAdvanced2, fraAdvanced3, view.alarm().fraAla2, &view,
+                                      [&view]() -> COrvDocTR& { return view.document(); });
+    // The last tab built: the voting now meets the other tabs' controls it uses.
+    view.voting().controls->link(view.findChild<QRadioButton*>(QStringLiteral("opt2WireConfiguration")),
+                                 view.findChild<QRadioButton*>(QStringLiteral("opt4WireConfiguration")),
+                                 view.functionTones().cboKeytoneFrequency, controls->chkNotchFiltReq);
 }
 
-int16_t TRAdvancedTab::ShowAdvanced() { return 0; }
+int16_t TRAdvancedTab::ShowAdvanced() { return controls->ShowAdvanced(); }
 
-int16_t TRAdvancedTab::iEditApplyAdvanced() { return 0; }
+int16_t TRAdvancedTab::iEditApplyAdvanced() { return controls->iEditApplyAdvanced(); }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QGroupBox;
+class TRAdvancedControls;
 
 class TRAdvancedTab : public TRTabPage {
 public:
@@ -16,7 +17,8 @@ public:
     // Controls to document fields: 0, or 1 when the station ident was refused (the tab has said why).
     int16_t iEditApplyAdvanced();
 
-    // Controls.
+    // The tab's controls and what they do (the low-volt threshold's among them).
+    TRAdvancedControls* controls = nullptr;
     QGroupBox* Frame2 = nullptr;       // "Miscellaneous"
     QGroupBox* fraAdvanced1 = nullptr; // "High Level Guard Tone Duration"
     QGroupBox* fraAdvanced2 = nullptr; // "Function Tone Duration"

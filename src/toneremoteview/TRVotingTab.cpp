@@ -1,11 +1,12 @@
 #include "toneremoteview/TRVotingTab.h"
 
+#include "db/CLASSOrvDB.h"
 #include "platform/ui/Named.h"
+#include "toneremoteview/TRVotingControls.h"
+#include "toneremoteview/frmOrvViewTR.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 
 using platform::named;
 
@@ -13,15 +14,7 @@ TRVotingTab::TRVotingTab(frmOrvViewTR& view) : TRTabPage(view, QStringLiteral("t
 {
     auto* page = new QGridLayout(this);
     fraAdv1 = named(new QGroupBox(this), QStringLiteral("fraAdv1"));
-    auto* voting = new QGridLayout(fraAdv1);
-    lblFreq = named(new QLabel(QStringLiteral("Frequency: "), fraAdv1), QStringLiteral("lblFreq"));
-    cboTOI = named(new QComboBox(fraAdv1), QStringLiteral("cboTOI"));
-    lblF1 = named(new QLabel(QStringLiteral("Hz"), fraAdv1), QStringLiteral("lblF1"));
-    voting->addWidget(lblFreq, 0, 0);
-    voting->addWidget(cboTOI, 0, 1);
-    voting->addWidget(lblF1, 0, 2);
-    voting->setColumnStretch(3, 1);
-    voting->setRowStretch(1, 1);
+    new QGridLayout(fraAdv1);
     page->addWidget(fraAdv1, 0, 0, 2, 1);
     fraAdv2 = named(new QGroupBox(QStringLiteral("RSSI Signal"), this), QStringLiteral("fraAdv2"));
     new QGridLayout(fraAdv2);
@@ -32,8 +25,16 @@ TRVotingTab::TRVotingTab(frmOrvViewTR& view) : TRTabPage(view, QStringLiteral("t
     page->setColumnStretch(0, 1);
     page->setColumnStretch(1, 1);
     page->setRowStretch(1, 1);
+
+    TRVotingLinks links;
+    links.document = [&view]() -> COrvDocTR& { return view.document(); };
+    links.database = [] { return CLASSOrvDB::instance().dbAccess(); };
+    controls = new TRVotingControls(fraAdv1, fraAdv2, Frame4, &view, links);
+    lblFreq = controls->lblFreq;
+    cboTOI = controls->cboTOI;
+    lblF1 = controls->lblF1;
 }
 
-int16_t TRVotingTab::intShowVoting() { return 0; }
+int16_t TRVotingTab::intShowVoting() { return controls->intShowVoting(); }
 
-int16_t TRVotingTab::iEditApplyVoting() { return 0; }
+int16_t TRVotingTab::iEditApplyVoting() { return controls->iEditApplyVoting(); }

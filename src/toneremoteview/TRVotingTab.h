@@ -8,6 +8,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class TRVotingControls;
 
 class TRVotingTab : public TRTabPage {
 public:
@@ -18,7 +19,8 @@ public:
     // Controls to document fields: 0, or -1 when an entry was refused (the tab has said why).
     int16_t iEditApplyVoting();
 
-    // Controls.
+    // The tab's controls and what they do.
+    TRVotingControls* controls = nullptr;
     QGroupBox* fraAdv1 = nullptr; // voting
     QLabel* lblFreq = nullptr;
     QComboBox* cboTOI = nullptr;

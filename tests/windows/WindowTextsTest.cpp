@@ -32,6 +32,8 @@
 #include "toneremoteview/frmEditAlarm.h"
 #include "toneremoteview/frmEditTones.h"
 #include "toneremoteview/frmFactoryWrite.h"
+#include "toneremoteview/TRVotingControls.h"
+#include "toneremoteview/TRVotingTab.h"
 #include "toneremoteview/frmOrvViewTR.h"
 #include "rackemu/Rack.h"
 #include "support/RackOnPort.h"
@@ -292,6 +294,13 @@ TEST_F(WindowTexts, EveryWindowShowsItsTextsWhole)
         {"tone remote, Function Tones tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(1); }},
         {"tone remote, Alarm / Confirm tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(2); }},
         {"tone remote, Voting / Levels tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(3); }},
+        {"tone remote, Voting / Levels tab, sliding voting tone",
+         [](WindowTexts& t) -> QWidget* {
+             frmOrvViewTR* w = t.toneRemoteWindow(3);
+             if (w)
+                 w->voting().controls->chkSlidingVotingTone->setChecked(true);
+             return w;
+         }},
         {"tone remote, Advanced tab", [](WindowTexts& t) -> QWidget* { return t.toneRemoteWindow(4); }},
         {"factory write",
          [](WindowTexts& t) -> QWidget* {
