@@ -1,4 +1,5 @@
 #include "toneremoteview/TRAdvancedTab.h"
+#include "toneremoteview/TRGeneralTab.h"
 
 #include "platform/ui/Named.h"
 #include "toneremoteview/TRAdvancedControls.h"
@@ -39,9 +40,9 @@ TRAdvancedTab::TRAdvancedTab(frmOrvViewTR& view) : TRTabPage(view, QStringLitera
     controls = new TRAdvancedControls(Frame2, fraAdvanced1, fraAdvanced2, fraAdvanced3, view.alarm().fraAla2, &view,
                                       [&view]() -> COrvDocTR& { return view.document(); });
     // The last tab built: the voting now meets the other tabs' controls it uses.
-    view.voting().controls->link(view.findChild<QRadioButton*>(QStringLiteral("opt2WireConfiguration")),
-                                 view.findChild<QRadioButton*>(QStringLiteral("opt4WireConfiguration")),
-                                 view.functionTones().cboKeytoneFrequency, controls->chkNotchFiltReq);
+    view.voting().controls->link(view.general().opt2WireConfiguration, view.general().opt4WireConfiguration,
+                                 view.functionTones().cboKeytoneFrequency, controls->chkNotchFiltReq,
+                                 [&view] { return view.general().isShowing(); });
 }
 
 int16_t TRAdvancedTab::ShowAdvanced() { return controls->ShowAdvanced(); }

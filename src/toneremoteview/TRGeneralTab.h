@@ -19,6 +19,8 @@ public:
 
     // Document fields to controls: 0, or -1 after a failure (shown).
     int16_t intShowGeneral();
+    // True while intShowGeneral fills the controls.
+    bool isShowing() const { return showing_; }
     // Controls to document fields: 0, or -1 when an entry was refused (said, the focus on it).
     int16_t intEditApplyGeneral();
 

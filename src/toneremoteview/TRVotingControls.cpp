@@ -192,20 +192,22 @@ TRVotingControls::TRVotingControls(QGroupBox* fraAdv1, QGroupBox* fraAdv2, QGrou
 }
 
 void TRVotingControls::link(QRadioButton* opt2WireConfiguration, QRadioButton* opt4WireConfiguration,
-                            QComboBox* cboKeytoneFrequency, QCheckBox* chkNotchFiltReq)
+                            QComboBox* cboKeytoneFrequency, QCheckBox* chkNotchFiltReq,
+                            std::function<bool()> generalShowing)
 {
+    links_.lineInterfaceShowing = std::move(generalShowing);
     links_.opt2WireConfiguration = opt2WireConfiguration;
     links_.opt4WireConfiguration = opt4WireConfiguration;
     links_.cboKeytoneFrequency = cboKeytoneFrequency;
     links_.chkNotchFiltReq = chkNotchFiltReq;
     if (links_.opt2WireConfiguration)
         connect(links_.opt2WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
+            if (on && !this->lineInterfaceShowing())
                 opt2WireConfiguration_Click();
         });
     if (links_.opt4WireConfiguration)
         connect(links_.opt4WireConfiguration, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
+            if (on && !this->lineInterfaceShowing())
                 opt4WireConfiguration_Click();
         });
     if (links_.cboKeytoneFrequency)
@@ -222,6 +224,11 @@ bool TRVotingControls::eventFilter(QObject* watched, QEvent* event)
         if (auto* b = qobject_cast<QLineEdit*>(watched))
             keep(b);
     return QObject::eventFilter(watched, event);
+}
+
+bool TRVotingControls::lineInterfaceShowing() const
+{
+    return links_.lineInterfaceShowing && links_.lineInterfaceShowing();
 }
 
 void TRVotingControls::votingEdited()

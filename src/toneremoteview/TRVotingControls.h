@@ -35,6 +35,9 @@ struct TRVotingLinks {
     QRadioButton* opt4WireConfiguration = nullptr;
     QComboBox* cboKeytoneFrequency = nullptr; // Function Tones tab
     QCheckBox* chkNotchFiltReq = nullptr;     // Advanced tab
+    // True while the General tab is being filled from the document: its line-interface buttons
+    // then change without an edit, and the voting's own show follows them.
+    std::function<bool()> lineInterfaceShowing;
 };
 
 class TRVotingControls : public QObject {
@@ -45,9 +48,9 @@ public:
 
     // The other tabs' controls the voting uses, once they are built: the line interface's
     // buttons (their click handlers are here), the keytone list and the notch filtering box. Until
-    // then the tab works as on a 4-wire line.
+    // then the tab works as on a 4-wire line. `generalShowing`: see TRVotingLinks::lineInterfaceShowing.
     void link(QRadioButton* opt2WireConfiguration, QRadioButton* opt4WireConfiguration, QComboBox* cboKeytoneFrequency,
-              QCheckBox* chkNotchFiltReq);
+              QCheckBox* chkNotchFiltReq, std::function<bool()> generalShowing = {});
 
     // Document to controls: 0, or -1 after a failure (shown).
     int16_t intShowVoting();
@@ -119,6 +122,7 @@ private:
     COrvDocTR& document() const { return links_.document(); }
     // An edit of the voting settings: the document is changed and the voting is worked out again.
     void votingEdited();
+    bool lineInterfaceShowing() const;
     bool fourWire() const;
     void emptyFiveBoxes();
     void enableSlidingLabels(bool on);

@@ -3,7 +3,11 @@
 #include "TabFixture.h"
 
 #include "support/ScriptedMsgBox.h"
+#include "toneremoteview/TRAdvancedControls.h"
+#include "toneremoteview/TRAdvancedTab.h"
 #include "toneremoteview/TRGeneralTab.h"
+#include "toneremoteview/TRVotingControls.h"
+#include "toneremoteview/TRVotingTab.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -185,4 +189,22 @@ TEST_F(GeneralTabTest, EditsMarkTheDocumentChanged)
         edit(tab(), doc());
         EXPECT_TRUE(doc().fModified);
     }
+}
+
+// The line interface chosen on this tab decides what the Voting / Levels tab offers.
+TEST_F(GeneralTabTest, TwoWireChosenHereDisablesTheVotingModes)
+{
+    TRVotingControls& voting = *view->voting().controls;
+    const auto enabled = [&](QWidget* w) { return w->isEnabledTo(&view->voting()); };
+    ASSERT_EQ(view->intShowDocument(), 0);
+    // The voting tab's frames are enabled while it is the current tab; the wiring is set as a click sets it.
+    view->SSTab1->setCurrentWidget(&view->voting());
+    tab().opt4WireConfiguration->setChecked(true);
+    EXPECT_TRUE(enabled(voting.chkToneOnIdle));
+    tab().opt2WireConfiguration->setChecked(true);
+    EXPECT_FALSE(enabled(voting.chkToneOnIdle));
+    EXPECT_FALSE(enabled(voting.chkSlidingVotingTone));
+    EXPECT_TRUE(view->advanced().controls->chkNotchFiltReq->isChecked());
+    tab().opt4WireConfiguration->setChecked(true);
+    EXPECT_TRUE(enabled(voting.chkToneOnIdle));
 }
