@@ -67,7 +67,17 @@ constexpr int kMorseTimerHi = 4, kMorseTimerLo = 3;
 constexpr int kFlag2 = 2;
 constexpr int kFlag1Page5 = 1;
 constexpr int kThreshold = 0; // low-voltage alarm threshold; 0 means not set
-constexpr uint8_t kSlidingTone = 0x10; // bit of the flag byte 2: sliding-tone mode
+// Bits of the flag byte 2.
+constexpr uint8_t kFourWire = 0x80;         // 4-wire line interface; clear: 2-wire
+constexpr uint8_t kToneSignalling = 0x40;   // HLGT/function tone/LLGT; clear: keytone only
+constexpr uint8_t kToneOnIdle = 0x20;       // tone on idle
+constexpr uint8_t kSlidingTone = 0x10;      // sliding voting tone
+constexpr uint8_t kMomentaryMonitor = 0x08; // momentary monitor after function tones
+constexpr uint8_t kNotchFilter = 0x04;      // notch filtering required
+constexpr uint8_t kRepeaterAtPowerOn = 0x02;
+constexpr uint8_t kModeSwitchOff = 0x01; // front panel mode switch disabled
+// Bit of the flag byte 1: the channel select output is not latched.
+constexpr uint8_t kChannelNotLatched = 0x80;
 } // namespace timers
 
 // Page 12.

@@ -23,10 +23,11 @@
 using basVelmar::leadingNumber;
 using platform::named;
 
+// The bits of the flag bytes.
+namespace flag = trlayout::timers;
+
 namespace {
 
-constexpr uint8_t kNotchBit = 0x04;
-constexpr uint8_t kModeSwitchBit = 0x01;
 constexpr uint16_t kDelayOff = 1;
 constexpr int kDelayUnitsPerMs = 8;
 constexpr int kDefaultRxDelayMs = 75, kDefaultTxDelayMs = 150;
@@ -329,8 +330,8 @@ int16_t TRAdvancedControls::ShowAdvanced()
             std::clamp(doc.bytFTTime / kListStepMs - kFtFirstMs / kListStepMs, 0, kFtItems - 1));
         (ftRecommended ? optFT1 : optFT2)->setChecked(true);
         cboFTTimer->setEnabled(!ftRecommended);
-        chkNotchFiltReq->setChecked(doc.bytFlag2 & kNotchBit);
-        chkFPModeSwitch->setChecked(doc.bytFlag2 & kModeSwitchBit);
+        chkNotchFiltReq->setChecked(doc.bytFlag2 & flag::kNotchFilter);
+        chkFPModeSwitch->setChecked(doc.bytFlag2 & flag::kModeSwitchOff);
         // A repeat time out of range shows as 0 minutes; the document keeps it until it is edited.
         const bool timerValid = doc.iMorseTimer >= 0 && doc.iMorseTimer <= kMorseMinutes * kQuarterSecondsPerMinute;
         cboMorseTimer->setCurrentIndex(timerValid ? doc.iMorseTimer / kQuarterSecondsPerMinute : 0);
@@ -371,11 +372,11 @@ int16_t TRAdvancedControls::iEditApplyAdvanced()
             : static_cast<uint8_t>(kHlgtFirstMs + kListStepMs * std::max(hlgtIndex, 0));
         const uint8_t ft = ftIndex == shown_.ft ? doc.bytFTTime
                                                 : static_cast<uint8_t>(kFtFirstMs + kListStepMs * std::max(ftIndex, 0));
-        uint8_t flags = doc.bytFlag2 & ~(kNotchBit | kModeSwitchBit);
+        uint8_t flags = doc.bytFlag2 & ~(flag::kNotchFilter | flag::kModeSwitchOff);
         if (chkNotchFiltReq->isChecked())
-            flags |= kNotchBit;
+            flags |= flag::kNotchFilter;
         if (chkFPModeSwitch->isChecked())
-            flags |= kModeSwitchBit;
+            flags |= flag::kModeSwitchOff;
         const int timerIndex = cboMorseTimer->currentIndex();
         const int16_t morseTimer = timerIndex == shown_.morseTimer
             ? doc.iMorseTimer

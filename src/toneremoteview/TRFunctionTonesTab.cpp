@@ -14,6 +14,7 @@
 #include "toneremoteview/frmOrvViewTR.h"
 #include "toneremoteview/TextValue.h"
 #include "toneremoteview/frmEditTones.h"
+#include "toneremote/ToneRemotePageLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,13 +34,14 @@
 
 using platform::named;
 
+// The bits of the flag bytes.
+namespace flag = trlayout::timers;
+
 namespace {
 
 constexpr int kTones = 15;
 constexpr int kPairs = kTones * kTones;
 constexpr int16_t kNoAction = 255;
-constexpr uint8_t kToneSignalling = 0x40;   // bytFlag2: HLGT/function tone/LLGT, clear: keytone only
-constexpr uint8_t kMomentaryMonitor = 0x08; // bytFlag2
 constexpr int kQuartersPerSecond = 4;
 constexpr int kLongestMomentaryTime = 20; // seconds
 // The caption row, the 225 tone pairs and a blank row.
@@ -227,8 +229,8 @@ int16_t TRFunctionTonesTab::intShowFunctionTone()
         }
         showWithFilters();
         grdFnTone->select(1, intColTone1, 1, intColAction);
-        ((d.bytFlag2 & kToneSignalling) ? optToneGen : optKeyToneOnly)->setChecked(true);
-        chkMomentaryMonitor->setChecked((d.bytFlag2 & kMomentaryMonitor) != 0);
+        ((d.bytFlag2 & flag::kToneSignalling) ? optToneGen : optKeyToneOnly)->setChecked(true);
+        chkMomentaryMonitor->setChecked((d.bytFlag2 & flag::kMomentaryMonitor) != 0);
         txtMomentaryMonitor->setText(QString::number(d.intMomTime / kQuartersPerSecond));
         for (int i = 0; i < cboKeytoneFrequency->count(); ++i) {
             if (trview::leadingWholeNumber(cboKeytoneFrequency->itemText(i), 0, 1 << 20) == d.intKeytoneFrequencyLT5) {
@@ -265,9 +267,9 @@ int16_t TRFunctionTonesTab::iEditApplyFunctionTone()
             keytoneChosen_ = false;
         }
         uint8_t flag2 = d.bytFlag2;
-        flag2 = optToneGen->isChecked() ? (flag2 | kToneSignalling) : (flag2 & ~kToneSignalling);
-        flag2 = chkMomentaryMonitor->checkState() != Qt::Unchecked ? (flag2 | kMomentaryMonitor)
-                                                                   : (flag2 & ~kMomentaryMonitor);
+        flag2 = optToneGen->isChecked() ? (flag2 | flag::kToneSignalling) : (flag2 & ~flag::kToneSignalling);
+        flag2 = chkMomentaryMonitor->checkState() != Qt::Unchecked ? (flag2 | flag::kMomentaryMonitor)
+                                                                   : (flag2 & ~flag::kMomentaryMonitor);
         if (momentaryChanged)
             d.intMomTime = static_cast<int16_t>(seconds * kQuartersPerSecond);
         SaveActionFnCodes();

@@ -7,6 +7,7 @@
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/frmOrvViewTR.h"
 #include "toneremoteview/TextValue.h"
+#include "toneremote/ToneRemotePageLayout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,11 +22,11 @@
 using platform::MsgBox;
 using platform::named;
 
+// The bits of the flag bytes.
+namespace flag = trlayout::timers;
+
 namespace {
 
-constexpr uint8_t kFourWire = 0x80; // bytFlag2
-constexpr uint8_t kRepeaterAtPowerOn = 0x02;
-constexpr uint8_t kChannelNotLatched = 0x80; // bytFlag1Page5
 constexpr int kHighestChannel = 127;
 constexpr int kRemarkLength = 16;
 constexpr int kSerialLength = 8;
@@ -164,11 +165,11 @@ int16_t TRGeneralTab::intShowGeneral()
     return basVelmar::trapped([&]() -> int16_t {
         QScopedValueRollback guard(showing_, true);
         const COrvDocTR& d = document();
-        const bool fourWire = (d.bytFlag2 & kFourWire) != 0;
+        const bool fourWire = (d.bytFlag2 & flag::kFourWire) != 0;
         opt4WireConfiguration->setChecked(fourWire);
         opt2WireConfiguration->setChecked(!fourWire);
-        ((d.bytFlag2 & kRepeaterAtPowerOn) ? optPoweronRep : optPoweronBase)->setChecked(true);
-        if (d.bytFlag1Page5 & kChannelNotLatched) {
+        ((d.bytFlag2 & flag::kRepeaterAtPowerOn) ? optPoweronRep : optPoweronBase)->setChecked(true);
+        if (d.bytFlag1Page5 & flag::kChannelNotLatched) {
             chkLatchChannel->setChecked(false);
             txtChannel->setText(QStringLiteral("0"));
         } else {
@@ -209,15 +210,15 @@ int16_t TRGeneralTab::intEditApplyGeneral()
             return -1;
         d.strSerial = serial;
         uint8_t flag2 = d.bytFlag2;
-        flag2 = opt2WireConfiguration->isChecked() ? (flag2 & ~kFourWire) : (flag2 | kFourWire);
-        flag2 = optPoweronRep->isChecked() ? (flag2 | kRepeaterAtPowerOn) : (flag2 & ~kRepeaterAtPowerOn);
+        flag2 = opt2WireConfiguration->isChecked() ? (flag2 & ~flag::kFourWire) : (flag2 | flag::kFourWire);
+        flag2 = optPoweronRep->isChecked() ? (flag2 | flag::kRepeaterAtPowerOn) : (flag2 & ~flag::kRepeaterAtPowerOn);
         uint8_t flag1Page5 = d.bytFlag1Page5;
         if (latched) {
-            flag1Page5 &= ~kChannelNotLatched;
+            flag1Page5 &= ~flag::kChannelNotLatched;
             if (channelChanged)
                 d.bytCurrentChannel = static_cast<uint8_t>(channel);
         } else {
-            flag1Page5 |= kChannelNotLatched;
+            flag1Page5 |= flag::kChannelNotLatched;
         }
         d.bytFlag2 = flag2;
         d.bytFlag1Page5 = flag1Page5;

@@ -8,6 +8,7 @@
 #include "shell/LocaleNumbers.h"
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/TRLineLevels.h"
+#include "toneremote/ToneRemotePageLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,11 +25,10 @@ using basVelmar::leadingNumber;
 using basVelmar::plainNumber;
 using platform::named;
 
-namespace {
+// The bits of the flag bytes.
+namespace flag = trlayout::timers;
 
-constexpr uint8_t kToneOnIdleBit = 0x20;
-constexpr uint8_t kVotingToneBit = 0x10;
-constexpr uint8_t kModeSwitchBit = 0x01;
+namespace {
 
 // Markers the module reads in the tone-on-idle word and the voting level.
 constexpr int32_t kSlidingMarker = 257;
@@ -409,7 +409,7 @@ int16_t TRVotingControls::intShowVoting()
             // The boxes show this document's mode alone.
             for (QCheckBox* c : {chkToneOnIdle, chkSlidingVotingTone, chkSimocoPhilips})
                 c->setChecked(false);
-            if (doc.bytFlag2 & kToneOnIdleBit) {
+            if (doc.bytFlag2 & flag::kToneOnIdle) {
                 for (int i = 0; i < cboTOI->count(); ++i)
                     if (leadingNumber(cboTOI->itemText(i)) == doc.intKeytoneFrequencyRT10) {
                         cboTOI->setCurrentIndex(i);
@@ -421,7 +421,7 @@ int16_t TRVotingControls::intShowVoting()
                 chkToneOnIdle->setChecked(false);
                 enable({cboTOI, lblFreq, lblF1}, false);
             }
-            if ((doc.bytFlag2 & kVotingToneBit) && doc.iSlidingSimoco != 0) {
+            if ((doc.bytFlag2 & flag::kSlidingTone) && doc.iSlidingSimoco != 0) {
                 chkSlidingVotingTone->setChecked(true);
                 txtLowerFrequency->setText(plainNumber(doc.Fl));
                 txtUpperFrequency->setText(plainNumber(doc.Fu));
@@ -429,7 +429,7 @@ int16_t TRVotingControls::intShowVoting()
                 txtLowerLevel->setText(plainNumber(doc.Ll));
                 txtMuteFreq->setText(plainNumber(doc.Fmute));
                 enable({txtVoteLevel, lblVL, lblVL1, optReceiverVHF, optReceiverUHF}, true);
-            } else if (!(doc.bytFlag2 & kVotingToneBit)) {
+            } else if (!(doc.bytFlag2 & flag::kSlidingTone)) {
                 enable({txtLowerFrequency, txtUpperFrequency, txtLowerLevel, txtUpperLevel, txtMuteFreq}, false);
                 enableSlidingLabels(false);
             }
@@ -533,7 +533,7 @@ int16_t TRVotingControls::iEditApplyVoting()
         }
 
         if (votingChanged_) {
-            uint8_t flags = f.bytFlag2 & ~(kToneOnIdleBit | kVotingToneBit);
+            uint8_t flags = f.bytFlag2 & ~(flag::kToneOnIdle | flag::kSlidingTone);
             toneOnIdle = false;
             const bool anyMode =
                 chkToneOnIdle->isChecked() || chkSlidingVotingTone->isChecked() || chkSimocoPhilips->isChecked();
@@ -552,7 +552,7 @@ int16_t TRVotingControls::iEditApplyVoting()
                         cboTOI->setFocus();
                         return -1;
                     }
-                    flags |= kToneOnIdleBit;
+                    flags |= flag::kToneOnIdle;
                     toneOnIdle = true;
                     f.intKeytoneFrequencyRT10 = static_cast<uint16_t>(hz);
                     f.lFreq_TOI = static_cast<int32_t>(rounded(hz * 65536)) / 8000;
@@ -562,7 +562,7 @@ int16_t TRVotingControls::iEditApplyVoting()
                 }
                 f.iSlidingSimoco = 1;
                 if (chkSlidingVotingTone->isChecked()) {
-                    flags |= kVotingToneBit;
+                    flags |= flag::kSlidingTone;
                     f.VotingLevel = levelScaled;
                     if (!slidingFields(f, v1, v2))
                         return -1;
@@ -570,7 +570,7 @@ int16_t TRVotingControls::iEditApplyVoting()
                     tableHz.push_back(kSlideToneHz);
                 }
                 if (chkSimocoPhilips->isChecked()) {
-                    flags |= kVotingToneBit;
+                    flags |= flag::kSlidingTone;
                     f.iSlidingSimoco = 0;
                     f.lFreq_TOI = kSimocoMarker;
                     f.VotingLevel = kSimocoLevel;
@@ -587,7 +587,7 @@ int16_t TRVotingControls::iEditApplyVoting()
                     rounded(links_.cboKeytoneFrequency ? leadingNumber(links_.cboKeytoneFrequency->currentText()) : 0));
                 tables.push_back([&doc, hz] { return doc.intSetKeyToneFrequency(hz); });
                 tableHz.push_back(hz);
-                flags &= ~(kModeSwitchBit | kVotingToneBit);
+                flags &= ~(flag::kModeSwitchOff | flag::kSlidingTone);
             }
             f.bytFlag2 = flags;
         }
