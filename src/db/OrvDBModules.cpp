@@ -6,6 +6,7 @@
 #include "db/OrvDBGuard.h"
 #include "shell/DateCodecs.h"
 #include "shell/ModuleType.h"
+#include "db/PageFields.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
@@ -15,7 +16,7 @@ using velmardb::run;
 namespace {
 
 // A serial number proposed for a new module stays at or below this.
-constexpr int32_t kHighestNewSerial = 16777124;
+constexpr int32_t kHighestNewSerial = pagefields::kHighestEnteredSerial;
 
 // A stored date ("yyyy-mm-dd hh:mm:ss", whole seconds) as the program's day count.
 double storedDate(const QVariant& value)

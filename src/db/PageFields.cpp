@@ -48,6 +48,19 @@ std::optional<int32_t> serialNumber(const QString& text)
     return static_cast<int32_t>(value);
 }
 
+std::optional<int32_t> factorySerial(const QString& text)
+{
+    if (text.isEmpty() || text.size() > kSerialDigits)
+        return std::nullopt;
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    const int32_t serial = text.toInt();
+    if (serial >= kHighestEnteredSerial)
+        return std::nullopt;
+    return serial;
+}
+
 int32_t serialOfText(const QString& text, bool signAllowed)
 {
     const std::optional<int32_t> value = serialNumber(text);

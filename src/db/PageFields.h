@@ -15,6 +15,10 @@ namespace pagefields {
 constexpr int kIdentityPage = 2;
 constexpr int kSerialHigh = 7, kSerialMid = 6, kSerialLow = 5;
 constexpr int32_t kMaxSerial = 0xFFFFFF;
+// The highest serial number the user may give a module (the settings tabs and the new-module
+// dialog refuse more), and the length of a serial number box.
+constexpr int32_t kHighestEnteredSerial = 16777124;
+constexpr int kSerialDigits = 8;
 
 // A page's 8 bytes in the other order: from byte i at index i to byte 7 first (the order of the
 // line, of the texts and of the dates), and back.
@@ -30,6 +34,9 @@ std::optional<int32_t> serialNumber(const QString& text);
 // The same, raising platform::Error (a type mismatch naming the text) when it gives none; a text
 // with a sign gives none unless `signAllowed`.
 int32_t serialOfText(const QString& text, bool signAllowed = true);
+// The serial number the factory dialogs take: digits only, at most kSerialDigits of them, below
+// kHighestEnteredSerial; nothing for any other text.
+std::optional<int32_t> factorySerial(const QString& text);
 // `value` as a serial number, raising platform::Error (out of range) when it is none.
 int32_t serialOfNumber(qlonglong value);
 int32_t serial(const CPageImage& image);

@@ -18,6 +18,7 @@
 #include "shell/FailureTrap.h"
 #include "shell/LocaleNumbers.h"
 #include "shell/ModuleType.h"
+#include "db/PageFields.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -40,9 +41,9 @@ using platform::named;
 namespace {
 
 // The highest serial number a new module may get.
-constexpr qint64 kHighestNewSerial = 16777124;
+constexpr qint64 kHighestNewSerial = pagefields::kHighestEnteredSerial;
 // The serial number box takes at most this many characters, and OK no longer a text.
-constexpr int kSerialLength = 8;
+constexpr int kSerialLength = pagefields::kSerialDigits;
 // A value beyond every serial number, for a text of more digits than any serial has.
 constexpr qint64 kBeyondAnySerial = 999999999999;
 

@@ -9,6 +9,7 @@
 #include "radioview/ViewNumbers.h"
 #include "shell/ShownText.h"
 #include "docwindow/DocumentHost.h"
+#include "db/PageFields.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,7 +32,7 @@ namespace {
 constexpr int kTicksPerTenSeconds = 500; // the transmitter timers count 20 ms ticks
 constexpr int kBurstUnitMs = 20;
 constexpr int kLongestBurstMs = 5100;
-constexpr double kHighestSerial = 16777124;
+constexpr double kHighestSerial = pagefields::kHighestEnteredSerial;
 
 // Sets a list's entry; a value the list has no entry for leaves it without a selection.
 void setListIndex(QComboBox* list, int index) { list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1); }

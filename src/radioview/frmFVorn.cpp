@@ -1,6 +1,7 @@
 #include "radioview/frmFVorn.h"
 
 #include "db/CModule.h"
+#include "db/PageFields.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
 #include "platform/ui/ControlEvents.h"
@@ -30,8 +31,7 @@ const QString kError = QStringLiteral("Error");
 const QString kEnterValidDate = QStringLiteral("Enter valid date.");
 
 // Serial numbers from this one on are refused (the highest the line can address is 16777215).
-constexpr int32_t kSerialLimit = 16777124;
-constexpr int kSerialDigits = 8;
+using pagefields::kSerialDigits;
 
 // The kind number of the configuration byte: bits 1-2.
 int kindOf(uint8_t flag) { return (flag & config::kKindMask) >> 1; }
@@ -232,11 +232,11 @@ void frmFVorn::cmdOk_Click()
         return;
     // Every entry is checked before the document changes.
     const QString serialText = txtSerialNumber->text().trimmed();
-    if (!allDigits(serialText, kSerialDigits) || serialText.toLongLong() >= kSerialLimit) {
+    const std::optional<int32_t> serial = pagefields::factorySerial(serialText);
+    if (!serial) {
         refuse(QStringLiteral("Serial Number must be numeric and must not exceed 16777124!"), txtSerialNumber, false);
         return;
     }
-    const auto serial = static_cast<int32_t>(serialText.toLong());
 
     const QString channelsText = txtMaxNoChan->text().trimmed();
     if (!allDigits(channelsText, 3)) {
@@ -278,7 +278,7 @@ void frmFVorn::cmdOk_Click()
         return;
     }
     // Text typed as the custom type never reaches the module: factory data carry none.
-    if (changed.ChangeFactoryWriteData(serial, channels, flag_, static_cast<int16_t>(partition), model, QString(),
+    if (changed.ChangeFactoryWriteData(*serial, channels, flag_, static_cast<int16_t>(partition), model, QString(),
                                        made->toString(QStringLiteral("ddMMyyyy")), QDateTime(*modified, QTime(0, 0)))
         != 0)
         return;
@@ -287,7 +287,7 @@ void frmFVorn::cmdOk_Click()
 
     {
         platform::BusyCursor busy;
-        if (doc_->FactoryWrite(serial) != 0)
+        if (doc_->FactoryWrite(*serial) != 0)
             platform::MsgBox(QStringLiteral("Write to module failure!"), platform::vbOKOnly | platform::vbCritical, kError);
     }
     hide();

@@ -8,6 +8,7 @@
 #include "toneremoteview/frmOrvViewTR.h"
 #include "toneremoteview/TextValue.h"
 #include "toneremote/ToneRemotePageLayout.h"
+#include "db/PageFields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,8 +30,8 @@ namespace {
 
 constexpr int kHighestChannel = 127;
 constexpr int kRemarkLength = 16;
-constexpr int kSerialLength = 8;
-constexpr long long kHighestSerial = 16777124;
+constexpr int kSerialLength = pagefields::kSerialDigits;
+constexpr long long kHighestSerial = pagefields::kHighestEnteredSerial;
 
 QLineEdit* shownOnly(QLineEdit* box)
 {

@@ -10,6 +10,7 @@
 #include "platform/ui/Named.h"
 #include "shell/FailureTrap.h"
 #include "toneremote/COrvDocTR.h"
+#include "db/PageFields.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -24,8 +25,8 @@ using platform::named;
 
 namespace {
 
-constexpr int kSerialDigits = 8;
-constexpr int32_t kHighestSerial = 16777123;
+using pagefields::kSerialDigits;
+constexpr int32_t kHighestSerial = pagefields::kHighestEnteredSerial - 1;
 
 constexpr uint8_t kOptionAlways = 0x08;
 constexpr uint8_t kOptionLinearTech = 0x80;
@@ -100,15 +101,7 @@ uint8_t frmFactoryWrite::FactoryOptionByte() const
 std::optional<int32_t> frmFactoryWrite::serialOfText(const QString& text)
 {
     // Digits only: a sign, a decimal part or an exponent is no serial number.
-    if (text.isEmpty() || text.size() > kSerialDigits)
-        return std::nullopt;
-    for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    const int32_t serial = text.toInt();
-    if (serial > kHighestSerial)
-        return std::nullopt;
-    return serial;
+    return pagefields::factorySerial(text);
 }
 
 void frmFactoryWrite::txtSerialNumber_Validate()
