@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Builds chronox32.dll for 32-bit Windows with mingw-w64 (i686) from the
-# library's sources, and checks its export table against exports.txt: every
-# decorated name _<name>@<bytes> at its ordinal, and nothing else exported.
+# Builds chronox32.dll for Windows with mingw-w64 from the library's sources,
+# and checks its export table against exports.txt: every function at its
+# ordinal, and nothing else exported. The 32-bit DLL (MINGW_ARCH i686, the
+# default; the one shipped) exports the decorated names _<name>@<bytes>; the
+# 64-bit one (MINGW_ARCH=x86_64), whose calling convention decorates nothing,
+# the plain names.
 #   usage: bash scripts/chronox32-dll.sh <output directory>
-# Needs the Debian packages gcc-mingw-w64-i686 and binutils-mingw-w64-i686.
+# Needs the Debian packages gcc-mingw-w64-i686 and binutils-mingw-w64-i686
+# (or -x86-64).
 set -euo pipefail
 
 if [ $# -ne 1 ]; then
@@ -14,6 +18,7 @@ out=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 src=$here/../src/timerlib
 list=$src/exports.txt
+arch=${MINGW_ARCH:-i686}
 
 mkdir -p "$out"
 
@@ -32,25 +37,36 @@ def=$out/chronox32.def
 expected=$out/exports.expected
 actual=$out/exports.actual
 
+# The exported name of each entry: "<ordinal> <C name> <bytes>" in, "<ordinal> <exported name>" out.
+exported() {
+  if [ "$arch" = x86_64 ]; then
+    awk '{ print $1, $2 }'
+  else
+    awk '{ print $1, "_" $2 "@" $3 }'
+  fi
+}
+
 # The .def file and the expected table, both from the one list.
 {
   echo "LIBRARY chronox32.dll"
   echo "EXPORTS"
   grep -E '^[0-9]' "$list" | while read -r ordinal name bytes; do
-    echo "    _${name}@${bytes} = ${name}@${bytes} @${ordinal}"
+    if [ "$arch" = x86_64 ]; then
+      echo "    ${name} @${ordinal}"
+    else
+      echo "    _${name}@${bytes} = ${name}@${bytes} @${ordinal}"
+    fi
   done
 } > "$def"
-grep -E '^[0-9]' "$list" | while read -r ordinal name bytes; do
-  echo "$ordinal _${name}@${bytes}"
-done | sort -n > "$expected"
+grep -E '^[0-9]' "$list" | exported | sort -n > "$expected"
 
-# A wrong argument byte count in the list fails here: the decorated name the
-# compiler made from the prototype is then not found.
+# A wrong argument byte count in the list fails here (32-bit): the decorated
+# name the compiler made from the prototype is then not found.
 bash "$here/mingw-dll.sh" "$out/chronox32.dll" "$src" "$def" -I"$src" -DCHRONOX32_BUILD -lgdi32 -luser32 -lwinmm
 
 bash "$here/dll-exports.sh" "$out/chronox32.dll" > "$actual"
 if ! diff -u "$expected" "$actual"; then
-  echo "chronox32.dll: named exports differ from $list" >&2
+  echo "chronox32.dll ($arch): named exports differ from $list" >&2
   exit 1
 fi
-echo "chronox32.dll: $(wc -l < "$expected") exports match $list"
+echo "chronox32.dll ($arch): $(wc -l < "$expected") exports match $list"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Prints the export table of a 32-bit Windows DLL as i686-w64-mingw32-objdump -p
-# shows it: one line "<ordinal> <name>" for every export, in ordinal order.
+# Prints the export table of a Windows DLL as mingw-w64's objdump -p shows it
+# (that of MINGW_ARCH: i686, the default, or x86_64): one line
+# "<ordinal> <name>" for every export, in ordinal order.
 # Fails when the DLL has no export table or exports an address without a name.
 #   usage: bash scripts/dll-exports.sh <dll>
 set -euo pipefail
@@ -10,7 +11,7 @@ if [ $# -ne 1 ]; then
   exit 2
 fi
 dll=$1
-objdump=${MINGW_OBJDUMP:-i686-w64-mingw32-objdump}
+objdump=${MINGW_ARCH:-i686}-w64-mingw32-objdump
 
 table=$("$objdump" -p "$dll")
 base=$(sed -n 's/^Ordinal Base[[:space:]]*\([0-9]*\).*/\1/p' <<< "$table" | head -n1)

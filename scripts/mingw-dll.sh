@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds a 32-bit Windows DLL with mingw-w64 (i686) from the C files of one
-# source folder, all but the POSIX platform files (*_posix.c), exporting what
-# the .def file names. Further arguments go to the compiler after the files
-# (include folders, defines, libraries).
+# Builds a Windows DLL with mingw-w64 from the C files of one source folder,
+# all but the POSIX platform files (*_posix.c), exporting what the .def file
+# names. Further arguments go to the compiler after the files (include
+# folders, defines, libraries).
 #   usage: bash scripts/mingw-dll.sh <dll> <source folder> <def file> [argument...]
-# Needs the Debian package gcc-mingw-w64-i686.
+# MINGW_ARCH chooses the target: i686 (the default) for 32-bit Windows, x86_64
+# for 64-bit. Needs the Debian package gcc-mingw-w64-i686 (or -x86-64).
 set -euo pipefail
 
 if [ $# -lt 3 ]; then
@@ -15,7 +16,7 @@ dll=$1
 src=$2
 def=$3
 shift 3
-cc=${MINGW_CC:-i686-w64-mingw32-gcc}
+cc=${MINGW_ARCH:-i686}-w64-mingw32-gcc
 
 sources=()
 for f in "$src"/*.c; do

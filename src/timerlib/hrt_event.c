@@ -267,6 +267,28 @@ void HRT_CALL hrt_event_free(int16_t handle)
         hrt_plat_event_end(period);
 }
 
+void hrt_event_unload(void)
+{
+    hrt_plat_event_lock();
+    for (int16_t h = 1; h < HRT_EVENT_SLOTS; ++h) {
+        hrt_event_slot *e = &hrt_state.events[h];
+        if (!e->in_use)
+            continue;
+        if (e->timer_id)
+            hrt_plat_event_timer_stop(e->timer_id);
+        e->timer_id = 0;
+        e->pending = 0;
+        ++e->generation;
+        e->in_use = 0;
+    }
+    const int begun = hrt_state.events_in_use != 0;
+    hrt_state.events_in_use = 0;
+    const uint32_t period = hrt_state.event_begun_period;
+    hrt_plat_event_unlock();
+    if (begun)
+        hrt_plat_event_end(period);
+}
+
 /* Arming by period (types 2 and 3). */
 static int16_t arm_period(int16_t handle, uint32_t period, int16_t kind, hrt_event_fn function, void *window,
                           uint32_t message, uint32_t value)

@@ -174,5 +174,9 @@ void hrt_delay_run(int16_t slot);
 
 /* An event timer has fired: user is the value the timer was started with. */
 void hrt_event_timer_fired(uint32_t user);
+/* The library is being unloaded while the process runs on: stops the timer
+ * of every armed event and ends the raised timer resolution, without waiting
+ * for a notification under way (the system's loader lock is held). */
+void hrt_event_unload(void);
 
 #endif

@@ -1,5 +1,5 @@
-/* chronox32 on Windows: the performance counter, DllMain as the entry
- * procedure, Notepad for showing the report and GDI for printing it. */
+/* chronox32 on Windows: the performance counter, DllMain as the entry and
+ * exit procedure, Notepad for showing the report and GDI for printing it. */
 #include <windows.h>
 
 #include <errno.h>
@@ -12,9 +12,14 @@
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     (void)instance;
-    (void)reserved;
     if (reason == DLL_PROCESS_ATTACH)
         hrt_init();
+    /* Unloaded by FreeLibrary (reserved is NULL) with events still armed: their
+     * timers would go on calling code that is no longer there. When the
+     * process ends instead, its other threads are gone already and nothing
+     * is to be stopped. */
+    if (reason == DLL_PROCESS_DETACH && reserved == NULL)
+        hrt_event_unload();
     return TRUE;
 }
 

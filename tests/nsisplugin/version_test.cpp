@@ -4,35 +4,15 @@
 #include "BrenlowNSIS.h"
 #include "installer_stack.h"
 #include "nsis_version.h"
+#include "version_cases.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-struct VersionCase {
-    const char *a;
-    const char *b;
-    const char *result; // a compared with b
-};
-
 TEST(CompareVersions, ComparesFieldByFieldAsNumbers)
 {
-    const VersionCase cases[] = {
-        {"1.2", "1.2.0.0", "EQUAL"},
-        {"1.10", "1.9", "GREATER"},
-        {"2", "10", "LESSER"},
-        {"100", "99", "GREATER"},
-        {"1.2.3.10000", "1.2.3.9999", "GREATER"},
-        {"1.2.3.4.5", "1.2.3.4", "EQUAL"},
-        {"1.2a", "1.2", "EQUAL"},
-        {"..1..2..", "1.2", "EQUAL"},
-        {" 4. +10.0.0123", "4.10.0.123", "EQUAL"},
-        {"1.-1", "1.0", "LESSER"},
-        {"x.y", "", "EQUAL"},
-        {"99999999999", "2147483647", "EQUAL"},
-        {"1.2.0.1", "1.2", "GREATER"},
-    };
-    for (const VersionCase &c : cases) {
+    for (const version_case &c : version_cases) {
         InstallerStack stack;
         EXPECT_EQ(stack.call(CompareVersions, {c.a, c.b}), Texts{c.result}) << c.a << " against " << c.b;
         const char *mirrored = std::string(c.result) == "GREATER" ? "LESSER"

@@ -50,4 +50,7 @@ void case_event_seconds_and_clock(void);
 void case_event_message(void);
 void case_event_free_waits(void);
 
+/* Arms events and unloads the DLL under them, then runs on a while. */
+void unload_with_events_armed(HMODULE dll);
+
 #endif

@@ -218,3 +218,32 @@ void case_event_free_waits(void)
     call_hrt_event_free(keeper);
     CHECK_EQ(call_hrt_event_inuse(), 0);
 }
+
+/* The library unloaded with events armed: their timers stop with it, so the
+ * program runs on without calls into code that is gone. */
+void unload_with_events_armed(HMODULE dll)
+{
+    HWND window = hidden_window();
+    reset_calls();
+    messages = 0;
+    int16_t fast = call_hrt_event_alloc(0, HRT_EVENT_MSEC);
+    int16_t seconds = call_hrt_event_alloc(0, HRT_EVENT_SECONDS);
+    int16_t posting = call_hrt_event_alloc(0, HRT_EVENT_MSEC);
+    CHECK_EQ(call_hrt_event_setcallback(fast, 5, on_event, 1), 1);
+    CHECK_EQ(call_hrt_event_setcallback(seconds, 1, on_event, 2), 1);
+    CHECK_EQ(call_hrt_event_setmessage(posting, 5, window, TEST_MESSAGE, 3), 1);
+    CHECK(wait_for(&calls, 3, 2000));
+    CHECK(wait_for(&messages, 3, 2000));
+    if (!FreeLibrary(dll)) {
+        printf("  FAILED FreeLibrary: error %lu\n", (unsigned long)GetLastError());
+        ++run_failures;
+        return;
+    }
+    CHECK(GetModuleHandleA("chronox32.dll") == NULL);
+    wait_for(&messages, 1000, 20); /* takes what was queued before the unload */
+    LONG calls_then = calls, messages_then = messages;
+    wait_for(&messages, 1000, 1500); /* past the next one-second tick */
+    CHECK_EQ(calls, calls_then);
+    CHECK_EQ(messages, messages_then);
+    DestroyWindow(window);
+}
