@@ -271,7 +271,7 @@ void hrt_event_unload(void)
 {
     hrt_plat_event_lock();
     for (int16_t h = 1; h < HRT_EVENT_SLOTS; ++h) {
-        hrt_event_slot *e = &hrt_state.events[h];
+        hrt_event_slot* e = &hrt_state.events[h];
         if (!e->in_use)
             continue;
         if (e->timer_id)

@@ -4,9 +4,9 @@
 #define VERSION_CASES_H
 
 struct version_case {
-    const char *a;
-    const char *b;
-    const char *result; /* a compared with b; b with a gives the mirror */
+    const char* a;
+    const char* b;
+    const char* result; /* a compared with b; b with a gives the mirror */
 };
 
 static const struct version_case version_cases[] = {

@@ -12,7 +12,7 @@ using Texts = std::vector<std::string>;
 
 TEST(CompareVersions, ComparesFieldByFieldAsNumbers)
 {
-    for (const version_case &c : version_cases) {
+    for (const version_case& c : version_cases) {
         InstallerStack stack;
         EXPECT_EQ(stack.call(CompareVersions, {c.a, c.b}), Texts{c.result}) << c.a << " against " << c.b;
         const char *mirrored = std::string(c.result) == "GREATER" ? "LESSER"

@@ -59,10 +59,12 @@ QByteArray LineClient::receive(int count, int ms)
 
 QByteArray LineClient::receiveUntilQuiet(int quietMs)
 {
+    // The first byte may be late on a busy machine; after it, a quiet line ends the reply.
+    constexpr int kFirstByteMs = 2000;
     QByteArray got;
     for (;;) {
         pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, quietMs) <= 0)
+        if (::poll(&p, 1, got.isEmpty() ? kFirstByteMs : quietMs) <= 0)
             return got;
         char buf[256];
         const ssize_t n = ::read(fd_, buf, sizeof buf);

@@ -17,7 +17,8 @@ public:
     bool send(const QByteArray& bytes);
     // Reads until `count` bytes came or `ms` passed; returns what came.
     QByteArray receive(int count, int ms);
-    // Everything that comes until the line has been quiet for `quietMs`.
+    // Everything that comes until the line has been quiet for `quietMs` (waiting up to 2 s for the
+    // first byte).
     QByteArray receiveUntilQuiet(int quietMs);
 
 private:

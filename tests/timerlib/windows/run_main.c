@@ -21,7 +21,7 @@ int run_failures;
 
 static const struct {
     WORD ordinal;
-    const char *exported;
+    const char* exported;
     void *slot; /* the call_<name> pointer */
 } bindings[] = {
 #define HRT_ORDINAL(ordinal, name, bytes) {ordinal, EXPORTED_NAME(name, bytes), &call_##name},
@@ -243,7 +243,7 @@ static const struct {
 
 /* A fault on any thread (a timer calling into the unloaded DLL, say) ends the
  * run as failed rather than in the system's debugger. */
-static LONG WINAPI on_crash(EXCEPTION_POINTERS *info)
+static LONG WINAPI on_crash(EXCEPTION_POINTERS* info)
 {
     printf("FAILED: exception %08lx at %p\n", (unsigned long)info->ExceptionRecord->ExceptionCode,
            info->ExceptionRecord->ExceptionAddress);
