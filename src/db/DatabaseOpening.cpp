@@ -121,9 +121,10 @@ OpenFailure describeOpenFailure(const QString& path, const SqliteFailure& failur
     const QString file = QDir::toNativeSeparators(path);
     const int primary = failure.code & 0xFF;
     if (failure.code == SQLITE_READONLY_ROLLBACK)
-        return {kErrDatabase, QStringLiteral("The file '%1' holds an unfinished change from another program and must be "
-                                             "opened by it first.")
-                                  .arg(file)};
+        return {kErrDatabase,
+                QStringLiteral("The file '%1' holds an unfinished change from another program and must be "
+                               "opened by it first.")
+                    .arg(file)};
     if (primary == SQLITE_NOTADB)
         return {kErrNotDatabase, QStringLiteral("The file '%1' is not a database (%2).").arg(file, failure.text)};
     if (primary == SQLITE_FULL || failure.systemError == ENOSPC)

@@ -25,11 +25,12 @@ public:
         sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
         sqlite3_busy_timeout(db_, 10000);
         sqlite3_exec(db_, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
-        insert_ = QStringLiteral("INSERT INTO tblMODData (MODULENUMB, Lowerfreql, Upperfreql, Ref1, Ref2, TCXOFreq, "
-                                 "Type, InfoType) VALUES (printf('M-%03d', ?1), 150000000, 160000000, ?2, 6250, 12800000, "
-                                 "'Receiver', '%1')")
-                      .arg(infoType)
-                      .toUtf8();
+        insert_ =
+            QStringLiteral("INSERT INTO tblMODData (MODULENUMB, Lowerfreql, Upperfreql, Ref1, Ref2, TCXOFreq, "
+                           "Type, InfoType) VALUES (printf('M-%03d', ?1), 150000000, 160000000, ?2, 6250, 12800000, "
+                           "'Receiver', '%1')")
+                .arg(infoType)
+                .toUtf8();
         EXPECT_TRUE(save()) << sqlite3_errmsg(db_);
         thread_ = std::thread([this] {
             while (!stop_)
@@ -51,7 +52,7 @@ private:
     {
         sqlite3_stmt* insert = nullptr;
         bool ok = sqlite3_exec(db_, "BEGIN IMMEDIATE; DELETE FROM tblMODData", nullptr, nullptr, nullptr) == SQLITE_OK
-                  && sqlite3_prepare_v2(db_, insert_.constData(), -1, &insert, nullptr) == SQLITE_OK;
+            && sqlite3_prepare_v2(db_, insert_.constData(), -1, &insert, nullptr) == SQLITE_OK;
         const int round = rounds_ + 1;
         for (int row = 0; ok && row < kRows; ++row) {
             sqlite3_bind_int(insert, 1, row);
@@ -82,7 +83,8 @@ protected:
     // The catalogue's rows M-000 to M-149: how many, and how many different rounds they came from.
     std::pair<int, int> colleagueRows()
     {
-        QSqlQuery q = sql(QStringLiteral("SELECT count(*), count(DISTINCT Ref1) FROM tblMODData WHERE MODULENUMB LIKE 'M-%'"));
+        QSqlQuery q =
+            sql(QStringLiteral("SELECT count(*), count(DISTINCT Ref1) FROM tblMODData WHERE MODULENUMB LIKE 'M-%'"));
         return q.next() ? std::pair{q.value(0).toInt(), q.value(1).toInt()} : std::pair{-1, -1};
     }
 };
@@ -92,9 +94,8 @@ TEST_F(ImportSourceTest, AnImportBesideAColleagueSavingTakesOneWholeSaveOrNothin
     constexpr int kImports = 40;
     for (const bool standard : {true, false}) {
         SCOPED_TRACE(standard ? "standard models" : "user models");
-        const QString path =
-            testsupport::makeModelSource(folder.file(standard ? QStringLiteral("shared-standard.mdb")
-                                                              : QStringLiteral("shared-user.mdb")));
+        const QString path = testsupport::makeModelSource(
+            folder.file(standard ? QStringLiteral("shared-standard.mdb") : QStringLiteral("shared-user.mdb")));
         SavingColleague colleague(path, standard ? QStringLiteral("Standard") : QStringLiteral("User"));
         for (int i = 0; i < kImports; ++i) {
             SCOPED_TRACE(i);
@@ -147,9 +148,10 @@ TEST_F(ImportSourceTest, ASourceLeftInTheMiddleOfAChangeIsRefusedAsSuch)
     }
     const QVariant catalogue = scalar(QStringLiteral("SELECT group_concat(MODULENUMB || '=' || Ref1) FROM tblMODData"));
     ScriptedMsgBox box;
-    box.expect(QStringLiteral("3146 The file '%1' holds an unfinished change from another program and must be opened by "
-                              "it first.")
-                   .arg(path));
+    box.expect(
+        QStringLiteral("3146 The file '%1' holds an unfinished change from another program and must be opened by "
+                       "it first.")
+            .arg(path));
     EXPECT_EQ(db().intImportStandardDB(path), -1);
     box.expect(QStringLiteral("Error: Unable to Import User Module Data."));
     EXPECT_EQ(db().intImportUserDB(path), -1);

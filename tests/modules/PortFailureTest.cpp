@@ -52,11 +52,13 @@ TEST_F(PortFailure, AReadShowsOneMessageNamingThePortAndTheCause)
     const Read reads[] = {
         {"tone-remote module", [] { return COrvDocTR().intModule2Document(QStringLiteral("42")); }},
         {"radio module", [] { return CLASSOrvDocument().intModule2Document(QStringLiteral("42")); }},
-        {"Read Rack", [this] {
+        {"Read Rack",
+         [this] {
              main->MNUREADRACK_Click();
              return int16_t{-1};
          }},
-        {"Read Module", [] {
+        {"Read Module",
+         [] {
              frmReadModule dlg;
              dlg.TextSerial->setText(QStringLiteral("42"));
              dlg.CommandOK_Click();

@@ -99,7 +99,11 @@ const Broken kBroken[] = {
     {"RadioKind", [](QByteArray& f) { f.replace(9, 9, withCheck(QByteArray::fromHex("0200000102563412"))); },
      "is no archive of a tone-remote module"},
     // Page 2 (record 5, bytes 7 to 0) of a receiver behind a record 2 of a tone remote.
-    {"PageTwoOfAReceiver", [](QByteArray& f) { f[4 * 9 + 5] = 0x12; f.replace(4 * 9, 9, withCheck(f.mid(4 * 9, 8))); },
+    {"PageTwoOfAReceiver",
+     [](QByteArray& f) {
+         f[4 * 9 + 5] = 0x12;
+         f.replace(4 * 9, 9, withCheck(f.mid(4 * 9, 8)));
+     },
      "is damaged: its record 2 is of a module of type ToneRemote, its page 2 of one of type Receiver"},
     {"OneHeaderRecord", [](QByteArray& f) { f.replace(9, 9, withCheck(QByteArray::fromHex("0100000180563412"))); },
      "declares 1 header records"},
