@@ -305,6 +305,9 @@ void frmMain::MNUUPDATEUSER_Click() { basVelmar::intImportModelsDB(2); }
 
 void frmMain::MNUREADRACK_Click()
 {
+    // A port that cannot be opened has said why; the rack was never asked.
+    if (intOpenLine() != 0)
+        return;
     if (CBROWSER::instance().intUpdateCollectRack() != 0) {
         MsgBox(QStringLiteral("No response from rack. Please check connection."), vbExclamation,
                QStringLiteral("Read Module"));

@@ -83,8 +83,8 @@ Identity Reader::header(const Kind& kind)
 {
     next(); // the firmware version: the pages carry it
     const Bytes<8> data = next();
-    const Identity identity{wordAt(data, 0), wordAt(data, 2)};
-    if (!kind.isKind(basVelmar::intModuleTypeCode(data[kConfigByteOfRecord])))
+    const Identity identity{wordAt(data, 0), wordAt(data, 2), basVelmar::intModuleTypeCode(data[kConfigByteOfRecord])};
+    if (!kind.isKind(identity.typeCode))
         refuse(QStringLiteral("is no archive of %1.").arg(QLatin1String(kind.modules)));
     if (identity.headerRecords < kind.minHeaderRecords)
         refuse(QStringLiteral("declares %1 header records; %2 has at least %3.")
@@ -111,6 +111,19 @@ void Reader::readPages(CPageImage& image, int lastPage)
     for (int page = 0; page <= lastPage; ++page)
         if (image.intWritePage(page, pagefields::reversed(recordfields::bytesOf(next()))) != 0)
             refuse(QStringLiteral("holds page %1, which a document of its kind has not.").arg(page));
+}
+
+void Reader::requireSameKind(const CPageImage& image, const Identity& identity) const
+{
+    const int pageKind = basVelmar::intModuleTypeCode(at(pageOf(image, kIdentityPage), kConfigByte));
+    if (pageKind == identity.typeCode)
+        return;
+    const auto kindText = [](int code) {
+        const QString text = basVelmar::strModuleTypeText(code);
+        return text.isEmpty() ? QStringLiteral("unknown") : text;
+    };
+    refuse(QStringLiteral("is damaged: its record 2 is of a module of type %1, its page 2 of one of type %2.")
+               .arg(kindText(identity.typeCode), kindText(pageKind)));
 }
 
 } // namespace archivefile

@@ -20,6 +20,7 @@ constexpr int kRecordSize = sizeof(ArchiveRecord);
 struct Identity {
     int headerRecords = 0;
     int lastPage = 0;
+    int typeCode = -1; // the kind of module of its configuration byte
 };
 
 // What a kind of module's archive holds.
@@ -65,6 +66,9 @@ public:
     void skipHeaders(int headerRecords);
     // The page records of pages 0 to `lastPage` into the image.
     void readPages(CPageImage& image, int lastPage);
+    // Refuses pages read into `image` whose page 2 is of another kind of module than record 2
+    // declares: the document would work on the one and save the other.
+    void requireSameKind(const CPageImage& image, const Identity& identity) const;
 
     [[noreturn]] void refuse(const QString& what) const;
 

@@ -27,6 +27,12 @@ constexpr int kSchemaVersion = 1;
 
 QString missingFileText(const QString& path) { return QStringLiteral("Could not find file '%1'.").arg(path); }
 
+// A database that cannot be used at start-up: the error's number, then its description.
+void showStartUpFailure(const platform::Error& e)
+{
+    MsgBox(QString::number(e.number()) + QLatin1Char(' ') + e.description(), platform::vbOKOnly);
+}
+
 } // namespace
 
 CLASSOrvDB* CLASSOrvDB::instance_ = nullptr;
@@ -72,7 +78,7 @@ void CLASSOrvDB::openAtStartUp()
         return;
     } catch (const platform::Error& e) {
         if (e.number() != velmardb::kErrFileNotFound) {
-            MsgBox(QString::number(e.number()) + e.description(), platform::vbOKOnly);
+            showStartUpFailure(e);
             platform::EndProgram(1);
             return;
         }
@@ -93,7 +99,7 @@ void CLASSOrvDB::openAtStartUp()
             throw platform::Error(velmardb::kErrFileNotFound, missingFileText(*chosen));
         switchTo(openConnection(*chosen), *chosen);
     } catch (const platform::Error& e) {
-        MsgBox(QString::number(e.number()) + e.description(), platform::vbOKOnly);
+        showStartUpFailure(e);
         platform::EndProgram(1);
     }
 }
@@ -126,6 +132,8 @@ QString CLASSOrvDB::openConnection(const QString& path, Access access)
                 failure = QStringLiteral("The file '%1' is not a Velmar database.").arg(path);
             } else if (readOnly) {
                 // Nothing is written through this connection: it keeps the file's settings.
+                if (!velmardb::keepFromWriting(db))
+                    fail(velmardb::describeOpenFailure(path, velmardb::lastFailure(db)));
             } else if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON")) ||
                        !q.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
                 failure = velmardb::errorText(q.lastError());

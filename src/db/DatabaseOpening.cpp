@@ -62,13 +62,28 @@ void setDatabaseFile(QSqlDatabase& db, const QString& path, bool readOnly)
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         return;
     }
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-    // Even a reader leaves the log files of a write-ahead-log database beside it. A file that was
-    // closed cleanly (no log, no journal beside it) is read as it stands, leaving nothing.
-    if (!QFileInfo::exists(path + QStringLiteral("-wal")) && !QFileInfo::exists(path + QStringLiteral("-journal"))) {
-        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    // A reader takes SQLite's locks like any other program on the file, so that a change another
+    // program is saving meanwhile is read whole or not at all.
+    if (isWriteAheadLogFile(path) && !QFileInfo::exists(path + QStringLiteral("-wal"))) {
+        if (!QFileInfo(QFileInfo(path).absolutePath()).isWritable()) {
+            // The log cannot be made beside the file, so no program can be writing it; and without
+            // the log it can only be read as it stands.
+            db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+            return;
+        }
+        // Reading makes the log files, and only a connection that may write takes them away again
+        // when it closes the file last; keepFromWriting keeps it from writing anything else.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        return;
     }
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+}
+
+bool keepFromWriting(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA query_only = ON"));
 }
 
 void keepRollbackJournal(const QSqlDatabase& db)
@@ -105,6 +120,11 @@ OpenFailure describeOpenFailure(const QString& path, const SqliteFailure& failur
 {
     const QString file = QDir::toNativeSeparators(path);
     const int primary = failure.code & 0xFF;
+    if (failure.code == SQLITE_READONLY_ROLLBACK)
+        return {kErrDatabase,
+                QStringLiteral("The file '%1' holds an unfinished change from another program and must be "
+                               "opened by it first.")
+                    .arg(file)};
     if (primary == SQLITE_NOTADB)
         return {kErrNotDatabase, QStringLiteral("The file '%1' is not a database (%2).").arg(file, failure.text)};
     if (primary == SQLITE_FULL || failure.systemError == ENOSPC)

@@ -13,9 +13,15 @@ namespace velmardb {
 // file can only be read.
 bool needsReadOnlyOpen(const QString& path);
 
-// Points `db` at `path`; a reader opens it read-only, and a file closed cleanly (no log or journal
-// beside it) unchanged and without locks, so that the reader leaves nothing beside it.
+// Points `db` at `path`. A reader opens it with SQLite's locks, so that it never reads a change
+// half saved by another program; read-only, except a write-ahead-log file with no log beside it,
+// whose connection must be able to take away the log files its reading makes (the caller then
+// calls keepFromWriting). Without locks only where nothing else can read the file: a
+// write-ahead-log file with no log beside it in a folder that cannot take one.
 void setDatabaseFile(QSqlDatabase& db, const QString& path, bool readOnly);
+
+// Makes the connection refuse every change; false when it cannot.
+bool keepFromWriting(const QSqlDatabase& db);
 
 // Switches a file in write-ahead-log mode back to the rollback journal; a file that cannot be
 // switched stays as it is.
@@ -34,7 +40,9 @@ SqliteFailure lastFailure(const QSqlDatabase& db);
 SqliteFailure openFailure(const QSqlDatabase& db, const QString& path);
 
 // The error number and message for a file that could not be opened: a file that is no database
-// says so, a full disk is named, any other cause is SQLite's with the operating system's reason.
+// says so, a full disk is named, a file that another program left in the middle of a change (its
+// journal beside it, which only a writer can roll back) says so, any other cause is SQLite's with
+// the operating system's reason.
 struct OpenFailure {
     int number = 0;
     QString text;

@@ -21,6 +21,8 @@ constexpr int kSerialLength = 3;
 
 } // namespace
 
+ModuleSession::ModuleSession() : lineOpen_(guard_.acquired() && intOpenLine() == 0) {}
+
 QByteArray ModuleSession::addressOf(const QString& serial)
 {
     bool isNumber = false;

@@ -28,12 +28,15 @@ struct ModulePage {
 
 class ModuleSession {
 public:
-    ModuleSession() = default;
+    // Takes the line and opens the serial port when it is closed (a port that cannot be opened is
+    // shown once, naming it and the cause).
+    ModuleSession();
     ModuleSession(const ModuleSession&) = delete;
     ModuleSession& operator=(const ModuleSession&) = delete;
 
-    // False while another transfer holds the line: the session must then touch nothing.
-    bool acquired() const { return guard_.acquired(); }
+    // False while another transfer holds the line, or when the port cannot be opened: the session
+    // must then touch nothing.
+    bool acquired() const { return lineOpen_; }
 
     // UNLINK twice (the line may hold a link of its own), then LINK the module with this serial
     // number (decimal text; a text that is no serial number links nothing). 0 or -1.
@@ -74,5 +77,6 @@ private:
 
     TransferGuard guard_;
     platform::BusyCursor busy_;
+    bool lineOpen_ = false;
     QByteArray address_;
 };

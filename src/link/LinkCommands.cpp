@@ -17,21 +17,29 @@ bool isPageData(const QByteArray& a) { return a.size() == kPageDataBytes; }
 
 } // namespace
 
-// Making a command opens the port when it is closed (with the number and settings it has) and
-// empties both its buffers. A failure is shown; the command exists all the same, and its
-// exchanges then fail on the closed port.
-LinkCommand::LinkCommand()
+int16_t intOpenLine()
 {
     try {
         platform::CommPort& port = platform::CommPort::instance();
         if (!port.portOpen())
             port.setPortOpen(true);
-        port.clearOutput();
-        port.clearInput();
+        return 0;
     } catch (const platform::Error& err) {
         TransferGuard::EventsOpen open;
         platform::MsgBox(err.description(), platform::vbOKOnly | platform::vbExclamation);
+        return -1;
     }
+}
+
+// Making a command opens the port when it is closed and empties both its buffers. A failure is
+// shown; the command exists all the same, and its exchanges then fail on the closed port.
+LinkCommand::LinkCommand()
+{
+    if (intOpenLine() != 0)
+        return;
+    platform::CommPort& port = platform::CommPort::instance();
+    port.clearOutput();
+    port.clearInput();
 }
 
 CLASSLINK& CLASSLINK::instance()

@@ -13,6 +13,12 @@
 // the reply bytes behind the echo of the last command; strCmd the frame last sent.
 // No command raises: port and timer failures are shown to the user and give -1. A command
 // started while another transfer runs (see TransferGuard) gives -1 without touching the line.
+
+// Opens the serial port when it is closed, with the number and settings it has. 0; -1 after one
+// message that names the port and why it cannot be opened. A transfer starts here, so that a port
+// that is missing ends it at that message instead of failing again at every command.
+int16_t intOpenLine();
+
 class LinkCommand {
 public:
     LinkCommand(const LinkCommand&) = delete;

@@ -34,15 +34,15 @@ void showNoModuleFound(const QString& typed)
 }
 
 // Links the module and reads its type code from it, as one transfer on the line. 0; -1 after
-// "No module found ..." when it does not answer the link, or without a message when its type
-// cannot be read.
+// "No module found ..." when it does not answer the link, after the port's own message when the
+// port cannot be opened, or without a message when its type cannot be read.
 int16_t linkAndReadType(long serial, const QString& typed, int16_t& typeCode)
 {
     int16_t status = -1;
     bool linked = false;
     {
         TransferGuard guard;
-        if (!guard.acquired())
+        if (!guard.acquired() || intOpenLine() != 0)
             return -1;
         linked = CLASSLINK::instance().intExecute(basVelmar::strLongTo3Bytes(serial)) == 0;
         if (linked)

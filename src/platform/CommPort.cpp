@@ -77,6 +77,12 @@ void CommPort::setSettings(const QString& settings)
 
 bool CommPort::portOpen() const { return port_ && port_->isOpen(); }
 
+void CommPort::requireOpen() const
+{
+    if (!portOpen())
+        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+}
+
 QString CommPort::devicePath(int number)
 {
     const QString fallback = QStringLiteral("/dev/ttyS%1").arg(number - 1);
@@ -121,16 +127,14 @@ void CommPort::setPortOpen(bool open)
 
 int CommPort::inBufferCount()
 {
-    if (!portOpen())
-        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+    requireOpen();
     port_->waitForReadyRead(0);  // takes in what the driver holds, without waiting
     return static_cast<int>(port_->bytesAvailable());
 }
 
 void CommPort::clearInput()
 {
-    if (!portOpen())
-        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+    requireOpen();
     port_->waitForReadyRead(0);
     port_->clear(QSerialPort::Input);
     port_->readAll();
@@ -138,23 +142,20 @@ void CommPort::clearInput()
 
 void CommPort::clearOutput()
 {
-    if (!portOpen())
-        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+    requireOpen();
     port_->clear(QSerialPort::Output);
 }
 
 QByteArray CommPort::input()
 {
-    if (!portOpen())
-        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+    requireOpen();
     port_->waitForReadyRead(0);
     return port_->readAll();
 }
 
 void CommPort::output(const QByteArray& bytes)
 {
-    if (!portOpen())
-        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+    requireOpen();
     if (port_->write(bytes) != bytes.size())
         throw Error(kErrWrite, QStringLiteral("Cannot send to COM%1: %2").arg(number_).arg(port_->errorString()));
     // Hand the bytes to the driver now; the call returns once they are queued there, not sent.
@@ -166,8 +167,7 @@ void CommPort::output(const QByteArray& bytes)
 
 bool CommPort::waitForInput(int msecs)
 {
-    if (!portOpen())
-        throw Error(kErrNotOpen, QStringLiteral("Operation valid only when the port is open"));
+    requireOpen();
     if (port_->bytesAvailable() > 0)
         return true;
     port_->waitForReadyRead(msecs < 0 ? 0 : msecs);

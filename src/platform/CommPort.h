@@ -49,6 +49,9 @@ public:
     bool waitForInput(int msecs);
 
 private:
+    // Raises the error of an operation on a closed port.
+    void requireOpen() const;
+
     std::unique_ptr<QSerialPort> port_;
     int number_ = 1;
     QString settings_ = QStringLiteral("9600,n,8,1");

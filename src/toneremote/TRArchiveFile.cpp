@@ -40,6 +40,7 @@ int16_t COrvDocTR::intArchive2Document(const QString& strFileName)
         // Read beside the document, which takes it over only when the whole file has been read.
         COrvDocTR loaded(*this);
         file.readPages(loaded, identity.lastPage);
+        file.requireSameKind(loaded, identity);
         loaded.intDocumentFrom = kFromArchive;
         loaded.strDocumentFileName = strFileName;
         loaded.fModified = true;

@@ -101,10 +101,10 @@ TEST_F(OpenTest, UnusableFilesAreReportedNotUsed)
     const QString text = textFile();
     const QString other = otherSqlite();
     const QList<Case> cases = {
-        {"text at start-up", text, false, QStringLiteral("3343The file '%1' is not a database").arg(text)},
-        {"other SQLite file", other, false, QStringLiteral("3343The file '%1' is not a Velmar database").arg(other)},
-        {"text chosen", text, true, QStringLiteral("3343The file '%1' is not a database").arg(text)},
-        {"chosen name missing", missing(), true, QStringLiteral("3024Could not find file '%1'.").arg(missing())},
+        {"text at start-up", text, false, QStringLiteral("3343 The file '%1' is not a database").arg(text)},
+        {"other SQLite file", other, false, QStringLiteral("3343 The file '%1' is not a Velmar database").arg(other)},
+        {"text chosen", text, true, QStringLiteral("3343 The file '%1' is not a database").arg(text)},
+        {"chosen name missing", missing(), true, QStringLiteral("3024 Could not find file '%1'.").arg(missing())},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

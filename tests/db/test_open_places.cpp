@@ -143,7 +143,7 @@ TEST_F(OpenPlacesTest, ReadOnlyFolderStillOpensAndListsTheModules)
         {"used once by the program", used, QStringLiteral("4711")},
         {"left in write-ahead-log mode by an earlier version", earlier, QStringLiteral("4711")},
         {"not readable by the user", unreadable,
-         QStringLiteral("3146The database '%1' cannot be opened: unable to open database file (%2).")
+         QStringLiteral("3146 The database '%1' cannot be opened: unable to open database file (%2).")
              .arg(unreadable, QString::fromLocal8Bit(std::strerror(EACCES)))},
     };
     for (const auto& c : cases) {
@@ -187,7 +187,7 @@ TEST_F(OpenPlacesTest, FullDiskAtStartUpIsNamed)
     basVelmar::gDatabasePath = path;
     CLASSOrvDB::releaseInstance();
     testsupport::ScriptedMsgBox box;
-    box.expect(QStringLiteral("3146The database '%1' cannot be opened: the disk that holds it (tmpfs mounted at %2, ")
+    box.expect(QStringLiteral("3146 The database '%1' cannot be opened: the disk that holds it (tmpfs mounted at %2, ")
                    .arg(path, mountPoint.path()));
     try {
         db();

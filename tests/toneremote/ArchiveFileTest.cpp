@@ -72,6 +72,17 @@ TEST_F(TRArchiveFileTest, AThirdHeaderRecordWithASoundCheckByteIsPassedOver)
     EXPECT_TRUE(three.fModified);
 }
 
+TEST_F(TRArchiveFileTest, RecordTwoAndPageTwoOfTwoToneRemotesLoad)
+{
+    // The configuration bytes differ but in bits below the kind.
+    QByteArray file = saved();
+    file.replace(9, 9, withCheck(QByteArray::fromHex("020000019E563412")));
+    testsupport::writeFile(path, file);
+    COrvDocTR loaded;
+    ASSERT_EQ(loaded.intArchive2Document(path), 0);
+    EXPECT_EQ(imageOf(loaded), imageOf(doc));
+}
+
 struct Broken {
     const char* name;
     std::function<void(QByteArray&)> spoil;
@@ -87,6 +98,13 @@ const Broken kBroken[] = {
     {"Empty", [](QByteArray& f) { f.clear(); }, "ends before its record 1"},
     {"RadioKind", [](QByteArray& f) { f.replace(9, 9, withCheck(QByteArray::fromHex("0200000102563412"))); },
      "is no archive of a tone-remote module"},
+    // Page 2 (record 5, bytes 7 to 0) of a receiver behind a record 2 of a tone remote.
+    {"PageTwoOfAReceiver",
+     [](QByteArray& f) {
+         f[4 * 9 + 5] = 0x12;
+         f.replace(4 * 9, 9, withCheck(f.mid(4 * 9, 8)));
+     },
+     "is damaged: its record 2 is of a module of type ToneRemote, its page 2 of one of type Receiver"},
     {"OneHeaderRecord", [](QByteArray& f) { f.replace(9, 9, withCheck(QByteArray::fromHex("0100000180563412"))); },
      "declares 1 header records"},
     {"LastPage257", [](QByteArray& f) { f.replace(9, 9, withCheck(QByteArray::fromHex("0200010180563412"))); },
