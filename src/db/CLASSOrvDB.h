@@ -61,7 +61,8 @@ public:
     int16_t intCompatibleCheck(double dblOrvVer, double dblFirmVer);
     int16_t intDeleteModData(int32_t lngID);
     // --- Import of models from another database file of this program (chosen by the user), each
-    //     in one transaction; both show their own messages.
+    //     in one transaction; both show their own messages. A source row with a text the catalogue
+    //     cannot hold (db/CatalogueTexts.h) is refused by its model number, and the rest go on.
     // Adds the source's standard models, or refreshes the row of the same model number (which
     // becomes standard and keeps its ID and barred band); a summary tells how many were stored.
     int16_t intImportStandardDB(const QString& strFileName);
@@ -74,6 +75,7 @@ public:
     // The exact number, else the first row beginning with the number's series key.
     int16_t intReadModData(const QString& strModType, ModData& data);
     // Adds (lngID not found) or changes the row; lngID receives the row's ID. The barred band is kept.
+    // A text the catalogue cannot hold (db/CatalogueTexts.h) is refused with a message; nothing is stored.
     int16_t intUpdateModData(int32_t& lngID, const QString& strModule, const ModData& data);
 
     // --- Reference look-ups.

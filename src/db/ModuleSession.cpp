@@ -46,15 +46,20 @@ int16_t ModuleSession::attach(const QByteArray& address)
 
 int16_t ModuleSession::attach(const QString& serial) { return attach(addressOf(serial)); }
 
+std::optional<QList<QByteArray>> ModuleSession::poll() const
+{
+    CLASSPOLL& command = CLASSPOLL::instance();
+    if (command.intExecute() != 0)
+        return std::nullopt;
+    return rackscan::pollEntries(command.strResponse);
+}
+
 int16_t ModuleSession::attachOnlyModule()
 {
-    CLASSPOLL& poll = CLASSPOLL::instance();
-    if (poll.intExecute() != 0)
+    const std::optional<QList<QByteArray>> modules = poll();
+    if (!modules || modules->size() != 1)
         return -1;
-    const QList<QByteArray> modules = rackscan::pollEntries(poll.strResponse);
-    if (modules.size() != 1)
-        return -1;
-    return attach(modules.front());
+    return attach(modules->front());
 }
 
 std::optional<ModulePage> ModuleSession::readPage(int page) const

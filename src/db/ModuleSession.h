@@ -12,6 +12,7 @@
 #include "platform/BusyCursor.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
@@ -49,6 +50,9 @@ public:
     // answered (only a module alone in the rack can be told apart by nothing but a poll): nothing
     // is linked then.
     int16_t attachOnlyModule();
+    // POLLs the rack: the serial addresses of the modules that answered, in the reply's order;
+    // nothing when the poll failed.
+    std::optional<QList<QByteArray>> poll() const;
     // The serial address of the module the session links (empty for a serial text that is no number).
     const QByteArray& address() const { return address_; }
     // READs a page of the linked module; nothing when the module does not answer in full.

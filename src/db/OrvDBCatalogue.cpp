@@ -1,6 +1,7 @@
 // The module-type catalogue (qryModData over tblMODData) and the firmware compatibility list.
 #include "db/CLASSOrvDB.h"
 
+#include "db/CatalogueTexts.h"
 #include "db/CModule.h"
 #include "db/DbQuery.h"
 #include "db/OrvDBGuard.h"
@@ -159,6 +160,8 @@ int16_t CLASSOrvDB::intUpdateModData(int32_t& lngID, const QString& strModule, c
             columns.append(QStringLiteral("Type"));
             values.append(basVelmar::strModuleTypeText(data.intType));
         }
+
+        catalogue::requireStorableTexts(values);
 
         int32_t id = lngID;
         if (exists) {

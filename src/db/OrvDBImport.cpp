@@ -2,6 +2,7 @@
 // standard models (added, or refreshed by model number) and its user models (appended).
 #include "db/CLASSOrvDB.h"
 
+#include "db/CatalogueTexts.h"
 #include "db/DbQuery.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
@@ -119,6 +120,19 @@ void showDuplicate(const QVariant& number)
     MsgBox(QStringLiteral("Error! Duplicated module type: [") + number.toString() + QStringLiteral("]"), platform::vbOKOnly);
 }
 
+// Whether the catalogue can hold the row's texts; a row it cannot is named to the user and left out.
+bool storableRow(const QVariantList& values)
+{
+    try {
+        catalogue::requireStorableTexts(values);
+        return true;
+    } catch (const platform::Error& e) {
+        MsgBox(QStringLiteral("The model [%1] was not imported. %2").arg(values.front().toString(), e.description()),
+               platform::vbOKOnly);
+        return false;
+    }
+}
+
 // "There is 1 model added. There are 3 models updated. "
 QString importSummary(int added, int updated)
 {
@@ -139,6 +153,7 @@ int16_t CLASSOrvDB::intImportStandardDB(const QString& strFileName)
         return -1;
     }
     std::optional<platform::Error> failure;
+    bool refused = false;
     int added = 0;
     int updated = 0;
     try {
@@ -154,6 +169,10 @@ int16_t CLASSOrvDB::intImportStandardDB(const QString& strFileName)
         try {
             while (rows->next()) {
                 const QVariantList values = copiedValues(*rows);
+                if (!storableRow(values)) {
+                    refused = true;
+                    continue;
+                }
                 if (const std::optional<qlonglong> id = writer.find(values.front()))
                     writer.change(*id, values);
                 else
@@ -174,7 +193,7 @@ int16_t CLASSOrvDB::intImportStandardDB(const QString& strFileName)
         MsgBox(QString::number(failure->number()) + QStringLiteral(" ") + failure->description(), platform::vbOKOnly);
     if (added + updated > 0)
         MsgBox(importSummary(added, updated), platform::vbOKOnly);
-    return failure ? -1 : 0;
+    return failure || refused ? -1 : 0;
 }
 
 int16_t CLASSOrvDB::intImportUserDB(const QString& strFileName)
@@ -184,6 +203,7 @@ int16_t CLASSOrvDB::intImportUserDB(const QString& strFileName)
         return -1;
     }
     bool duplicate = false;
+    bool refused = false;
     std::optional<platform::Error> failure;
     try {
         const ImportSource source(strFileName);
@@ -192,6 +212,10 @@ int16_t CLASSOrvDB::intImportUserDB(const QString& strFileName)
         try {
             while (rows.next()) {
                 const QVariantList values = copiedValues(rows);
+                if (!storableRow(values)) {
+                    refused = true;
+                    continue;
+                }
                 if (writer.find(values.front())) {
                     showDuplicate(values.front());
                     duplicate = true;
@@ -210,5 +234,5 @@ int16_t CLASSOrvDB::intImportUserDB(const QString& strFileName)
     }
     if (failure)
         MsgBox(QStringLiteral("Error: Unable to Import User Module Data."), platform::vbOKOnly | platform::vbCritical);
-    return failure || duplicate ? -1 : 0;
+    return failure || duplicate || refused ? -1 : 0;
 }

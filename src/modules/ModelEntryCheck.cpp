@@ -1,6 +1,8 @@
 #include "modules/ModelEntryCheck.h"
 
+#include "platform/PlatformError.h"
 #include "shell/LocaleNumbers.h"
+#include "shell/Windows1252.h"
 
 #include <array>
 #include <cmath>
@@ -69,6 +71,12 @@ QString checkModelEntry(const ModelEntry& entry, bool newModel, const QStringLis
         messages.record(QStringLiteral("The Module is null."));
     if (name.size() > kLongestName)
         messages.record(QStringLiteral("The Module name is too long (>12)."));
+    // The name becomes a module's custom type, which the pages hold in Windows-1252.
+    try {
+        windows1252::encode(name);
+    } catch (const platform::Error& e) {
+        messages.record(e.description());
+    }
     if (newModel) {
         for (const QString& existing : catalogueNames) {
             if (existing.trimmed().compare(name, Qt::CaseInsensitive) == 0)

@@ -28,7 +28,8 @@ struct ModelEntry {
 // entry may be saved. Some failures end the check at once (a band limit or reference that is no
 // allowed frequency, a duplicate name). For a new model (`newModel`) the name must differ from every
 // name in `catalogueNames` (model numbers compare without case, as the catalogue keeps them). Every
-// number is checked, also one the editor hides for the kind.
+// number is checked, also one the editor hides for the kind. The name holds only characters that
+// Windows-1252 has, as every text the catalogue keeps.
 QString checkModelEntry(const ModelEntry& entry, bool newModel, const QStringList& catalogueNames, QString& name,
                         ModData& record);
 

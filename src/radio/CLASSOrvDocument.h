@@ -15,6 +15,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace mcf {
 struct MCFFile;
@@ -135,6 +136,10 @@ public:
     // ---- Module transfer -----------------------------------------------------------------
     int16_t intModule2Document(const QString& strSerialP);
     int16_t intDocument2Module();
+    // The module write of intDocument2Module, which also gives the module a new serial number:
+    // refused with a message when another module of the rack answers to that number. The module
+    // takes the number when it restarts at the end of the write; the document then holds it too.
+    int16_t intDocument2ModuleFactory(int32_t lngSerialNew);
     int16_t WriteDefault(int16_t intChannelIndex);
 
     // ---- File formats (written beside the document core) ---------------------------------
@@ -192,6 +197,9 @@ private:
     // in use (the custom type when the catalogue holds it, else the model type), the doubler
     // (from page 15 when the pages carry the RF data, else from the catalogue) and the barred band.
     void takeModelNotInArchive();
+    // intDocument2Module; with `newSerial`, page 2 goes to the module carrying that number. False
+    // in `written` when the user stopped the write before a page went.
+    int16_t writeToModule(std::optional<int32_t> newSerial, bool& written);
     // Page 11 := this moment.
     int16_t stampLastWrite();
     // `chars` characters from page `page` on, the first in byte 7, one byte a character.

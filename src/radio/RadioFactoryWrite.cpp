@@ -5,6 +5,7 @@
 #include "db/CLASSOrvDB.h"
 #include "db/ModuleSession.h"
 #include "db/PageFields.h"
+#include "link/LinkAddress.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
@@ -107,4 +108,35 @@ int16_t CLASSOrvDocument::FactoryWrite(int32_t lngSerialNew)
         fModified = false;
         return 0;
     });
+}
+
+int16_t CLASSOrvDocument::intDocument2ModuleFactory(int32_t lngSerialNew)
+{
+    if (intEditSystem() != 0)
+        return -1;
+    const int16_t rackChecked = radiodoc::trapped([&]() -> int16_t {
+        pagefields::serialOfNumber(lngSerialNew);
+        if (pagefields::serialOfText(strSerial) == lngSerialNew)
+            return 0;
+        // Two modules answering to one number could no longer be told apart on the line.
+        ModuleSession session;
+        if (!session.acquired())
+            return -1;
+        const std::optional<QList<QByteArray>> modules = session.poll();
+        if (!modules)
+            return -1;
+        if (modules->contains(basVelmar::strLongTo3Bytes(lngSerialNew))) {
+            radiodoc::message(QStringLiteral("Error! There is a module in rack with the same serial number: ")
+                              + QString::number(lngSerialNew));
+            return -1;
+        }
+        return 0;
+    });
+    if (rackChecked != 0)
+        return -1;
+    if (pagefields::serialOfText(strSerial) == lngSerialNew)
+        return intDocument2Module();
+    // A write the user stops at the kind warning leaves the module's number as it was.
+    bool written = false;
+    return writeToModule(lngSerialNew, written) == 0 && written ? 0 : -1;
 }

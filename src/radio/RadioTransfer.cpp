@@ -110,9 +110,17 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
 
 int16_t CLASSOrvDocument::intDocument2Module()
 {
+    bool written = false;
+    return writeToModule(std::nullopt, written);
+}
+
+int16_t CLASSOrvDocument::writeToModule(std::optional<int32_t> newSerial, bool& written)
+{
+    written = false;
     if (intEditSystem() != 0)
         return -1;
-    return radiodoc::trapped([&]() -> int16_t {
+    const int32_t oldSerial = pagefields::serial(*this);
+    const int16_t result = radiodoc::trapped([&]() -> int16_t {
         if (stampLastWrite() != 0)
             return -1;
         ModuleSession session;
@@ -132,13 +140,17 @@ int16_t CLASSOrvDocument::intDocument2Module()
             return 0;
 
         // A module of the other layout keeps its own configuration byte and channel count; the
-        // document's partition goes to it with page 2, which is then written first.
-        const bool writeIdentity = byteOf(moduleIdentity, identity::kPartition) != intPartition;
-        if (writeIdentity) {
+        // document's partition goes to it with page 2, which is then written first. So does a new
+        // serial number, which the module answers to once it has restarted.
+        const bool otherLayout = byteOf(moduleIdentity, identity::kPartition) != intPartition;
+        if (otherLayout) {
             at(kIdentityPage, identity::kConfig) = moduleConfig;
             at(kIdentityPage, identity::kChannelsLow) = byteOf(moduleIdentity, identity::kChannelsLow);
             at(kIdentityPage, identity::kChannelsHigh) = byteOf(moduleIdentity, identity::kChannelsHigh);
         }
+        if (newSerial)
+            pagefields::setSerial(*this, *newSerial);
+        const bool writeIdentity = otherLayout || newSerial.has_value();
 
         TransferGuard::doEvents();
         const std::optional<ModulePage> modelCode = session.readPage(kModelCodePage);
@@ -148,6 +160,7 @@ int16_t CLASSOrvDocument::intDocument2Module()
         const int channels = at(kIdentityPage, identity::kChannelsHigh) * 256 + at(kIdentityPage, identity::kChannelsLow);
         const int lastPage = channels + at(kIdentityPage, identity::kPartition);
         checkChannelArea(channels, lastPage);
+        written = true;
         if (writeIdentity && !session.writePages(*this, {kIdentityPage}))
             return -1;
 
@@ -161,6 +174,11 @@ int16_t CLASSOrvDocument::intDocument2Module()
         fModified = false;
         return 0;
     });
+    // The serial number of page 2 stays the one the document names until the module has taken
+    // the new one.
+    if (newSerial && (result != 0 || !written))
+        pagefields::setSerial(*this, oldSerial);
+    return result;
 }
 
 int16_t CLASSOrvDocument::WriteDefault(int16_t intChannelIndex)

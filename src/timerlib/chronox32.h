@@ -126,7 +126,21 @@ HRT_EXPORT char *HRT_CALL hrt_timestring(double seconds, char *buffer);
 /* Text report: 1 done, 0 failed. */
 HRT_EXPORT int16_t HRT_CALL hrt_report(const char *title, int16_t flags, const char *filename);
 
-/* Timer events */
+/* Timer events
+ *
+ * Notifications (the event's function, or on POSIX the post hook) run on the
+ * event thread. Every call that stops an event - hrt_event_free,
+ * hrt_event_cancel, hrt_event_reset and the four arming calls on an armed
+ * event - returns only when no notification of that event is running any
+ * more, and none starts afterwards: once it has returned, the caller may free
+ * whatever the notification uses. A notification may free, cancel or re-arm
+ * its own event (it does not wait for itself).
+ *
+ * The one case this guarantee cannot serve: a notification that waits for the
+ * thread which is stopping its event (joins it, takes a lock that thread
+ * holds, or sends it a message and waits for the answer) never returns, and
+ * that thread waits for it for ever. Stop an event from a thread its
+ * notification never waits for, or let the notification only post or signal. */
 HRT_EXPORT int16_t HRT_CALL hrt_event_alloc(int16_t flags, int16_t type);
 HRT_EXPORT void HRT_CALL hrt_event_free(int16_t handle);
 HRT_EXPORT int16_t HRT_CALL hrt_event_setcallback(int16_t handle, uint32_t period, hrt_event_fn function,

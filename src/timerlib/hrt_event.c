@@ -107,23 +107,28 @@ static int32_t local_time_of_day(int64_t calendar_time)
 
 /* The start countdown of a time-of-day event: 1 when the time is now, the
  * seconds until it today, or until it tomorrow when it has passed today. 0
- * when the local time cannot be had. */
-static uint32_t hrt_secs_until(int32_t time_of_day)
+ * when the local time cannot be had. `fires_at` receives the local time of
+ * day the countdown ends at: the time itself, or a second after it when the
+ * time is now. */
+static uint32_t hrt_secs_until(int32_t time_of_day, int32_t* fires_at)
 {
     int64_t now = hrt_plat_event_calendar_time();
-    if (local_time_of_day(now) == time_of_day)
+    *fires_at = time_of_day;
+    if (local_time_of_day(now) == time_of_day) {
+        *fires_at = (time_of_day + 1) % SECONDS_PER_DAY;
         return 1;
+    }
     int64_t next = next_local(time_of_day, now);
     return next < 0 ? 0u : (uint32_t)(next - now);
 }
 
 /* The countdown of a repeating time-of-day event that has just fired: until
- * the same local time on the next day (a day of 23 or 25 hours when the
- * clocks change in between). */
-static uint32_t secs_until_next_day(int32_t time_of_day)
+ * the local time it fired at on the next day, a whole day on (a day of 23 or
+ * 25 hours when the clocks change in between). */
+static uint32_t secs_until_next_day(int32_t fires_at)
 {
     int64_t now = hrt_plat_event_calendar_time();
-    int64_t next = next_local(time_of_day, now + HALF_DAY);
+    int64_t next = next_local(fires_at, now + HALF_DAY);
     return next < 0 ? (uint32_t)SECONDS_PER_DAY : (uint32_t)(next - now);
 }
 
@@ -190,7 +195,7 @@ static void hrt_event_tick(int16_t handle, hrt_event_slot *e)
     if (--e->countdown != 0)
         return;
     if (e->repeat) {
-        e->countdown = e->type == HRT_EVENT_TIME_OF_DAY ? secs_until_next_day(e->time_of_day) : e->period;
+        e->countdown = e->type == HRT_EVENT_TIME_OF_DAY ? secs_until_next_day(e->fires_at) : e->period;
     } else {
         hrt_plat_event_timer_stop(e->timer_id);
         e->timer_id = 0;
@@ -239,6 +244,7 @@ int16_t HRT_CALL hrt_event_alloc(int16_t flags, int16_t type)
         e->period = 0;
         e->countdown = 0;
         e->time_of_day = -1;
+        e->fires_at = -1;
         store_notification(e, 0, NULL, NULL, 0, 0);
         e->failed_posts = 0;
         e->repeat = (flags & HRT_EVENT_ONE_SHOT) ? 0 : 1;
@@ -325,7 +331,7 @@ static int16_t arm_clock(int16_t handle, int16_t hour, int16_t minute, int16_t s
         if (e->type == HRT_EVENT_TIME_OF_DAY && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
             second >= 0 && second < 60) {
             e->time_of_day = hour * 3600 + minute * 60 + second;
-            e->period = e->countdown = hrt_secs_until(e->time_of_day);
+            e->period = e->countdown = hrt_secs_until(e->time_of_day, &e->fires_at);
             ok = e->countdown != 0 && start_timer(handle, e, 1);
         }
     }
@@ -382,7 +388,7 @@ int16_t HRT_CALL hrt_event_reset(int16_t handle)
         case HRT_EVENT_TIME_OF_DAY:
             /* From the local time of day now, as when it was armed. */
             if (e->time_of_day >= 0) {
-                e->countdown = hrt_secs_until(e->time_of_day);
+                e->countdown = hrt_secs_until(e->time_of_day, &e->fires_at);
                 ok = e->countdown != 0 && start_timer(handle, e, 1);
             }
             break;

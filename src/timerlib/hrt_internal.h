@@ -76,6 +76,9 @@ typedef struct {
     uint32_t countdown;
     /* A time-of-day event's time, seconds after local midnight; -1 before one is set. */
     int32_t time_of_day;
+    /* The local time of day its countdown ends at: time_of_day, or a second later when
+     * it was armed or reset in that very second. Its repeats keep to it. */
+    int32_t fires_at;
     hrt_event_fn function;
     void *window;
     uint32_t message;

@@ -158,6 +158,40 @@ TEST_F(CatalogueTest, UpdateAndDelete)
     EXPECT_EQ(scalar(QStringLiteral("SELECT count(*) FROM tblMODData")).toInt(), rows - 1);
 }
 
+TEST_F(CatalogueTest, TextsOutsideWindows1252AreRefusedAndNothingStored)
+{
+    ModData d;
+    d.lngLowFreq = 440000000;
+    d.lngUpFreq = 450000000;
+    d.lngRef1 = 12500;
+    d.lngTCXOFreq = 12800000;
+    d.intPrescalar = 64;
+    const int32_t exciter =
+        scalar(QStringLiteral("SELECT ID FROM tblMODData WHERE MODULENUMB = 'Vr51-25-0000'")).toInt();
+    const QString table =
+        QStringLiteral("SELECT group_concat(ID || MODULENUMB || InfoType || Lowerfreql, '|') FROM tblMODData");
+    const QString before = scalar(table).toString();
+    struct Case {
+        int32_t id;
+        QString number;
+        QString infoType;
+        QString refused;
+    };
+    for (const Case& c :
+         {Case{-1, QStringLiteral("ΩRX日本"), QStringLiteral("User"), QStringLiteral("ΩRX日本")},
+          Case{exciter, QStringLiteral("Vr51-25-0000"), QStringLiteral("Юзер"), QStringLiteral("Юзер")},
+          Case{exciter, QStringLiteral("Vr51-25-0000 😀"), QStringLiteral("User"), QStringLiteral("😀")}}) {
+        SCOPED_TRACE(c.number.toStdString());
+        d.strInfoType = c.infoType;
+        int32_t id = c.id;
+        ScriptedMsgBox box;
+        box.expect(c.refused);
+        EXPECT_EQ(db().intUpdateModData(id, c.number, d), -1);
+        EXPECT_EQ(id, c.id);
+        EXPECT_EQ(scalar(table).toString(), before);
+    }
+}
+
 TEST_F(CatalogueTest, ModuleListInCatalogueOrder)
 {
     CModuleCollection models;

@@ -257,6 +257,33 @@ TEST_F(ImportTest, UserImportAppendsAndRefusesDuplicates)
     EXPECT_EQ(db().intImportUserDB(none), 0);
 }
 
+TEST_F(ImportTest, RowsWithTextsOutsideWindows1252AreRefusedByName)
+{
+    for (const bool standard : {true, false}) {
+        SCOPED_TRACE(standard);
+        const QString kind = standard ? kStandard : kUser;
+        const QString first = kind + QStringLiteral("-1");
+        const QString last = kind + QStringLiteral("-2");
+        const QString path =
+            source({kEmptyCatalogue, model(first, kind), model(QStringLiteral("ΩRX日本"), kind),
+                    model(QStringLiteral("Doubler"), kind), model(last, kind),
+                    QStringLiteral("UPDATE tblMODData SET Doubled = 'ДА' WHERE MODULENUMB = 'Doubler'")});
+        const QStringList before = catalogue();
+        ScriptedMsgBox box;
+        box.expect(QStringLiteral("The model [Doubler] was not imported. The character \"Д\" (U+0414) in \"ДА\""));
+        box.expect(QStringLiteral("The model [ΩRX日本] was not imported. The character \"Ω\""));
+        if (standard)
+            box.expect(QStringLiteral("There are 2 models added. There is 0 model updated. "));
+        EXPECT_EQ(import(standard, path), -1);
+        // The other rows are stored, the refused ones are not.
+        EXPECT_EQ(catalogue().size(), before.size() + 2);
+        EXPECT_TRUE(column(first, QStringLiteral("ID")).isValid());
+        EXPECT_TRUE(column(last, QStringLiteral("ID")).isValid());
+        EXPECT_FALSE(column(QStringLiteral("Doubler"), QStringLiteral("ID")).isValid());
+        EXPECT_FALSE(column(QStringLiteral("ΩRX日本"), QStringLiteral("ID")).isValid());
+    }
+}
+
 TEST_F(ImportTest, RowsStoredBeforeARefusedRowStayAndAreCounted)
 {
     // The source's query hands out a prescaler the catalogue refuses for its second row.

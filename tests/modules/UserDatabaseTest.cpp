@@ -282,6 +282,31 @@ TEST_F(UserDatabase, RefusedEntryShowsItsMessagesTogetherAndStaysEditable)
     EXPECT_EQ(rows(), before);
 }
 
+TEST_F(UserDatabase, ANameOutsideWindows1252IsRefusedAndNothingStored)
+{
+    const int before = rows();
+    // A new model, and a user model renamed.
+    for (const bool renamed : {false, true}) {
+        SCOPED_TRACE(renamed);
+        QTest::mouseClick(dlg->CommandNew, Qt::LeftButton);
+        if (renamed)
+            click(1, QStringLiteral("Vr31-15-0100"));
+        dlg->txtModuleNumb->setText(QStringLiteral("ΩRX日本"));
+        boxes.expect(QStringLiteral("The character \"Ω\" (U+03A9) in \"ΩRX日本\" cannot be stored"));
+        apply();
+        EXPECT_TRUE(dlg->editMode());
+        EXPECT_EQ(rows(), before);
+        EXPECT_FALSE(column(QStringLiteral("ΩRX日本"), QStringLiteral("ID")).isValid());
+    }
+    EXPECT_TRUE(column(QStringLiteral("Vr31-15-0100"), QStringLiteral("ID")).isValid());
+
+    // Beyond ASCII but within Windows-1252: stored as typed.
+    dlg->txtModuleNumb->setText(QStringLiteral("Ü-€uro"));
+    apply();
+    EXPECT_FALSE(dlg->editMode());
+    EXPECT_EQ(column(QStringLiteral("Ü-€uro"), QStringLiteral("ID")).toInt(), dlg->record().lngID);
+}
+
 TEST_F(UserDatabase, DeleteRemovesAUserModelAndRefusesAStandardOne)
 {
     click(1, QStringLiteral("Vr31-15-0100"));

@@ -69,6 +69,62 @@ TEST_F(RadioTransfer, ModuleOfTheOtherLayoutTakesTheDocumentsPartition)
     EXPECT_EQ(modulePages(5, 26), documentPages(doc, 5, 26));
 }
 
+TEST_F(RadioTransfer, FactorySerialChangeWritesPageTwoAndTheModuleAnswersToTheNewNumber)
+{
+    constexpr uint32_t kNew = 0x0ABCDE;
+    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 8);
+    addModule(Kind::Transmitter, image);
+    load(image);
+    doc.fModified = true;
+    ASSERT_EQ(doc.intDocument2ModuleFactory(kNew), 0);
+    ASSERT_TRUE(waitForCommand(Command::Restart));
+
+    // The rack is polled first; the module is addressed by its old number throughout.
+    const std::vector<Command> sent = commands();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.front(), Command::Poll);
+    for (const rackemu::FrameRecord& f : rack_.frames())
+        if (f.command != static_cast<uint8_t>(Command::Poll) && f.command != static_cast<uint8_t>(Command::Unlink))
+            EXPECT_EQ(f.serial, int32_t(kSerial));
+    const std::vector<int> written = pagesOf(Command::Write);
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written.front(), kIdentityPage);
+    EXPECT_EQ(rack_.module(0).serial, kNew);
+    EXPECT_EQ(imagePages(rack_.pages(kNew), kIdentityPage, kIdentityPage),
+              documentPages(doc, kIdentityPage, kIdentityPage));
+    EXPECT_EQ(doc.strSerial, QString::number(kNew));
+    EXPECT_FALSE(doc.fModified);
+}
+
+TEST_F(RadioTransfer, FactorySerialChangeRefusedWhenAnotherModuleHasTheNumber)
+{
+    constexpr uint32_t kOther = 0x054321;
+    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 8);
+    addModule(Kind::Transmitter, image);
+    ASSERT_GE(rack_.addModule({kOther, Kind::Receiver}), 0);
+    load(image);
+    doc.fModified = true;
+    boxes.expect(QStringLiteral("Error! There is a module in rack with the same serial number: ")
+                 + QString::number(kOther));
+    EXPECT_EQ(doc.intDocument2ModuleFactory(kOther), -1);
+    EXPECT_EQ(commands(), std::vector<Command>{Command::Poll});
+    EXPECT_EQ(documentPages(doc, kIdentityPage, kIdentityPage), imagePages(image, kIdentityPage, kIdentityPage));
+    EXPECT_EQ(doc.strSerial, QString::number(kSerial));
+    EXPECT_TRUE(doc.fModified);
+}
+
+TEST_F(RadioTransfer, FactorySerialChangeStoppedAtTheKindWarningIsNoSuccess)
+{
+    addModule(Kind::Receiver, moduleImage(Kind::Receiver, kSerial, 8));
+    const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 8);
+    load(image);
+    boxes.expect("Warning! The data type is different from the module type! Continue?", platform::vbNo);
+    EXPECT_EQ(doc.intDocument2ModuleFactory(0x0ABCDE), -1);
+    EXPECT_TRUE(pagesOf(Command::Write).empty());
+    EXPECT_EQ(rack_.module(0).serial, kSerial);
+    EXPECT_EQ(documentPages(doc, kIdentityPage, kIdentityPage), imagePages(image, kIdentityPage, kIdentityPage));
+}
+
 TEST_F(RadioTransfer, WriteDefaultSendsTheStatePageDatePageAndChannel)
 {
     const QByteArray image = moduleImage(Kind::Transmitter, kSerial, 8);

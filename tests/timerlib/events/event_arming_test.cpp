@@ -138,4 +138,32 @@ INSTANTIATE_TEST_SUITE_P(
         ArmCase{"OtherTypeNeverArms", 7, kRepeat, Arm::Period, 10, Kind::Call, false, {}, 20 * kSec, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Armed in the second it names, a repeating event fires a second late; its repeats come a whole
+// day after that firing (the first one 23 hours on when the clocks go forward that night).
+TEST_F(EventTest, RepeatingClockEventArmedForThisSecondRepeatsADayAfterItFired)
+{
+    ScopedTimeZone zone(kCentralEurope);
+    struct Case {
+        LocalTime start;
+        uint64_t day; // the first day's length
+    };
+    for (const Case& c : {Case{kSummer, kDay}, Case{LocalTime{2024, 3, 30, 9, 0, 0}, 23 * 3600 * kSec}}) {
+        SCOPED_TRACE(c.day);
+        Notices::get().clear();
+        ManualClock clock(calendarOf(c.start));
+        const int16_t h = hrt_event_alloc(0, HRT_EVENT_TIME_OF_DAY);
+        ASSERT_EQ(hrt_event_clockcallback(h, static_cast<int16_t>(c.start.hour), static_cast<int16_t>(c.start.minute),
+                                          static_cast<int16_t>(c.start.second), recordCall, kValue),
+                  1);
+        size_t seen = 0;
+        for (const uint64_t at : {kSec, kSec + c.day, kSec + c.day + kDay}) {
+            clock.advanceTo(at - 1);
+            EXPECT_EQ(Notices::get().count(), seen) << "already by " << at - 1 << " ms";
+            clock.advanceTo(at);
+            EXPECT_EQ(Notices::get().count(), ++seen) << "at " << at << " ms";
+        }
+        hrt_event_free(h);
+    }
+}
+
 } // namespace
