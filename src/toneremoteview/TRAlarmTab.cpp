@@ -148,9 +148,8 @@ int16_t TRAlarmTab::intShowAlarm()
 {
     return basVelmar::trapped([&]() -> int16_t {
         QScopedValueRollback guard(showing_, true);
-        // A newly shown document starts without changes to undo.
-        undo_.clear();
-        cmdCancel->setEnabled(false);
+        // The undo stack lives as long as the window: a show keeps it.
+        cmdCancel->setEnabled(!undo_.isEmpty());
         intShowAlarmAction(1, kAlarms);
         const COrvDocTR& d = document();
         txtLineFailTimeH->setText(QString::number(d.intLineFailTime / (kQuarterSecondsPerMinute * kMinutesPerHour)));
