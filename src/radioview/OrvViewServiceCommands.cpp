@@ -60,8 +60,15 @@ void frmOrvView::cmdEpots_Click()
 
 void frmOrvView::cmdShow_Click()
 {
+    // A page the dialog changes shows the whole document again: the settings' edits go into the
+    // pages first, so none is lost. A refused entry has been said; the dialog then does not open.
+    CLASSOrvDocument& doc = document();
+    const auto modified = doc.fModified;
+    if (intSystemEditApply() != 0 || doc.intEditSystem() != 0)
+        return;
+    doc.fModified = modified;
     frmBits dialog(this);
-    dialog.ShowForm(document(), this);
+    dialog.ShowForm(doc, this);
 }
 
 int16_t frmOrvView::pagesChanged()

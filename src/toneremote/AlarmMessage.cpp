@@ -11,16 +11,18 @@ constexpr char16_t kDtmfSigns[] = u"*#ABC";
 constexpr int kFirstSignCode = 10;
 constexpr int kLastSignCode = 14;
 constexpr int kLastTypedSelcallCode = 13;
+constexpr int kSelcallGCode = 12;
+constexpr int kDtmfStarCode = 10;
 
-// The code of one typed character, or -1 when the encoding has none for it. Selcall also takes
-// '*' for G (12).
+// The code of one typed character, or -1 when the encoding has none for it. 'G' and '*' are one
+// sign typed two ways: the selcall G (12) and the DTMF star (10).
 int codeOf(QChar c, bool dtmf)
 {
     if (c >= u'0' && c <= u'9')
         return c.unicode() - u'0';
     const QChar upper = c.toUpper();
-    if (!dtmf && c == u'*')
-        return 12;
+    if (upper == u'G' || c == u'*')
+        return dtmf ? kDtmfStarCode : kSelcallGCode;
     const char16_t* signs = dtmf ? kDtmfSigns : kSelcallSigns;
     const int last = dtmf ? kLastSignCode : kLastTypedSelcallCode;
     for (int code = kFirstSignCode; code <= last; ++code)

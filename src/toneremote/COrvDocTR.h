@@ -181,7 +181,7 @@ private:
     ExactDecimal voltageOffset() const;
 
     std::array<Page, trlayout::kPageCount> pages_{};
-    // The fields as the pages last gave or took them: a field whose page value a decode cannot
-    // tell exactly is written back only when it no longer holds what the pages gave.
+    // The fields as the pages last gave or took them: the line levels, which only a sliding tone
+    // decodes, are written back only when they no longer hold what the pages gave.
     ToneRemoteFields agreed_;
 };

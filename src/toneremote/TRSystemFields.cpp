@@ -173,8 +173,10 @@ int16_t COrvDocTR::intEditSystem()
     return basVelmar::trapped([&]() -> int16_t {
         const ToneRemoteFields& f = *this;
         // Everything is checked and worked out before the first byte changes, so a refused save
-        // leaves the pages as they were. A field that still holds what the pages gave leaves its
-        // bytes alone where the decode could not tell them exactly.
+        // leaves the pages as they were. The line levels, which only a sliding tone decodes,
+        // leave their bytes alone while they still hold what the pages gave; every other field
+        // is written as it stands, so a byte the decode read as another value is written as
+        // that value.
         // A sign is no part of a tone-remote module's serial number.
         const int32_t serial = pagefields::serialOfText(strSerial, false);
         const uint8_t momTime = byteOf(f.intMomTime, "momentary time");
@@ -186,8 +188,7 @@ int16_t COrvDocTR::intEditSystem()
         const bool upperLevelSet = f.Lu != agreed_.Lu;
         const uint8_t lowerLevel = lowerLevelSet ? byteOf(-f.Ll, "lower line level (minus)") : 0;
         const uint8_t upperLevel = upperLevelSet ? byteOf(-double(f.Lu), "upper line level (minus)") : 0;
-        const bool rssiSet = f.RSSISignal != agreed_.RSSISignal;
-        if (rssiSet && (f.RSSISignal < 0 || f.RSSISignal > levels::kRssiKindMask))
+        if (f.RSSISignal < 0 || f.RSSISignal > levels::kRssiKindMask)
             doesNotFit("RSSI signal kind", QString::number(f.RSSISignal), QStringLiteral("0 to 15"));
         const uint16_t toneOnIdle = wordBits(f.lFreq_TOI, "tone-on-idle word");
         const uint16_t votingLevel = wordBits(f.VotingLevel, "voting level");
@@ -223,12 +224,10 @@ int16_t COrvDocTR::intEditSystem()
             at(kLevelPage, levels::kLowerLevel) = lowerLevel;
         if (upperLevelSet)
             at(kLevelPage, levels::kUpperLevel) = upperLevel;
-        if (f.bytFTTime != agreed_.bytFTTime)
-            at(kDurationPage, durations::kFunctionTone) = durationUnits(f.bytFTTime);
+        at(kDurationPage, durations::kFunctionTone) = durationUnits(f.bytFTTime);
         at(kDurationPage, durations::kFiveTone) = f.byt5TTime;
         at(kDurationPage, durations::kDtmf) = f.bytDTMFT;
-        if (f.bytHLGTDuration != agreed_.bytHLGTDuration)
-            at(kDurationPage, durations::kHlgt) = durationUnits(f.bytHLGTDuration);
+        at(kDurationPage, durations::kHlgt) = durationUnits(f.bytHLGTDuration);
         at(kDurationPage, durations::kSelcallStandard) = f.bytSelcallStd;
         at(kDurationPage, durations::kLet) = f.bytLET;
         at(kDurationPage, durations::kLineOutAmp) = f.bytLineOutAmp;
@@ -237,12 +236,10 @@ int16_t COrvDocTR::intEditSystem()
         // 10-13: path delays, RSSI kind and its preset, one-tone mode.
         setWord(kDelayPage, delays::kTxHi, f.intTxDelay == 0 ? delays::kZeroWrittenAs : f.intTxDelay);
         setWord(kDelayPage, delays::kRxHi, f.intRxDelay == 0 ? delays::kZeroWrittenAs : f.intRxDelay);
-        if (rssiSet)
-            SetLowNybble(kLevelPage, levels::kRssiKind, static_cast<uint8_t>(f.RSSISignal));
+        SetLowNybble(kLevelPage, levels::kRssiKind, static_cast<uint8_t>(f.RSSISignal));
         const auto& preset = f.RSSISignal == 1 ? votingtone::kVhfPreset : votingtone::kUhfPreset;
         pagefields::writeReversed(*this, kVotingTonePage, recordfields::bytesOf(preset));
-        if (f.OneTone != agreed_.OneTone)
-            at(kDelayPage, delays::kOneTone) = f.OneTone == 1 ? 1 : 0;
+        at(kDelayPage, delays::kOneTone) = f.OneTone == 1 ? 1 : 0;
 
         // 14-15: voting; in sliding-tone mode the slope, the offset and the four words.
         setWord(kVotingPage, voting::kToneOnIdleHi, toneOnIdle);

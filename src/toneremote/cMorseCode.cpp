@@ -55,24 +55,53 @@ int16_t cMorseCode::GetMorseCode(const QString& strCode, QChar& ch)
     return 1;
 }
 
-int16_t cMorseCode::CreateMorseCode(const QString& strIdent)
+cMorseCode::Stream cMorseCode::streamOf(const QString& strIdent)
 {
-    // The whole stream first, with the last pattern's final 0; nothing of the object changes
-    // until it is known to fit.
-    std::vector<bool> bits;
-    for (const QChar ch : strIdent) {
+    Stream stream;
+    for (qsizetype i = 0; i < strIdent.size(); ++i) {
+        const QChar ch = strIdent.at(i);
         if (ch == QLatin1Char(' '))
             continue;
         int32_t pattern = 0;
         int16_t length = 0;
-        if (SetMorseCode(ch, pattern, length) != 0)
-            return 1;
-        bits.insert(bits.end(), bits.empty() ? 1 : 2, false);
-        for (int i = length - 1; i >= 0; --i)
-            bits.push_back((pattern >> i & 1) != 0);
-        if (bits.size() - 1 > static_cast<size_t>(kIdentBits))
-            return 1;
+        if (SetMorseCode(ch, pattern, length) != 0) {
+            stream.noCode = ch;
+            return stream;
+        }
+        std::vector<bool> next = stream.bits;
+        next.insert(next.end(), next.empty() ? 1 : 2, false);
+        for (int b = length - 1; b >= 0; --b)
+            next.push_back((pattern >> b & 1) != 0);
+        if (next.size() - 1 > static_cast<size_t>(kIdentBits)) {
+            stream.tooLong = true;
+            continue; // the rest is only looked at for a character without a code
+        }
+        if (!stream.tooLong) {
+            stream.bits = std::move(next);
+            stream.fitting = i + 1;
+        }
     }
+    return stream;
+}
+
+QString cMorseCode::refusal(const QString& strIdent)
+{
+    const Stream stream = streamOf(strIdent);
+    if (!stream.noCode.isNull())
+        return QStringLiteral("The character \"%1\" has no Morse code.").arg(stream.noCode);
+    if (stream.tooLong)
+        return QStringLiteral("It is too long: at most %1 characters of it fit.").arg(stream.fitting);
+    return {};
+}
+
+int16_t cMorseCode::CreateMorseCode(const QString& strIdent)
+{
+    // The whole stream first, with the last pattern's final 0; nothing of the object changes
+    // until it is known to fit.
+    const Stream stream = streamOf(strIdent);
+    if (!stream.noCode.isNull() || stream.tooLong)
+        return 1;
+    const std::vector<bool>& bits = stream.bits;
 
     buffer_.fill(0);
     bufferUsed_ = 0;

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class cMorseCode {
 public:
@@ -28,6 +29,9 @@ public:
     // Builds the stream of an ident into the word buffer and the tail: 0, or 1 when a character
     // has no code or the stream does not fit 256 bits; on 1 the object keeps its former stream.
     int16_t CreateMorseCode(const QString& strIdent);
+    // Why CreateMorseCode refuses an ident, as one sentence for the user: the first character
+    // without a code, or how many of its first characters fit. Empty when it takes the ident.
+    static QString refusal(const QString& strIdent);
     // Appends one word (high byte first): 0, or 1 when the buffer already
     // holds 32 bytes (nothing stored).
     int16_t AddMorseWord(uint8_t bytHigh, uint8_t bytLow);
@@ -54,6 +58,15 @@ public:
     static Decoded decodeIdent(const IdentBytes& bytes);
 
 private:
+    // The stream of an ident with the last pattern's final 0, as far as it fits.
+    struct Stream {
+        std::vector<bool> bits;
+        QChar noCode;          // the first character the table has no code for
+        bool tooLong = false;  // some character did not fit
+        qsizetype fitting = 0; // characters of the text (spaces counted) up to the last that fit
+    };
+    static Stream streamOf(const QString& strIdent);
+
     std::array<uint8_t, kBufferBytes> buffer_{};
     int bufferUsed_ = 0;
     uint32_t tail_ = 0;

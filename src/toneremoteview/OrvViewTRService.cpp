@@ -47,9 +47,24 @@ bool frmOrvViewTR::Form_KeyDown(int KeyCode, int Shift)
 
 void frmOrvViewTR::showMemoryMap()
 {
+    // A page the dialog changes shows the whole document again: every edit of the tabs goes into
+    // the pages first, so none is lost. A tab that refuses its entries has said why; the dialog
+    // then does not open.
+    if (pagesFromTabs() != 0)
+        return;
     // A fresh dialog each time; it tells the window of every page it changed.
     frmBits dialog(this);
     dialog.ShowForm1(document(), this);
+}
+
+int16_t frmOrvViewTR::pagesFromTabs()
+{
+    COrvDocTR& doc = document();
+    const auto modified = doc.fModified;
+    if (intEditApplySystem() != 0 || doc.intEditSystem() != 0)
+        return -1;
+    doc.fModified = modified;
+    return 0;
 }
 
 int16_t frmOrvViewTR::pagesChanged()

@@ -284,11 +284,17 @@ int16_t TRAdvancedControls::DecodeMorseCode(QString& strIdent)
     });
 }
 
+void TRAdvancedControls::identRefused() const
+{
+    platform::MsgBox(QStringLiteral("Invalid Station ID") + QStringLiteral("\n\n")
+                         + cMorseCode::refusal(txtMorseID->text()),
+                     platform::vbExclamation, QStringLiteral("Morse Code Error"));
+}
+
 void TRAdvancedControls::Command4_Click()
 {
     if (morse_.CreateMorseCode(txtMorseID->text()) != 0) {
-        platform::MsgBox(QStringLiteral("Invalid Station ID"), platform::vbExclamation,
-                         QStringLiteral("Morse Code Error"));
+        identRefused();
         return;
     }
     SaveMorseCode();
@@ -320,19 +326,22 @@ int16_t TRAdvancedControls::ShowAdvanced()
             d.box->setText(QString::number(on ? d.value / kDelayUnitsPerMs : d.defaultMs));
             d.box->setEnabled(on);
         }
-        const bool hlgtRecommended = doc.bytHLGTDuration == kHlgtRecommendedMs;
-        cboHLGTTimer->setCurrentIndex(
-            std::clamp(doc.bytHLGTDuration / kListStepMs - kHlgtFirstMs / kListStepMs, 0, kHlgtItems - 1));
+        // A duration off the lists' 10 ms steps shows as the nearest entry, one out of range as
+        // the nearer end.
+        auto nearest = [](int ms, int firstMs, int items) {
+            return std::clamp(static_cast<int>(std::nearbyint(double(ms - firstMs) / kListStepMs)), 0, items - 1);
+        };
+        cboHLGTTimer->setCurrentIndex(nearest(doc.bytHLGTDuration, kHlgtFirstMs, kHlgtItems));
+        const bool hlgtRecommended = cboHLGTTimer->currentIndex() == (kHlgtRecommendedMs - kHlgtFirstMs) / kListStepMs;
         (hlgtRecommended ? optHLGT1 : optHLGT2)->setChecked(true);
         cboHLGTTimer->setEnabled(!hlgtRecommended);
-        const bool ftRecommended = doc.bytFTTime == kFtRecommendedMs;
-        cboFTTimer->setCurrentIndex(
-            std::clamp(doc.bytFTTime / kListStepMs - kFtFirstMs / kListStepMs, 0, kFtItems - 1));
+        cboFTTimer->setCurrentIndex(nearest(doc.bytFTTime, kFtFirstMs, kFtItems));
+        const bool ftRecommended = cboFTTimer->currentIndex() == (kFtRecommendedMs - kFtFirstMs) / kListStepMs;
         (ftRecommended ? optFT1 : optFT2)->setChecked(true);
         cboFTTimer->setEnabled(!ftRecommended);
         chkNotchFiltReq->setChecked(doc.bytFlag2 & flag::kNotchFilter);
         chkFPModeSwitch->setChecked(doc.bytFlag2 & flag::kModeSwitchOff);
-        // A repeat time out of range shows as 0 minutes; the document keeps it until it is edited.
+        // A repeat time out of range shows as 0 minutes, and is written so.
         const bool timerValid = doc.iMorseTimer >= 0 && doc.iMorseTimer <= kMorseMinutes * kQuarterSecondsPerMinute;
         cboMorseTimer->setCurrentIndex(timerValid ? doc.iMorseTimer / kQuarterSecondsPerMinute : 0);
         showThreshold(doc.LowVoltAlarmThreshold().toDouble());
@@ -340,9 +349,8 @@ int16_t TRAdvancedControls::ShowAdvanced()
         DecodeMorseCode(ident);
         txtMorseID->setText(ident);
 
-        shown_ = {chkRxPathDelay->isChecked(),   chkTxPathDelay->isChecked(),  txtRxPathDelay->text(),
-                  txtTxPathDelay->text(),        cboHLGTTimer->currentIndex(), cboFTTimer->currentIndex(),
-                  cboMorseTimer->currentIndex(), txtLowVoltThreshold->text(),  txtMorseID->text()};
+        shown_ = {chkRxPathDelay->isChecked(), chkTxPathDelay->isChecked(), txtRxPathDelay->text(),
+                  txtTxPathDelay->text(),      txtLowVoltThreshold->text(), txtMorseID->text()};
         return 0;
     });
 }
@@ -365,27 +373,19 @@ int16_t TRAdvancedControls::iEditApplyAdvanced()
             delay(chkTxPathDelay->isChecked(), txtTxPathDelay->text(),
                   chkTxPathDelay->isChecked() == shown_.tx && txtTxPathDelay->text() == shown_.txText, doc.intTxDelay);
         // The fields hold milliseconds; the document stores them in 2 ms units.
-        const int hlgtIndex = cboHLGTTimer->currentIndex();
-        const int ftIndex = cboFTTimer->currentIndex();
-        const uint8_t hlgt = hlgtIndex == shown_.hlgt
-            ? doc.bytHLGTDuration
-            : static_cast<uint8_t>(kHlgtFirstMs + kListStepMs * std::max(hlgtIndex, 0));
-        const uint8_t ft = ftIndex == shown_.ft ? doc.bytFTTime
-                                                : static_cast<uint8_t>(kFtFirstMs + kListStepMs * std::max(ftIndex, 0));
+        const auto hlgt = static_cast<uint8_t>(kHlgtFirstMs + kListStepMs * std::max(cboHLGTTimer->currentIndex(), 0));
+        const auto ft = static_cast<uint8_t>(kFtFirstMs + kListStepMs * std::max(cboFTTimer->currentIndex(), 0));
         uint8_t flags = doc.bytFlag2 & ~(flag::kNotchFilter | flag::kModeSwitchOff);
         if (chkNotchFiltReq->isChecked())
             flags |= flag::kNotchFilter;
         if (chkFPModeSwitch->isChecked())
             flags |= flag::kModeSwitchOff;
-        const int timerIndex = cboMorseTimer->currentIndex();
-        const int16_t morseTimer = timerIndex == shown_.morseTimer
-            ? doc.iMorseTimer
-            : static_cast<int16_t>(kQuarterSecondsPerMinute * std::max(timerIndex, 0));
+        const auto morseTimer =
+            static_cast<int16_t>(kQuarterSecondsPerMinute * std::max(cboMorseTimer->currentIndex(), 0));
 
         const bool identEdited = txtMorseID->text() != shown_.ident;
         if (identEdited && morse_.CreateMorseCode(txtMorseID->text()) != 0) {
-            platform::MsgBox(QStringLiteral("Invalid Station ID"), platform::vbExclamation,
-                             QStringLiteral("Morse Code Error"));
+            identRefused();
             txtMorseID->setFocus();
             status = 1;
             return 0;

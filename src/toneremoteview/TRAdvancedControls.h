@@ -5,8 +5,10 @@
 // whose box and spinner stand on the Alarm / Confirm tab.
 //
 // The apply works out and checks everything first and changes the document only when all of it
-// passed. A setting whose controls still show what the last show put there keeps the document's
-// value, so applying a document as it was shown changes no byte of it.
+// passed. The duration and repeat-time lists are written as they stand: a stored value they
+// cannot show exactly is shown as the nearest entry (a repeat time out of range as 0) and written
+// so. Another setting whose controls still show what the last show put there keeps the
+// document's value.
 #include "toneremote/cMorseCode.h"
 
 #include <QObject>
@@ -94,11 +96,14 @@ private:
     void modified() const;
     // A path delay box's text: its leading number, whole, held to 0 .. 500 ms.
     static double delayMs(const QString& text);
+    // The station ident refused: the message names the character or how much fits.
+    void identRefused() const;
     // What the controls showed after the last show; a setting still so keeps the document's value.
+    // The durations and the repeat time are not among them: their lists show every value they
+    // can hold exactly, and any other value is written as the list shows it.
     struct Shown {
         bool rx = false, tx = false;
         QString rxText, txText;
-        int hlgt = -1, ft = -1, morseTimer = -1;
         QString threshold, ident;
     };
     Shown shown_;

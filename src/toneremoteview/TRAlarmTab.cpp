@@ -148,16 +148,14 @@ int16_t TRAlarmTab::intShowAlarm()
 {
     return basVelmar::trapped([&]() -> int16_t {
         QScopedValueRollback guard(showing_, true);
-        // A newly shown document starts without changes to undo.
-        undo_.clear();
-        cmdCancel->setEnabled(false);
+        // The undo stack lives as long as the window: a show keeps it.
+        cmdCancel->setEnabled(!undo_.isEmpty());
         intShowAlarmAction(1, kAlarms);
         const COrvDocTR& d = document();
         txtLineFailTimeH->setText(QString::number(d.intLineFailTime / (kQuarterSecondsPerMinute * kMinutesPerHour)));
         txtLineFailTimeM->setText(QString::number((d.intLineFailTime / kQuarterSecondsPerMinute) % kMinutesPerHour));
         cboFiveToneStandard->setCurrentIndex(d.bytSelcallStd < cboFiveToneStandard->count() ? d.bytSelcallStd : 0);
         shownLineFail_.shown(lineFailShown());
-        shownStandard_.shown(cboFiveToneStandard->currentIndex());
         return 0;
     });
 }
@@ -189,18 +187,19 @@ int16_t TRAlarmTab::intEditApplyAlarm()
         int32_t quarterSeconds = d.intLineFailTime;
         if (lineFailChanged && !lineFailTime(quarterSeconds))
             return -1;
+        // The standard shown is the one written (a stored one beyond the list shows as the
+        // first); its tables are built anew only when it is another than the stored one.
         const int standard = cboFiveToneStandard->currentIndex();
-        if (standard >= 0 && shownStandard_.changed(standard) && d.bytSelcallStd != standard) {
+        if (standard >= 0 && d.bytSelcallStd != standard) {
             const QString name = cboFiveToneStandard->currentText();
             if (d.intSetSelcallStandard(name) != 0 || d.SetSelcallCode(name) != 0)
                 return -1;
             d.bytSelcallStd = static_cast<uint8_t>(standard);
-            d.byt5TTime = fiveToneTime(standard);
-            d.bytLET = kLineEnergyTime;
         }
+        d.byt5TTime = fiveToneTime(d.bytSelcallStd);
+        d.bytLET = kLineEnergyTime;
         d.intLineFailTime = quarterSeconds;
         shownLineFail_.shown(lineFailShown());
-        shownStandard_.shown(standard);
         return 0;
     });
 }

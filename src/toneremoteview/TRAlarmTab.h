@@ -79,5 +79,4 @@ private:
 
     QList<AlarmUndoEntry> undo_;
     ShownValue<QString> shownLineFail_;
-    ShownValue<int> shownStandard_;
 };

@@ -368,13 +368,18 @@ void TRVotingControls::DisableVoting()
     });
 }
 
+void TRVotingControls::enableModeBoxes()
+{
+    for (QCheckBox* c : {chkSlidingVotingTone, chkSimocoPhilips, chkToneOnIdle})
+        c->setEnabled(true);
+    if (links_.chkNotchFiltReq)
+        links_.chkNotchFiltReq->setEnabled(true);
+}
+
 void TRVotingControls::EnableVoting()
 {
     basVelmar::trapped([&]() -> int16_t {
-        for (QCheckBox* c : {chkSlidingVotingTone, chkSimocoPhilips, chkToneOnIdle})
-            c->setEnabled(true);
-        if (links_.chkNotchFiltReq)
-            links_.chkNotchFiltReq->setEnabled(true);
+        enableModeBoxes();
         return intShowVoting();
     });
 }
@@ -404,9 +409,12 @@ int16_t TRVotingControls::intShowVoting()
     const int16_t status = basVelmar::trapped([&]() -> int16_t {
         const COrvDocTR& doc = document();
         enable({txtVoteLevel, lblVL, lblVL1}, false);
-        // In 2-wire the mode boxes stay cleared and disabled.
-        if (fourWire()) {
-            // The boxes show this document's mode alone.
+        // The controls follow the line interface the General tab shows, whatever they showed
+        // before: in 2-wire voting is off, in 4-wire the mode boxes show this document's mode.
+        if (!fourWire()) {
+            DisableVoting();
+        } else {
+            enableModeBoxes();
             for (QCheckBox* c : {chkToneOnIdle, chkSlidingVotingTone, chkSimocoPhilips})
                 c->setChecked(false);
             if (doc.bytFlag2 & flag::kToneOnIdle) {
@@ -590,6 +598,10 @@ int16_t TRVotingControls::iEditApplyVoting()
                 flags &= ~(flag::kModeSwitchOff | flag::kSlidingTone);
             }
             f.bytFlag2 = flags;
+        } else if (!fourWire()) {
+            // In 2-wire no voting mode shows, and none is written.
+            f.bytFlag2 &= ~(flag::kToneOnIdle | flag::kSlidingTone);
+            toneOnIdle = false;
         }
 
         for (size_t i = 0; i < tables.size(); ++i)

@@ -8,7 +8,8 @@
 // The apply works out every field first and changes the document only when every check passed.
 // The voting fields and tables are worked out again only when something of the voting was edited
 // since the last show, and the line levels only when one was edited: applying a document as it
-// was shown changes no byte of it.
+// was shown changes no byte of it, except that a module on a 2-wire line, which shows no voting
+// mode, is written without one.
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -125,6 +126,8 @@ private:
     bool lineInterfaceShowing() const;
     bool fourWire() const;
     void emptyFiveBoxes();
+    // The three mode boxes and the notch filtering box enabled, as on a 4-wire line.
+    void enableModeBoxes();
     void enableSlidingLabels(bool on);
     // The sliding-tone computation into `fields`; false when refused (shown).
     bool slidingFields(ToneRemoteFields& fields, double v1, double v2) const;

@@ -120,6 +120,9 @@ private:
     void closeWindow();
     // The raw page view of the document.
     void showMemoryMap();
+    // Every tab applied and the document's fields written into its pages; -1 when a tab refused
+    // its entries or a field did not fit (said). The modified mark stays as it was.
+    int16_t pagesFromTabs();
 
     std::unique_ptr<COrvDocTR> document_;
     TRGeneralTab* tabGeneral_ = nullptr;

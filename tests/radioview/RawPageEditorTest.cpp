@@ -142,6 +142,21 @@ TEST_F(RawPageEditorTest, SystemPageShowsInTheSettingsTabAndIsSaved)
     EXPECT_EQ(stored->txtUserRemark->text().trimmed(), "Hill top");
 }
 
+TEST_F(RawPageEditorTest, ATypedSettingIsKeptWhenAPageIsApplied)
+{
+    frmOrvView* w = openNew(kTransmitterModel, 2224, 4);
+    w->txtUserRemark->setText("Typed remark");
+    onModal<frmBits>([&](frmBits& d) {
+        apply(d, "0102030405060708", "00");
+        d.cmdClose->click();
+    });
+    clickShow(w);
+    EXPECT_EQ(pageOf(w->document(), kBlankPage), testsupport::page7to0({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(w->txtUserRemark->text().trimmed(), "Typed remark");
+    EXPECT_EQ(w->document().strUserRemark.trimmed(), "Typed remark");
+    EXPECT_TRUE(w->document().fModified);
+}
+
 TEST_F(RawPageEditorTest, PageTheWindowCannotDecodeIsPutBack)
 {
     frmOrvView* w = openNew(kTransmitterModel, 1000, 4);

@@ -132,6 +132,31 @@ TEST(MorseCode, AnIdentFillsExactly256BitsAndNoMore)
     EXPECT_EQ(morse.identBytes(), bytes);
 }
 
+TEST(MorseCode, ARefusedIdentSaysWhy)
+{
+    const struct {
+        QString ident;
+        const char* why;
+    } cases[] = {
+        {QStringLiteral("SOS"), ""},
+        {QString(63, QLatin1Char('E')) + QLatin1Char('I'), ""},
+        {QString(63, QLatin1Char('E')) + QLatin1Char('S'), "It is too long: at most 63 characters of it fit."},
+        {QString(140, QLatin1Char('A')), "It is too long: at most 32 characters of it fit."},
+        // Spaces key nothing but count among the characters that fit: 43 T and the 42 spaces between.
+        {QStringLiteral("T ").repeated(44), "It is too long: at most 85 characters of it fit."},
+        {QStringLiteral("AB#"), "The character \"#\" has no Morse code."},
+        // A character without a code is named even behind more than fits.
+        {QString(140, QLatin1Char('A')) + QStringLiteral("@"), "The character \"@\" has no Morse code."},
+        {QStringLiteral("\u00C4"), "The character \"\u00C4\" has no Morse code."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ident.toStdString());
+        EXPECT_EQ(cMorseCode::refusal(c.ident), QString::fromUtf8(c.why));
+        cMorseCode morse;
+        EXPECT_EQ(morse.CreateMorseCode(c.ident), *c.why ? 1 : 0);
+    }
+}
+
 TEST(MorseCode, EveryTableCharacterComesBack)
 {
     for (const char* p = kTableChars; *p; ++p) {

@@ -90,7 +90,7 @@ const DecodeCase kDecodeCases[] = {
      NUM(RSSISignal),
      "1",
      {{14, 7, 0xF1}, {47, 7, 157}, {47, 5, 12}, {47, 3, 17}, {47, 1, 22}}},
-    {"RSSI kind other nybble", {{14, 7, 0x1F}}, NUM(RSSISignal), "0"},
+    {"RSSI kind other nybble is written as UHF", {{14, 7, 0x1F}}, NUM(RSSISignal), "0", {{14, 7, 0x10}}},
     {"VHF voting slope",
      {{14, 7, 0x01}},
      NUM(Pm),
@@ -102,16 +102,18 @@ const DecodeCase kDecodeCases[] = {
      "-167.5",
      {{14, 7, 0x01}, {47, 7, 157}, {47, 5, 12}, {47, 3, 17}, {47, 1, 22}}},
     {"UHF lower voltage", {{14, 7, 0x00}}, NUM(V1), "1.6"},
-    {"FT 9 loads as 40 ms", {{15, 7, 9}}, NUM(bytFTTime), "40"},
+    {"FT 9 loads and is written as 40 ms", {{15, 7, 9}}, NUM(bytFTTime), "40", {{15, 7, 20}}},
     {"FT 10 loads as 20 ms", {{15, 7, 10}}, NUM(bytFTTime), "20"},
     {"FT 11 loads as 22 ms", {{15, 7, 11}}, NUM(bytFTTime), "22"},
     {"FT 50 loads as 100 ms", {{15, 7, 50}}, NUM(bytFTTime), "100"},
-    {"FT 51 loads as 40 ms", {{15, 7, 51}}, NUM(bytFTTime), "40"},
-    {"HLGT 10 loads as 120 ms", {{15, 4, 10}}, NUM(bytHLGTDuration), "120"},
+    {"FT 51 loads and is written as 40 ms", {{15, 7, 51}}, NUM(bytFTTime), "40", {{15, 7, 20}}},
+    {"FT 0 of a new module loads and is written as 40 ms", {{15, 7, 0}}, NUM(bytFTTime), "40", {{15, 7, 20}}},
+    {"HLGT 10 loads and is written as 120 ms", {{15, 4, 10}}, NUM(bytHLGTDuration), "120", {{15, 4, 60}}},
+    {"HLGT 0 of a new module loads and is written as 120 ms", {{15, 4, 0}}, NUM(bytHLGTDuration), "120", {{15, 4, 60}}},
     {"HLGT 30 loads as 60 ms", {{15, 4, 30}}, NUM(bytHLGTDuration), "60"},
     {"HLGT 100 loads as 200 ms", {{15, 4, 100}}, NUM(bytHLGTDuration), "200"},
-    {"HLGT 101 loads as 120 ms", {{15, 4, 101}}, NUM(bytHLGTDuration), "120"},
-    {"HLGT 128 loads as 120 ms", {{15, 4, 128}}, NUM(bytHLGTDuration), "120"},
+    {"HLGT 101 loads and is written as 120 ms", {{15, 4, 101}}, NUM(bytHLGTDuration), "120", {{15, 4, 60}}},
+    {"HLGT 128 loads and is written as 120 ms", {{15, 4, 128}}, NUM(bytHLGTDuration), "120", {{15, 4, 60}}},
     {"five-tone time", {{15, 6, 70}}, NUM(byt5TTime), "70"},
     {"DTMF time", {{15, 5, 30}}, NUM(bytDTMFT), "30"},
     {"selcall standard", {{15, 3, 2}}, NUM(bytSelcallStd), "2"},
@@ -121,7 +123,7 @@ const DecodeCase kDecodeCases[] = {
     {"transmit delay above 32767", {{45, 7, 0xFF}, {45, 6, 0xFF}}, NUM(intTxDelay), "65535"},
     {"receive delay", {{45, 5, 0x02}, {45, 4, 0x58}}, NUM(intRxDelay), "600"},
     {"one-tone mode", {{45, 0, 1}}, NUM(OneTone), "1"},
-    {"other one-tone byte", {{45, 0, 7}}, NUM(OneTone), "0"},
+    {"other one-tone byte is written as 0", {{45, 0, 7}}, NUM(OneTone), "0", {{45, 0, 0}}},
     {"tone-on-idle word", {{46, 7, 0x5F}, {46, 6, 0x0A}}, NUM(lFreq_TOI), "24330"},
     {"tone-on-idle marker", {{46, 7, 0x80}, {46, 6, 0x00}}, NUM(lFreq_TOI), "-32768"},
     {"voting level", {{46, 1, 0x06}, {46, 0, 0x9A}}, NUM(VotingLevel), "1690"},
@@ -290,32 +292,24 @@ TEST_F(SystemFieldsTest, FieldsEncodeIntoTheirBytes)
     }
 }
 
-TEST_F(SystemFieldsTest, ABytePassedOverByTheLoadRuleIsWrittenOnlyOnceTheFieldIsSet)
+TEST_F(SystemFieldsTest, AnUnsetLineLevelByteIsWrittenOnlyOnceTheFieldIsSet)
 {
-    set({{15, 7, 10}, {15, 4, 128}, {14, 1, 255}, {14, 0, 255}, {14, 7, 0xF7}, {45, 0, 7}});
+    // 255 reads as the level a module without one uses; the byte stays until a level is set.
+    set({{14, 1, 255}, {14, 0, 255}});
     set(kSliding);
     ASSERT_EQ(doc.intInitSystemInfo(), 0);
     ASSERT_EQ(doc.intEditSystem(), 0);
-    EXPECT_EQ(testsupport::pageOf(doc, 15).at(7), 10);
-    EXPECT_EQ(static_cast<uint8_t>(testsupport::pageOf(doc, 15).at(4)), 128);
-    EXPECT_EQ(static_cast<uint8_t>(testsupport::pageOf(doc, 14).at(1)), 255);
+    EXPECT_EQ(byteAt(doc, 14, 1), 255);
 
     // Set to another value, then back to the value the load gave: each time the page follows.
-    doc.bytFTTime = 60;
     doc.Ll = -100;
     ASSERT_EQ(doc.intEditSystem(), 0);
-    EXPECT_EQ(byteAt(doc, 15, 7), 30);
     EXPECT_EQ(byteAt(doc, 14, 1), 100);
-    doc.bytFTTime = 40;
     doc.Ll = -115;
     ASSERT_EQ(doc.intEditSystem(), 0);
-    EXPECT_EQ(byteAt(doc, 15, 7), 20);
     EXPECT_EQ(byteAt(doc, 14, 1), 115);
-    // Untouched: HLGT, the upper level, the RSSI nybble and the one-tone byte.
-    EXPECT_EQ(byteAt(doc, 15, 4), 128);
+    // Untouched: the upper level.
     EXPECT_EQ(byteAt(doc, 14, 0), 255);
-    EXPECT_EQ(byteAt(doc, 14, 7), 0xF7);
-    EXPECT_EQ(byteAt(doc, 45, 0), 7);
 }
 
 TEST_F(SystemFieldsTest, AFieldThatDoesNotFitRefusesTheWholeWrite)
@@ -380,6 +374,13 @@ TEST_F(SystemFieldsTest, DecodingThenEncodingChangesOnlyTheDateAndThePreset)
         for (const auto& [page, hi] : {std::pair{45, 7}, {45, 5}, {46, 1}})
             if (image[page * 8 + hi] == 0)
                 put(page, hi, 1);
+        // So are the RSSI nybble, the durations and the one-tone byte outside what they decode
+        // from: here they hold values they decode from exactly.
+        auto byteOf = [&](int page, int byte) { return static_cast<uint8_t>(image[page * 8 + byte]); };
+        put(14, 7, (byteOf(14, 7) & 0xF0) | (byteOf(14, 7) & 1));
+        put(15, 7, 11 + byteOf(15, 7) % 40);
+        put(15, 4, 30 + byteOf(15, 4) % 71);
+        put(45, 0, byteOf(45, 0) & 1);
 
         COrvDocTR r;
         loadImage(r, image);

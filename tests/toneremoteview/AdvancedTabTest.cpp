@@ -100,18 +100,55 @@ TEST_F(AdvancedTab, DurationsGoThroughThePagesAndComeBack)
     }
 }
 
-TEST_F(AdvancedTab, TheRepeatTimeOutOfRangeShowsAsZeroAndIsKeptUntilEdited)
+TEST_F(AdvancedTab, AStoredValueTheListsCannotShowIsWrittenAsShown)
 {
-    for (int16_t timer : {int16_t{14401}, int16_t{-1}}) {
-        doc.iMorseTimer = timer;
+    // Duration bytes (2 ms units) as the module may hold them: shown as the nearest entry (one
+    // the load rule passes over as the recommended value) and written as shown.
+    const struct {
+        const char* name;
+        QComboBox* list;
+        int byte;
+        int stored;
+        const char* shown;
+        int written;
+    } durations[] = {
+        {"HLGT 0 of a new module", advanced->cboHLGTTimer, 4, 0, "120", 60},
+        {"HLGT 20 (40 ms)", advanced->cboHLGTTimer, 4, 20, "120", 60},
+        {"HLGT 31 (62 ms)", advanced->cboHLGTTimer, 4, 31, "60", 30},
+        {"HLGT 33 (66 ms)", advanced->cboHLGTTimer, 4, 33, "70", 35},
+        {"HLGT 59 (118 ms)", advanced->cboHLGTTimer, 4, 59, "120", 60},
+        {"HLGT 35 (70 ms) exactly", advanced->cboHLGTTimer, 4, 35, "70", 35},
+        {"FT 0 of a new module", advanced->cboFTTimer, 7, 0, "40", 20},
+        {"FT 11 (22 ms)", advanced->cboFTTimer, 7, 11, "20", 10},
+        {"FT 13 (26 ms)", advanced->cboFTTimer, 7, 13, "30", 15},
+        {"FT 25 (50 ms) exactly", advanced->cboFTTimer, 7, 25, "50", 25},
+    };
+    for (const auto& k : durations) {
+        SCOPED_TRACE(k.name);
+        loadDefault();
+        trtest::setByte(doc, 15, k.byte, static_cast<uint8_t>(k.stored));
+        ASSERT_EQ(doc.intInitSystemInfo(), 0);
         showDocument();
-        EXPECT_EQ(advanced->cboMorseTimer->currentIndex(), 0);
+        EXPECT_EQ(k.list->currentText(), QString::fromLatin1(k.shown));
         ASSERT_EQ(advanced->iEditApplyAdvanced(), 0);
-        EXPECT_EQ(doc.iMorseTimer, timer);
+        ASSERT_EQ(doc.intEditSystem(), 0);
+        EXPECT_EQ(byteAt(doc, 15, k.byte), k.written);
     }
-    doc.iMorseTimer = 3600;
-    showDocument();
-    EXPECT_EQ(advanced->cboMorseTimer->currentIndex(), 15);
+
+    // Repeat times in quarter seconds: whole minutes up to 60, anything else as shown.
+    const struct {
+        int16_t stored;
+        int shownMinutes;
+        int16_t written;
+    } timers[] = {{14401, 0, 0}, {-1, 0, 0}, {3601, 15, 3600}, {3600, 15, 3600}, {14400, 60, 14400}};
+    for (const auto& k : timers) {
+        SCOPED_TRACE(k.stored);
+        doc.iMorseTimer = k.stored;
+        showDocument();
+        EXPECT_EQ(advanced->cboMorseTimer->currentIndex(), k.shownMinutes);
+        ASSERT_EQ(advanced->iEditApplyAdvanced(), 0);
+        EXPECT_EQ(doc.iMorseTimer, k.written);
+    }
     advanced->cboMorseTimer->setCurrentIndex(2);
     ASSERT_EQ(advanced->iEditApplyAdvanced(), 0);
     EXPECT_EQ(doc.iMorseTimer, 480);
@@ -171,7 +208,16 @@ TEST_F(AdvancedTab, AnIdentThatDoesNotFitChangesNothing)
     const QByteArray pages = imageOf(doc);
     const QVariantList fields = advancedFields(doc);
 
-    for (const QString& ident : {QString(63, QLatin1Char('E')) + QLatin1Char('S'), QStringLiteral("AB#")}) {
+    const struct {
+        QString ident;
+        const char* why; // the message's second sentence
+    } cases[] = {
+        {QString(63, QLatin1Char('E')) + QLatin1Char('S'), "It is too long: at most 63 characters of it fit."},
+        {QString(140, QLatin1Char('A')), "It is too long: at most 32 characters of it fit."},
+        {QStringLiteral("AB#"), "The character \"#\" has no Morse code."},
+    };
+    for (const auto& c : cases) {
+        const QString& ident = c.ident;
         SCOPED_TRACE(ident.toStdString());
         advanced->chkRxPathDelay->setChecked(true);
         type(advanced->txtRxPathDelay, QStringLiteral("120"));
@@ -183,6 +229,7 @@ TEST_F(AdvancedTab, AnIdentThatDoesNotFitChangesNothing)
         boxes.expect(QStringLiteral("Invalid Station ID"));
         EXPECT_EQ(advanced->iEditApplyAdvanced(), 1);
         EXPECT_EQ(boxes.shown().at(0).title, QStringLiteral("Morse Code Error"));
+        EXPECT_EQ(boxes.texts().at(0), QStringLiteral("Invalid Station ID\n\n") + QString::fromUtf8(c.why));
         EXPECT_EQ(advancedFields(doc), fields);
         EXPECT_EQ(imageOf(doc), pages);
     }
@@ -194,9 +241,9 @@ TEST_F(AdvancedTab, AnIdentThatDoesNotFitChangesNothing)
 
 TEST_F(AdvancedTab, ShowThenApplyOfAnUntouchedDocumentChangesNoByte)
 {
-    doc.intRxDelay = 803;     // not a whole millisecond
-    doc.bytHLGTDuration = 64; // between two list items
-    doc.iMorseTimer = 3601;
+    doc.intRxDelay = 803;      // not a whole millisecond
+    doc.bytHLGTDuration = 170; // a list item other than the recommended one
+    doc.iMorseTimer = 3600;
     ASSERT_EQ(doc.intEditSystem(), 0);
     ASSERT_EQ(doc.intInitSystemInfo(), 0);
     for (int p = 220; p <= 223; ++p)
@@ -206,6 +253,6 @@ TEST_F(AdvancedTab, ShowThenApplyOfAnUntouchedDocumentChangesNoByte)
     ASSERT_EQ(voting->iEditApplyVoting(), 0);
     ASSERT_EQ(advanced->iEditApplyAdvanced(), 0);
     EXPECT_EQ(doc.intRxDelay, 803);
-    EXPECT_EQ(doc.iMorseTimer, 3601);
+    EXPECT_EQ(doc.iMorseTimer, 3600);
     EXPECT_EQ(trtest::differingPages(imageOf(doc), pages), QList<int>{});
 }

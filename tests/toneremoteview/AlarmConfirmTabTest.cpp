@@ -206,17 +206,33 @@ TEST_F(AlarmConfirmTabTest, ChoosingTheSelcallStandardRebuildsItsTablesOnce)
     EXPECT_EQ(testsupport::pageOf(doc(), 32), QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8));
 }
 
-TEST_F(AlarmConfirmTabTest, AStoredStandardBeyondTheListIsKept)
+TEST_F(AlarmConfirmTabTest, EveryApplyWritesTheShownStandardsTimeAndLet)
 {
-    doc().bytSelcallStd = 9;
-    doc().byt5TTime = 77;
-    ASSERT_EQ(tab().intShowAlarm(), 0);
-    EXPECT_EQ(tab().cboFiveToneStandard->currentIndex(), 0);
-    const QByteArray before = encodedImage();
-    ASSERT_EQ(tab().intEditApplyAlarm(), 0);
-    EXPECT_EQ(doc().bytSelcallStd, 9);
-    EXPECT_EQ(doc().byt5TTime, 77);
-    const QByteArray after = encodedImage();
-    for (int page = 0; page < trlayout::kPageCount; ++page)
-        EXPECT_EQ(after.mid(page * 8, 8).toHex(), before.mid(page * 8, 8).toHex()) << page;
+    // The five-tone time and the LET byte follow the standard on every apply, changed or not; a
+    // stored standard beyond the list shows as the first and is written so, with its tables.
+    const int count = tab().cboFiveToneStandard->count();
+    ASSERT_EQ(count, 4);
+    const struct {
+        int stored;
+        int shown;
+        uint8_t fiveToneTime;
+    } cases[] = {{0, 0, 50}, {1, 1, 16}, {2, 2, 20}, {3, 3, 35}, {4, 0, 50}, {5, 0, 50}, {200, 0, 50}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.stored);
+        doc().bytSelcallStd = static_cast<uint8_t>(k.stored);
+        doc().byt5TTime = 77;
+        doc().bytLET = 0;
+        ASSERT_EQ(doc().intEditSystem(), 0);
+        ASSERT_EQ(doc().intInitSystemInfo(), 0);
+        doc().SetPage(32, 1, 2, 3, 4, 5, 6, 7, 8); // a mark in the selcall table
+        ASSERT_EQ(tab().intShowAlarm(), 0);
+        EXPECT_EQ(tab().cboFiveToneStandard->currentIndex(), k.shown);
+        ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+        EXPECT_EQ(doc().bytSelcallStd, k.shown);
+        EXPECT_EQ(doc().byt5TTime, k.fiveToneTime);
+        EXPECT_EQ(doc().bytLET, 125);
+        // The tables are built anew only for a standard other than the stored one.
+        EXPECT_EQ(testsupport::pageOf(doc(), 32) == QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08", 8),
+                  k.stored == k.shown);
+    }
 }

@@ -8,9 +8,9 @@
 
 namespace {
 
-// The module's image with settings the tabs cannot show exactly: a line-fail time that is no whole
-// minute, a momentary time that is no whole second, a keytone frequency and a selcall standard the
-// lists do not offer, and a channel beyond what the box takes.
+// The module's image with settings the tabs keep while they are not edited: a line-fail time that
+// is no whole minute, a momentary time that is no whole second, a keytone frequency the list does
+// not offer, and a channel beyond what the box takes.
 QByteArray oddImage(const QByteArray& factory)
 {
     COrvDocTR doc;
@@ -20,7 +20,6 @@ QByteArray oddImage(const QByteArray& factory)
     doc.intLineFailTime = 15000;
     doc.intMomTime = 41;
     doc.intKeytoneFrequencyLT5 = 1234;
-    doc.bytSelcallStd = 9;
     doc.bytFlag1Page5 &= 0x7F;
     doc.bytCurrentChannel = 200;
     doc.intSetFnToneAction(2 * 16 + 3, 129);

@@ -18,7 +18,9 @@ TEST_F(TabFixture, ShowThenApplyOfAnUntouchedDocumentChangesNoByte)
     d.intLineFailTime = 15000;       // not a whole minute
     d.intMomTime = 41;               // not a whole second
     d.intKeytoneFrequencyLT5 = 1234; // not among the offered frequencies
-    d.bytSelcallStd = 9;             // beyond the list of standards
+    d.bytSelcallStd = 2;             // with the five-tone time and LET byte of its own
+    d.byt5TTime = 20;
+    d.bytLET = 125;
     d.OneTone = 1;
     const QByteArray before = encodedImage();
 

@@ -146,8 +146,10 @@ QByteArray toneRemoteImage(uint32_t serial)
     setWord(img, 12, 7, 2175); // keytone frequencies
     setWord(img, 12, 5, 2175);
     setText(img, 13, "\xAA~\xAA     "); // identity marker
-    setBytes(img, 14, {255, 255, 255, 255, 255, 255, 255, 255});
-    setBytes(img, 15, {0, 0, 30, 0, 0, 0, 127, 225});
+    // As the program leaves a module it programmed: RSSI kind 0 (UHF) under a high nybble of its own;
+    // function tones 40 ms, five-tone time 50 (standard 0), DTMF 30, HLGT 120 ms, LET 125.
+    setBytes(img, 14, {0xF0, 255, 255, 255, 255, 255, 255, 255});
+    setBytes(img, 15, {20, 50, 30, 60, 0, 125, 127, 225});
     setWord(img, 45, 7, 1200); // transmit delay
     setWord(img, 45, 5, 600);  // receive delay
     setWord(img, 46, 1, 10338); // voting level
