@@ -53,10 +53,11 @@ std::shared_ptr<CRADIO> moduleRecord(const QSqlQuery& q)
 // The lowest serial number from `from` on that no stored module has.
 int64_t lowestUnstoredSerial(const QSqlDatabase& db, int64_t from)
 {
-    QSqlQuery q = run(db,
-                      QStringLiteral("SELECT MIN(s) FROM (SELECT ? AS s UNION ALL SELECT SERIALNUMBER + 1 FROM tblModule "
-                                     "WHERE SERIALNUMBER >= ?) WHERE s NOT IN (SELECT SERIALNUMBER FROM tblModule)"),
-                      {QVariant::fromValue<qlonglong>(from), QVariant::fromValue<qlonglong>(from)});
+    QSqlQuery q =
+        run(db,
+            QStringLiteral("SELECT MIN(s) FROM (SELECT ? AS s UNION ALL SELECT SERIALNUMBER + 1 FROM tblModule "
+                           "WHERE SERIALNUMBER >= ?) WHERE s NOT IN (SELECT SERIALNUMBER FROM tblModule)"),
+            {QVariant::fromValue<qlonglong>(from), QVariant::fromValue<qlonglong>(from)});
     return q.next() ? velmardb::toInteger(q.value(0), from, INT64_MAX) : from;
 }
 

@@ -114,7 +114,8 @@ int16_t CLASSOrvDB::loadPages(int32_t lngModuleID, CPageImage& doc, bool toneRem
             progress.setWidth(width);
         }
         q.finish();
-        QSqlQuery serial = run(dbAccess(), QStringLiteral("SELECT SERIALNUMBER FROM tblModule WHERE ID = ?"), {lngModuleID});
+        QSqlQuery serial =
+            run(dbAccess(), QStringLiteral("SELECT SERIALNUMBER FROM tblModule WHERE ID = ?"), {lngModuleID});
         if (serial.next())
             doc.strSourceSerial = QString::number(velmardb::toLong(serial.value(0)));
         return result;

@@ -99,7 +99,7 @@ TEST_F(ModulesTest, FreeSerialPassesOverStoredAndHeldNumbers)
         const char* name;
         QList<int> stored;
         QSet<int32_t> held;
-        QString proposed;  // empty: none is free (-1)
+        QString proposed; // empty: none is free (-1)
     };
     const QList<Case> cases = {
         {"empty database", {}, {}, QStringLiteral("1")},

@@ -162,7 +162,8 @@ TEST_F(AlarmConfirmTabTest, EmptiedLineFailBoxesReadAsZero)
         QString hours, minutes;
         int32_t applied;
     };
-    for (const Case& c : {Case{"", "10", 10 * 240}, Case{"2", "", 2 * 60 * 240}, Case{"", "", 0}, Case{" ", "5", 5 * 240}}) {
+    for (const Case& c :
+         {Case{"", "10", 10 * 240}, Case{"2", "", 2 * 60 * 240}, Case{"", "", 0}, Case{" ", "5", 5 * 240}}) {
         SCOPED_TRACE((c.hours + ":" + c.minutes).toStdString());
         doc().intLineFailTime = 14400 + 240;
         ASSERT_EQ(tab().intShowAlarm(), 0);

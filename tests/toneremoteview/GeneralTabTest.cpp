@@ -126,7 +126,7 @@ TEST_F(GeneralTabTest, SerialNumberChecksOfApply)
 TEST_F(GeneralTabTest, LeavingTheSerialBoxStoresItAtOnce)
 {
     ASSERT_EQ(tab().intShowGeneral(), 0);
-    tab().txtSerialNum->setText("66051");  // 0x010203
+    tab().txtSerialNum->setText("66051"); // 0x010203
     EXPECT_TRUE(tab().txtSerialNum_Validate());
     EXPECT_EQ(doc().strSerial, "66051");
     const QByteArray page2 = testsupport::pageOf(doc(), 2);

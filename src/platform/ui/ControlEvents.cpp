@@ -53,7 +53,8 @@ void focusBack(QWidget* box)
 {
     for (QWidget* w = box; w && !w->isWindow(); w = w->parentWidget()) {
         QWidget* stack = w->parentWidget();
-        if (auto* tabs = qobject_cast<QTabWidget*>(stack ? stack->parentWidget() : nullptr); tabs && tabs->indexOf(w) >= 0)
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack ? stack->parentWidget() : nullptr);
+            tabs && tabs->indexOf(w) >= 0)
             tabs->setCurrentWidget(w);
     }
     box->setFocus(Qt::OtherFocusReason);
