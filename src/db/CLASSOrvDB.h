@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <cstdint>
@@ -109,6 +110,13 @@ public:
     int16_t intGetModule(QList<std::shared_ptr<CRADIO>>& radioS);
     // Proposes a serial number for a new module ("1" and -1 on an empty database).
     int16_t intGetModuleSerialAvaiable(int32_t& lngModuleID, QString& strSerial);
+    // A serial number for a new module that is neither stored nor one of `held` (the serial numbers
+    // of the documents open in windows): the first free one from intGetModuleSerialAvaiable's
+    // proposal on, else the lowest free one. -1 without a message when no serial number up to
+    // 16777124 is free.
+    int16_t intGetFreeSerial(const QSet<int32_t>& held, QString& strSerial);
+    // The module stored under a serial number, as the module list shows it; null when none is.
+    int16_t intGetStoredModule(const QString& strSerial, std::shared_ptr<CRADIO>& stored);
 
     // --- Connection and page store.
     // Opens another database file and makes it the program's; the open one stays when that fails.

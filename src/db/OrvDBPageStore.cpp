@@ -113,6 +113,11 @@ int16_t CLASSOrvDB::loadPages(int32_t lngModuleID, CPageImage& doc, bool toneRem
             width = (width + step) % platform::Progress::kFull;
             progress.setWidth(width);
         }
+        q.finish();
+        QSqlQuery serial =
+            run(dbAccess(), QStringLiteral("SELECT SERIALNUMBER FROM tblModule WHERE ID = ?"), {lngModuleID});
+        if (serial.next())
+            doc.strSourceSerial = QString::number(velmardb::toLong(serial.value(0)));
         return result;
     });
     progress.end();

@@ -14,6 +14,8 @@ namespace pagefields {
 // The serial number: 24 bits in page 2, high byte in byte 7, then bytes 6 and 5.
 constexpr int kIdentityPage = 2;
 constexpr int kSerialHigh = 7, kSerialMid = 6, kSerialLow = 5;
+// The configuration byte of page 2, which tells the module's type (basVelmar::intModuleTypeCode).
+constexpr int kConfiguration = 2;
 constexpr int32_t kMaxSerial = 0xFFFFFF;
 // The highest serial number the user may give a module (the settings tabs and the new-module
 // dialog refuse more), and the length of a serial number box.

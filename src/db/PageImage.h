@@ -40,4 +40,8 @@ public:
     QString strSerial;
     // Where the document came from (DocumentSource).
     int16_t intDocumentFrom = kFromNew;
+    // The serial number of the module this document is a copy of: the stored module it was loaded
+    // from or last stored as, or the module it was read from; empty for a new document and a file.
+    // A store under another serial number replaces a module that is not this one.
+    QString strSourceSerial;
 };

@@ -1,5 +1,6 @@
 #include "docwindow/OpenModules.h"
 
+#include "db/PageFields.h"
 #include "db/PageImage.h"
 #include "shell/FailureTrap.h"
 #include "docwindow/DocumentWindow.h"
@@ -37,6 +38,19 @@ int16_t intIsModuleOpen(long serial, int16_t source, bool& isOpen)
         isOpen = openModuleWindow(serial, source) != nullptr;
         return 0;
     });
+}
+
+QSet<int32_t> heldSerials()
+{
+    QSet<int32_t> held;
+    if (const IDocumentHost* host = IDocumentHost::current()) {
+        for (IDocumentWindow* window : host->documentWindows()) {
+            const CPageImage* doc = window->getDocument();
+            if (const std::optional<int32_t> serial = doc ? pagefields::serialNumber(doc->strSerial) : std::nullopt)
+                held.insert(*serial);
+        }
+    }
+    return held;
 }
 
 void activateDocumentWindow(IDocumentWindow& window)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSet>
 #include <cstdint>
 
 class IDocumentWindow;
@@ -14,6 +15,9 @@ int16_t intIsModuleOpen(long serial, int16_t source, bool& isOpen);
 // The first open document window that holds the module `serial` loaded from `source`, as
 // intIsModuleOpen finds it; null when there is none.
 IDocumentWindow* openModuleWindow(long serial, int16_t source);
+
+// The serial numbers of the documents of every open document window, wherever they came from.
+QSet<int32_t> heldSerials();
 
 // Brings the document window to the front as the active one of its host.
 void activateDocumentWindow(IDocumentWindow& window);

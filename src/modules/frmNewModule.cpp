@@ -5,6 +5,7 @@
 #include "db/CModule.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/DocumentWindowOpen.h"
+#include "docwindow/OpenModules.h"
 #include "docwindow/WindowRegistry.h"
 #include "platform/ui/DialogPlacement.h"
 #include "modules/KeyDown.h"
@@ -190,9 +191,9 @@ void frmNewModule::Form_Load()
             const QSignalBlocker quiet(list);
             modellist::addModelLine(*list, *model);
         }
-        int32_t moduleID = 0;
+        // A serial number that neither the database nor an open window (a new one not yet saved) has.
         QString proposed;
-        CLASSOrvDB::instance().intGetModuleSerialAvaiable(moduleID, proposed);
+        CLASSOrvDB::instance().intGetFreeSerial(basVelmar::heldSerials(), proposed);
         txtSerial->setText(proposed);
         return 0;
     });

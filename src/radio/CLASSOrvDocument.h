@@ -108,6 +108,8 @@ public:
     int16_t intDocument2DB();
     // Saves the document back to where it came from; `strWhere` tells what was done.
     int16_t intDocument2Default(QString& strWhere);
+    // True when intDocument2Default stores the document in the database.
+    bool savesToDatabase() const;
 
     // ---- Channels (channel n = 1..intMaxchannel lives in page intPartition + n - 1) -------
     int16_t intInitChannel();

@@ -22,23 +22,31 @@ int16_t CLASSOrvDocument::intDocument2DB()
     if (intEditSystem() != 0)
         return -1;
     const int16_t status = CLASSOrvDB::instance().intSaveOrvDocument(*this);
-    if (status == 0)
+    if (status == 0) {
         fModified = false;
+        strSourceSerial = strSerial;
+    }
     return status;
+}
+
+bool CLASSOrvDocument::savesToDatabase() const
+{
+    return intDocumentFrom == kFromDatabase || intDocumentFrom == kFromNew || intDocumentFrom == kFromMCF;
 }
 
 int16_t CLASSOrvDocument::intDocument2Default(QString& strWhere)
 {
     int16_t status = 0;
-    switch (intDocumentFrom) {
-    case kFromModule: status = intDocument2Module(); break;
-    case kFromBIN: status = intDocument2BIN(strDocumentFileName); break;
-    case kFromHEX: status = intDocument2HEX(strDocumentFileName); break;
-    case kFromArchive: status = intDocument2Archive(strDocumentFileName); break;
-    case kFromDatabase:
-    case kFromNew:
-    case kFromMCF: status = intDocument2DB(); break;
-    default: return 0;
+    if (savesToDatabase()) {
+        status = intDocument2DB();
+    } else {
+        switch (intDocumentFrom) {
+        case kFromModule: status = intDocument2Module(); break;
+        case kFromBIN: status = intDocument2BIN(strDocumentFileName); break;
+        case kFromHEX: status = intDocument2HEX(strDocumentFileName); break;
+        case kFromArchive: status = intDocument2Archive(strDocumentFileName); break;
+        default: return 0;
+        }
     }
     strWhere = strSavingTo(intDocumentFrom);
     return status;

@@ -65,6 +65,7 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
 {
     intDocumentFrom = kFromModule;
     strSerial = strSerialP;
+    strSourceSerial = strSerialP;
 
     ModuleSession session;
     if (!session.acquired())

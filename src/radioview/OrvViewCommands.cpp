@@ -7,6 +7,7 @@
 #include "docwindow/DocumentHost.h"
 #include "docwindow/DocumentTexts.h"
 #include "docwindow/OpenerArguments.h"
+#include "docwindow/StoreQuestion.h"
 #include "docwindow/WindowTransfer.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
@@ -114,7 +115,7 @@ int16_t frmOrvView::intCommandSave()
 {
     return radiodoc::trapped([&]() -> int16_t {
         platform::BusyCursor busy;
-        if (intSystemEditApply() != 0)
+        if (intSystemEditApply() != 0 || !docwindow::mayStoreOver(document()))
             return -1;
         return document().intDocument2DB();
     });
@@ -151,6 +152,9 @@ bool frmOrvView::Form_QueryUnload()
                             [this](QString& where) -> int16_t {
                                 WindowTransfer transfer(*this, transferRunning_);
                                 if (!transfer.acquired())
+                                    return -1;
+                                // No to replacing another stored module keeps the window open.
+                                if (document().savesToDatabase() && !docwindow::mayStoreOver(document()))
                                     return -1;
                                 return document().intDocument2Default(where);
                             });

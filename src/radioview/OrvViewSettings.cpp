@@ -199,8 +199,10 @@ int16_t frmOrvView::intSystemEditApply()
             return refuse(txtLengthOfReverseToneBurst);
         }
 
-        if (serial != doc.strSerial)
+        if (serial != doc.strSerial) {
             doc.strSerial = serial;
+            renewCaption();
+        }
         if (txtUserRemark->text() != shown_->remark)
             doc.strUserRemark = txtUserRemark->text();
         if (doc.intRxTxEx != 0) {

@@ -134,6 +134,8 @@ public:
     // Saves the document where it came from: the database (origin database or new), the module,
     // or its archive file; `strWhere` tells what was done. The save's status.
     int16_t intDocument2Default(QString& strWhere);
+    // True when intDocument2Default stores the document in the database.
+    bool savesToDatabase() const;
     int16_t intDocument2DB();
     // Loads and decodes the stored module; on -1 (the store's or the decode's) nothing changed.
     int16_t intDB2Document(int32_t lngModuleID);

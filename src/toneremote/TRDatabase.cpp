@@ -9,8 +9,10 @@ int16_t COrvDocTR::intDocument2DB()
     if (intEditSystem() != 0)
         return -1;
     const int16_t status = CLASSOrvDB::instance().intSaveOrvDocumentTR(*this);
-    if (status == 0)
+    if (status == 0) {
         fModified = false;
+        strSourceSerial = strSerial;
+    }
     return status;
 }
 
@@ -26,15 +28,19 @@ int16_t COrvDocTR::intDB2Document(int32_t lngModuleID)
     return 0;
 }
 
+bool COrvDocTR::savesToDatabase() const { return intDocumentFrom == kFromDatabase || intDocumentFrom == kFromNew; }
+
 int16_t COrvDocTR::intDocument2Default(QString& strWhere)
 {
     int16_t status = 0;
-    switch (intDocumentFrom) {
-    case kFromDatabase:
-    case kFromNew: status = intDocument2DB(); break;
-    case kFromModule: status = intDocument2Module(); break;
-    case kFromArchive: status = intDocument2Archive(strDocumentFileName); break;
-    default: return 0;
+    if (savesToDatabase()) {
+        status = intDocument2DB();
+    } else {
+        switch (intDocumentFrom) {
+        case kFromModule: status = intDocument2Module(); break;
+        case kFromArchive: status = intDocument2Archive(strDocumentFileName); break;
+        default: return 0;
+        }
     }
     strWhere = strSavingTo(intDocumentFrom);
     return status;

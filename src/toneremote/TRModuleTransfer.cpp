@@ -51,6 +51,7 @@ int16_t COrvDocTR::intModule2Document(const QString& strSerialP)
         }
         loaded.intDocumentFrom = kFromModule;
         loaded.strSerial = strSerialP;
+        loaded.strSourceSerial = strSerialP;
         *this = loaded;
         basVelmar::warnIfFirmwareIncompatible(
             at(kStatePage, state::kFirmwareMajorHi), at(kStatePage, state::kFirmwareMajorLo),

@@ -5,6 +5,7 @@
 
 #include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentTexts.h"
+#include "docwindow/StoreQuestion.h"
 #include "docwindow/WindowTransfer.h"
 #include "platform/BusyCursor.h"
 #include "platform/FileDialogs.h"
@@ -20,7 +21,7 @@ int16_t frmOrvViewTR::intCommandSave()
 {
     return basVelmar::trapped([&]() -> int16_t {
         platform::BusyCursor busy;
-        if (intEditApplySystem() != 0)
+        if (intEditApplySystem() != 0 || !docwindow::mayStoreOver(document()))
             return -1;
         return document().intDocument2DB();
     });
@@ -89,6 +90,9 @@ bool frmOrvViewTR::Form_QueryUnload()
                             [this](QString& where) -> int16_t {
                                 WindowTransfer transfer(*this, transferRunning_);
                                 if (!transfer.acquired())
+                                    return -1;
+                                // No to replacing another stored module keeps the window open.
+                                if (document().savesToDatabase() && !docwindow::mayStoreOver(document()))
                                     return -1;
                                 return document().intDocument2Default(where);
                             });

@@ -166,8 +166,8 @@ bool TRAlarmTab::lineFailTime(int32_t& quarterSeconds)
 {
     int hours = 0;
     int minutes = 0;
-    const bool hoursRead = trview::wholeNumberWithin(txtLineFailTimeH->text(), 0, kHighestHours, hours);
-    const bool minutesRead = trview::wholeNumberWithin(txtLineFailTimeM->text(), 0, kMinutesPerHour - 1, minutes);
+    const bool hoursRead = trview::boxNumberWithin(txtLineFailTimeH->text(), 0, kHighestHours, hours);
+    const bool minutesRead = trview::boxNumberWithin(txtLineFailTimeM->text(), 0, kMinutesPerHour - 1, minutes);
     if (!hoursRead || !minutesRead || (hours == kHighestHours && minutes > 0)) {
         platform::MsgBox(
             QStringLiteral("The line fail time must lie between 0:00 and 4:00 (hours 0 to 4, minutes 0 to 59)."),

@@ -194,15 +194,14 @@ int16_t TRGeneralTab::intShowGeneral()
 int16_t TRGeneralTab::intEditApplyGeneral()
 {
     return basVelmar::trapped([&]() -> int16_t {
-        if (txtSerialNum->text().isEmpty())
-            txtSerialNum->setText(QStringLiteral("0"));
+        // An emptied box is no serial number: it is refused like any other text that is none.
         const QString serial = txtSerialNum->text();
         if (!serialAccepted(serial))
             return -1;
         const bool latched = chkLatchChannel->checkState() != Qt::Unchecked;
         const bool channelChanged = shownChannel_.changed(QString::number(latched) + u'|' + txtChannel->text());
         int channel = 0;
-        if (latched && channelChanged && !trview::wholeNumberWithin(txtChannel->text(), 0, kHighestChannel, channel))
+        if (latched && channelChanged && !trview::boxNumberWithin(txtChannel->text(), 0, kHighestChannel, channel))
             return refuse(txtChannel, QStringLiteral("The current channel must be a number from 0 to 127."),
                           platform::vbExclamation, QStringLiteral("Current Channel"));
 
@@ -225,14 +224,14 @@ int16_t TRGeneralTab::intEditApplyGeneral()
         d.bytFlag1Page5 = flag1Page5;
         shownSerial_.shown(serial);
         shownChannel_.shown(QString::number(latched) + u'|' + txtChannel->text());
+        // The caption names the serial number the document now has.
+        view().intShowSystem();
         return 0;
     });
 }
 
 bool TRGeneralTab::txtSerialNum_Validate()
 {
-    if (txtSerialNum->text().isEmpty())
-        txtSerialNum->setText(QStringLiteral("0"));
     const QString serial = txtSerialNum->text();
     if (!serialAccepted(serial))
         return false;

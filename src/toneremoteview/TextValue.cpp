@@ -29,4 +29,9 @@ bool wholeNumberWithin(const QString& text, int lowest, int highest, int& value)
     return true;
 }
 
+bool boxNumberWithin(const QString& text, int lowest, int highest, int& value)
+{
+    return wholeNumberWithin(text.trimmed().isEmpty() ? QStringLiteral("0") : text, lowest, highest, value);
+}
+
 } // namespace trview

@@ -11,5 +11,7 @@ int leadingWholeNumber(const QString& text, int lowest, int highest);
 // True when the text is a whole number (blanks around, no sign) within [lowest, highest];
 // `value` receives it.
 bool wholeNumberWithin(const QString& text, int lowest, int highest, int& value);
+// The same for a box that reads as 0 when the user has emptied it (blanks only).
+bool boxNumberWithin(const QString& text, int lowest, int highest, int& value);
 
 } // namespace trview

@@ -92,6 +92,51 @@ TEST_F(ModulesTest, ProposedSerial)
     }
 }
 
+// A new module's serial number is neither stored nor held by an open window.
+TEST_F(ModulesTest, FreeSerialPassesOverStoredAndHeldNumbers)
+{
+    struct Case {
+        const char* name;
+        QList<int> stored;
+        QSet<int32_t> held;
+        QString proposed; // empty: none is free (-1)
+    };
+    const QList<Case> cases = {
+        {"empty database", {}, {}, QStringLiteral("1")},
+        {"after the highest", {1001, 1002, 1003, 1004}, {}, QStringLiteral("1005")},
+        {"unsaved windows in a row", {3004}, {3005, 3006}, QStringLiteral("3007")},
+        {"a held number beside stored ones", {10, 12}, {13}, QStringLiteral("14")},
+        {"stored above the proposal", {16777122, 16777124}, {16777123}, QStringLiteral("1")},
+        {"a held number at the proposal", {1, 2, 16777124}, {3}, QStringLiteral("4")},
+        {"held numbers in the database's first gap", {16777124}, {1, 2}, QStringLiteral("3")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sql(QStringLiteral("DELETE FROM tblModule"));
+        for (int s : c.stored)
+            storeModule(s, {});
+        QString serial;
+        EXPECT_EQ(db().intGetFreeSerial(c.held, serial), c.proposed.isEmpty() ? -1 : 0);
+        EXPECT_EQ(serial, c.proposed);
+    }
+}
+
+TEST_F(ModulesTest, StoredModuleOfASerial)
+{
+    QByteArray page2(8, '\0');
+    page2[2] = static_cast<char>(0x80);
+    storeModule(1004, {{2, page2}, {4, textPage("71050000")}});
+    std::shared_ptr<CRADIO> stored;
+    ASSERT_EQ(db().intGetStoredModule(QStringLiteral("1004"), stored), 0);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->strSerial, QStringLiteral("1004"));
+    EXPECT_EQ(stored->intRxTxEx, 3);
+    EXPECT_EQ(stored->strRxTxEx, QStringLiteral("ToneRemote"));
+    EXPECT_EQ(stored->strModuleType, QStringLiteral("Vr71-05-0000"));
+    ASSERT_EQ(db().intGetStoredModule(QStringLiteral("1005"), stored), 0);
+    EXPECT_FALSE(stored);
+}
+
 TEST_F(ModulesTest, DeleteRemovesModuleAndPages)
 {
     storeModule(10, {{0, QByteArray(8, 'a')}, {1, QByteArray(8, 'b')}});

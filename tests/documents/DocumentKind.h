@@ -20,6 +20,8 @@ struct DocumentKind {
     const char* name;
     WindowRegistry::WindowKind window;
     rackemu::Kind rackKind;
+    // A model of the catalogue that the New Module dialog offers for the kind.
+    const char* newModel;
 
     // The module of the rack the suite works with: its memory, whole.
     std::function<QByteArray(uint32_t serial)> moduleImage;

@@ -25,6 +25,7 @@ DocumentKind radioDocumentKind()
     k.name = "Radio";
     k.window = WindowRegistry::WindowKind::Radio;
     k.rackKind = rackemu::Kind::Receiver;
+    k.newModel = "Vr31-05-0000";
     k.moduleImage = [](uint32_t serial) {
         return testsupport::radioModuleImage(rackemu::Kind::Receiver, serial, kChannels);
     };

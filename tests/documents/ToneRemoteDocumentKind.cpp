@@ -23,6 +23,7 @@ DocumentKind toneRemoteDocumentKind()
     k.name = "ToneRemote";
     k.window = WindowRegistry::WindowKind::ToneRemote;
     k.rackKind = rackemu::Kind::ToneRemote;
+    k.newModel = "Vr71-05-0000";
     k.moduleImage = [](uint32_t serial) { return rackemu::defaultImage(rackemu::Kind::ToneRemote, serial); };
     k.make = [] { return std::make_unique<COrvDocTR>(); };
     k.load = [](CPageImage& doc, const QByteArray& image) {

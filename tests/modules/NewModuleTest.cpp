@@ -92,6 +92,20 @@ TEST_F(NewModule, ProposesTheNumberAfterTheHighestFreeOne)
     EXPECT_EQ(dlg.txtSerial->text(), QStringLiteral("100"));
 }
 
+// Unsaved new windows hold their serial numbers: the next New proposes another one.
+TEST_F(NewModule, ProposesNoNumberAnOpenWindowHolds)
+{
+    int32_t id = 0;
+    ASSERT_EQ(CLASSOrvDB::instance().intInsertModule(QStringLiteral("3004"), id), 0);
+    QStringList proposed;
+    for (int16_t source : {kFromNew, kFromNew, kFromModule}) {
+        frmNewModule dlg(main.get());
+        proposed << dlg.txtSerial->text();
+        RecordingWindow::openAlready(source, proposed.last());
+    }
+    EXPECT_EQ(proposed, (QStringList{"3005", "3006", "3007"}));
+}
+
 TEST_F(NewModule, AnEmptyCatalogueGivesEmptyListsAndOkAsksForAModel)
 {
     velmardb::run(CLASSOrvDB::instance().dbAccess(), QStringLiteral("DELETE FROM tblMODData"));

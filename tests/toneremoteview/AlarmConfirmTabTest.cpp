@@ -145,7 +145,7 @@ TEST_F(AlarmConfirmTabTest, LineFailTimeOutsideItsRangeIsRefused)
 {
     doc().intLineFailTime = 14400;
     ASSERT_EQ(tab().intShowAlarm(), 0);
-    for (const auto& [hours, minutes] : {std::pair{"4", "30"}, {"5", "0"}, {"1", "60"}, {"", "10"}, {"1", "x"}}) {
+    for (const auto& [hours, minutes] : {std::pair{"4", "30"}, {"5", "0"}, {"1", "60"}, {"", "60"}, {"1", "x"}}) {
         SCOPED_TRACE(std::string(hours) + ":" + minutes);
         tab().txtLineFailTimeH->setText(hours);
         tab().txtLineFailTimeM->setText(minutes);
@@ -153,6 +153,24 @@ TEST_F(AlarmConfirmTabTest, LineFailTimeOutsideItsRangeIsRefused)
         boxes.expect("The line fail time must lie between 0:00 and 4:00");
         EXPECT_EQ(tab().intEditApplyAlarm(), -1);
         EXPECT_EQ(doc().intLineFailTime, 14400);
+    }
+}
+
+TEST_F(AlarmConfirmTabTest, EmptiedLineFailBoxesReadAsZero)
+{
+    struct Case {
+        QString hours, minutes;
+        int32_t applied;
+    };
+    for (const Case& c :
+         {Case{"", "10", 10 * 240}, Case{"2", "", 2 * 60 * 240}, Case{"", "", 0}, Case{" ", "5", 5 * 240}}) {
+        SCOPED_TRACE((c.hours + ":" + c.minutes).toStdString());
+        doc().intLineFailTime = 14400 + 240;
+        ASSERT_EQ(tab().intShowAlarm(), 0);
+        tab().txtLineFailTimeH->setText(c.hours);
+        tab().txtLineFailTimeM->setText(c.minutes);
+        ASSERT_EQ(tab().intEditApplyAlarm(), 0);
+        EXPECT_EQ(doc().intLineFailTime, c.applied);
     }
 }
 

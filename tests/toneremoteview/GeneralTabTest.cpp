@@ -9,10 +9,13 @@
 #include "toneremoteview/TRVotingControls.h"
 #include "toneremoteview/TRVotingTab.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using testsupport::ScriptedMsgBox;
 
@@ -94,7 +97,7 @@ TEST_F(GeneralTabTest, SerialNumberChecksOfApply)
         {"12345678901", "Invalid Serial Number", ""},
         {"12a", "Invalid Serial Number", ""},
         {"-5", "Serial number must be positive number!", ""},
-        {"", "", "0"},
+        {"", "Invalid Serial Number", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -123,21 +126,25 @@ TEST_F(GeneralTabTest, SerialNumberChecksOfApply)
 TEST_F(GeneralTabTest, LeavingTheSerialBoxStoresItAtOnce)
 {
     ASSERT_EQ(tab().intShowGeneral(), 0);
-    tab().txtSerialNum->setText(QString());
+    tab().txtSerialNum->setText("66051"); // 0x010203
     EXPECT_TRUE(tab().txtSerialNum_Validate());
-    EXPECT_EQ(tab().txtSerialNum->text(), "0");
-    EXPECT_EQ(doc().strSerial, "0");
+    EXPECT_EQ(doc().strSerial, "66051");
     const QByteArray page2 = testsupport::pageOf(doc(), 2);
-    EXPECT_EQ(page2.mid(5, 3), QByteArray(3, '\0'));
-    EXPECT_TRUE(view->windowTitle().endsWith(" Serial Number: 0")) << view->windowTitle().toStdString();
+    EXPECT_EQ(page2.mid(5, 3), QByteArray("\x03\x02\x01", 3));
+    EXPECT_TRUE(view->windowTitle().endsWith(" Serial Number: 66051")) << view->windowTitle().toStdString();
     EXPECT_TRUE(doc().fModified);
 
-    ScriptedMsgBox boxes;
-    boxes.expect("Invalid Serial Number");
-    tab().txtSerialNum->setText("9999999999");
-    EXPECT_FALSE(tab().txtSerialNum_Validate()) << "a long digit string is refused, not converted";
-    EXPECT_EQ(doc().strSerial, "0");
-    EXPECT_EQ(testsupport::pageOf(doc(), 2), page2);
+    // An emptied box is no serial number 0, and a long digit string is not converted.
+    for (const char* refused : {"", "9999999999"}) {
+        SCOPED_TRACE(refused);
+        ScriptedMsgBox boxes;
+        boxes.expect("Invalid Serial Number");
+        tab().txtSerialNum->setText(refused);
+        EXPECT_FALSE(tab().txtSerialNum_Validate());
+        EXPECT_EQ(tab().txtSerialNum->text(), refused);
+        EXPECT_EQ(doc().strSerial, "66051");
+        EXPECT_EQ(testsupport::pageOf(doc(), 2), page2);
+    }
 }
 
 TEST_F(GeneralTabTest, ChannelIsClampedOnLeavingAndCheckedOnApply)
@@ -157,6 +164,10 @@ TEST_F(GeneralTabTest, ChannelIsClampedOnLeavingAndCheckedOnApply)
     tab().txtChannel->setText("300");
     EXPECT_EQ(tab().intEditApplyGeneral(), -1);
     EXPECT_EQ(doc().bytCurrentChannel, 3);
+
+    tab().txtChannel->setText("");
+    EXPECT_EQ(tab().intEditApplyGeneral(), 0) << "an emptied channel box reads as channel 0";
+    EXPECT_EQ(doc().bytCurrentChannel, 0);
 }
 
 TEST_F(GeneralTabTest, EditsMarkTheDocumentChanged)
@@ -207,4 +218,42 @@ TEST_F(GeneralTabTest, TwoWireChosenHereDisablesTheVotingModes)
     EXPECT_TRUE(view->advanced().controls->chkNotchFiltReq->isChecked());
     tab().opt4WireConfiguration->setChecked(true);
     EXPECT_TRUE(enabled(voting.chkToneOnIdle));
+}
+
+// A box's check runs whenever the focus leaves it for another control of the window, on its own
+// tab or not.
+TEST_F(GeneralTabTest, ChecksRunWhereverTheFocusGoesInTheWindow)
+{
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    doc().bytFlag1Page5 = 0;
+    ASSERT_EQ(tab().intShowGeneral(), 0);
+    using Move = std::function<void(frmOrvViewTR&)>;
+    const std::pair<const char*, Move> moves[] = {
+        {"a box of the same tab", [](frmOrvViewTR& v) { v.general().txtUserRemark->setFocus(Qt::MouseFocusReason); }},
+        {"a button of the window", [](frmOrvViewTR& v) { v.cmdSaveToDB->setFocus(Qt::MouseFocusReason); }},
+        {"another tab", [](frmOrvViewTR& v) { v.SSTab1->setCurrentIndex(1); }},
+    };
+    for (const auto& [name, move] : moves) {
+        SCOPED_TRACE(name);
+        view->SSTab1->setCurrentWidget(&tab());
+        tab().txtChannel->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(tab().txtChannel->hasFocus());
+        tab().txtChannel->setText("200");
+        move(*view);
+        EXPECT_FALSE(tab().txtChannel->hasFocus());
+        EXPECT_EQ(tab().txtChannel->text(), "127");
+    }
+
+    // A refused serial number takes the focus back, showing its tab again.
+    view->SSTab1->setCurrentWidget(&tab());
+    tab().txtSerialNum->setFocus(Qt::MouseFocusReason);
+    tab().txtSerialNum->setText("");
+    ScriptedMsgBox boxes;
+    boxes.expect("Invalid Serial Number");
+    view->SSTab1->setCurrentIndex(3);
+    QApplication::processEvents();
+    EXPECT_EQ(view->SSTab1->currentWidget(), &tab());
+    EXPECT_TRUE(tab().txtSerialNum->hasFocus());
 }

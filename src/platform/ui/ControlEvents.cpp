@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPointer>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -35,7 +37,30 @@ private:
     std::function<bool(QChar)> filter_;
 };
 
-// Runs `handler` when the focus leaves the watched box for another control of `window`.
+// The form a widget is part of: the dialog or top-level window, or the document window that a
+// frame of the main window holds.
+QWidget* formOf(QWidget* part)
+{
+    QWidget* w = part;
+    while (w && !w->isWindow() && !qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        w = w->parentWidget();
+    return w;
+}
+
+// Shows every tab page that holds `box` (the focus may have left it for another tab), then gives
+// it the focus.
+void focusBack(QWidget* box)
+{
+    for (QWidget* w = box; w && !w->isWindow(); w = w->parentWidget()) {
+        QWidget* stack = w->parentWidget();
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack ? stack->parentWidget() : nullptr);
+            tabs && tabs->indexOf(w) >= 0)
+            tabs->setCurrentWidget(w);
+    }
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+// Runs `handler` when the focus leaves the watched box for another control of the form of `window`.
 class FocusLeaveFilter : public QObject {
 public:
     FocusLeaveFilter(QWidget* box, QWidget* window, std::function<bool()> handler)
@@ -46,22 +71,25 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::FocusOut || running_)
+        // A refused entry gets the focus back once the focus change under way has ended; the
+        // check does not run again before that.
+        if (event->type() != QEvent::FocusOut || running_ || returning_)
             return false;
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             return false;
         QWidget* next = QApplication::focusWidget();
-        if (!next || !window_ || !window_->isAncestorOf(next) || next == box_ || box_->isAncestorOf(next))
+        QWidget* form = window_ ? formOf(window_) : nullptr;
+        if (!next || !form || !form->isAncestorOf(next) || next == box_ || box_->isAncestorOf(next))
             return false;
         running_ = true;
         const bool keep = !handler_();
         running_ = false;
         if (keep) {
-            QPointer<QWidget> box = box_;
-            QTimer::singleShot(0, box, [box] {
-                if (box)
-                    box->setFocus(Qt::OtherFocusReason);
+            returning_ = true;
+            QTimer::singleShot(0, this, [this] {
+                returning_ = false;
+                focusBack(box_);
             });
         }
         return false;
@@ -72,6 +100,7 @@ private:
     QPointer<QWidget> window_;
     std::function<bool()> handler_;
     bool running_ = false;
+    bool returning_ = false;
 };
 
 } // namespace
