@@ -84,8 +84,9 @@ TEST_F(RadioTransfer, FactorySerialChangeWritesPageTwoAndTheModuleAnswersToTheNe
     ASSERT_FALSE(sent.empty());
     EXPECT_EQ(sent.front(), Command::Poll);
     for (const rackemu::FrameRecord& f : rack_.frames())
-        if (f.command != static_cast<uint8_t>(Command::Poll) && f.command != static_cast<uint8_t>(Command::Unlink))
+        if (f.command != static_cast<uint8_t>(Command::Poll) && f.command != static_cast<uint8_t>(Command::Unlink)) {
             EXPECT_EQ(f.serial, int32_t(kSerial));
+        }
     const std::vector<int> written = pagesOf(Command::Write);
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written.front(), kIdentityPage);

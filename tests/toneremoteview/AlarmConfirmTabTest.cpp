@@ -61,8 +61,9 @@ TEST_F(AlarmConfirmTabTest, ShowsSixteenRecordsAndHidesTheUpperHalfForFirstFirmw
             else
                 EXPECT_NE(actionText(n), "(Unsupported in Firmware)") << n;
         }
-        if (!firmware.startsWith("V01"))
+        if (!firmware.startsWith("V01")) {
             EXPECT_EQ(actionText(12), text);
+        }
     }
     EXPECT_EQ(tab().intShowAlarmAction(0, 16), -1);
     EXPECT_EQ(tab().intShowAlarmAction(1, 17), -1);

@@ -156,8 +156,9 @@ TEST_F(TRShownIsWritten, VotingControlsFollowTheLineInterfaceOfAStoredModule)
                     byteOf(before, kTimerPage, timers::kFlag2) & ~(timers::kToneOnIdle | timers::kSlidingTone));
             const QByteArray after = storedPages(serial);
             for (int page = 0; page < kPageCount; ++page)
-                if (page != kLastWritePage)
+                if (page != kLastWritePage) {
                     EXPECT_EQ(after.mid(page * 8, 8).toHex(' '), expected.mid(page * 8, 8).toHex(' ')) << page;
+                }
             w->cmdQuit->click();
             settle();
         }
