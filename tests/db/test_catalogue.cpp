@@ -17,6 +17,17 @@ protected:
                            "Prescalar, Doubled, Type, InfoType, BANLF, BANHF) VALUES (?, 1, 2, 3, 4, ?, 5, 6, ?, ?, 'User', 7.5, 8.5)"),
             {number, intFreq, doubled, type});
     }
+    // A UHF model whose numbers the catalogue accepts.
+    static ModData uhfModel()
+    {
+        ModData d;
+        d.lngLowFreq = 440000000;
+        d.lngUpFreq = 450000000;
+        d.lngRef1 = 12500;
+        d.lngTCXOFreq = 12800000;
+        d.intPrescalar = 64;
+        return d;
+    }
     static ModData untouched()
     {
         ModData d;
@@ -114,12 +125,7 @@ TEST_F(CatalogueTest, FactoryModel)
 
 TEST_F(CatalogueTest, UpdateAndDelete)
 {
-    ModData d;
-    d.lngLowFreq = 440000000;
-    d.lngUpFreq = 450000000;
-    d.lngRef1 = 12500;
-    d.lngTCXOFreq = 12800000;
-    d.intPrescalar = 64;
+    ModData d = uhfModel();
     d.boolDoubled = true;
     d.intType = 3;
     d.strInfoType = QStringLiteral("User");
@@ -160,12 +166,7 @@ TEST_F(CatalogueTest, UpdateAndDelete)
 
 TEST_F(CatalogueTest, TextsOutsideWindows1252AreRefusedAndNothingStored)
 {
-    ModData d;
-    d.lngLowFreq = 440000000;
-    d.lngUpFreq = 450000000;
-    d.lngRef1 = 12500;
-    d.lngTCXOFreq = 12800000;
-    d.intPrescalar = 64;
+    ModData d = uhfModel();
     const int32_t exciter =
         scalar(QStringLiteral("SELECT ID FROM tblMODData WHERE MODULENUMB = 'Vr51-25-0000'")).toInt();
     const QString table =
