@@ -43,16 +43,23 @@ static hrt_event_slot *slot_of(int16_t handle)
     return &hrt_state.events[handle];
 }
 
-/* Stops the slot's timer and waits until no notification of the slot runs on
- * another thread. 1 when the slot still holds the same event afterwards. */
-static int stop_and_quiet(int16_t handle, hrt_event_slot *e)
+/* Stops the slot's timer; a call of it still on its way finds the generation
+ * moved on and does nothing. */
+static void stop_timer(hrt_event_slot *e)
 {
-    uint16_t serial = e->serial;
     if (e->timer_id)
         hrt_plat_event_timer_stop(e->timer_id);
     e->timer_id = 0;
     e->pending = 0;
     ++e->generation;
+}
+
+/* Stops the slot's timer and waits until no notification of the slot runs on
+ * another thread. 1 when the slot still holds the same event afterwards. */
+static int stop_and_quiet(int16_t handle, hrt_event_slot *e)
+{
+    uint16_t serial = e->serial;
+    stop_timer(e);
     uint16_t own = notifying_here == handle ? 1 : 0;
     while (e->notifying > own)
         hrt_plat_event_wait();
@@ -197,10 +204,7 @@ static void hrt_event_tick(int16_t handle, hrt_event_slot *e)
     if (e->repeat) {
         e->countdown = e->type == HRT_EVENT_TIME_OF_DAY ? secs_until_next_day(e->fires_at) : e->period;
     } else {
-        hrt_plat_event_timer_stop(e->timer_id);
-        e->timer_id = 0;
-        e->pending = 0;
-        ++e->generation;
+        stop_timer(e);
     }
     notify(handle, e);
 }
@@ -280,11 +284,7 @@ void hrt_event_unload(void)
         hrt_event_slot* e = &hrt_state.events[h];
         if (!e->in_use)
             continue;
-        if (e->timer_id)
-            hrt_plat_event_timer_stop(e->timer_id);
-        e->timer_id = 0;
-        e->pending = 0;
-        ++e->generation;
+        stop_timer(e);
         e->in_use = 0;
     }
     const int begun = hrt_state.events_in_use != 0;
