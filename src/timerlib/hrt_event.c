@@ -45,7 +45,7 @@ static hrt_event_slot *slot_of(int16_t handle)
 
 /* Stops the slot's timer; a call of it still on its way finds the generation
  * moved on and does nothing. */
-static void stop_timer(hrt_event_slot *e)
+static void stop_timer(hrt_event_slot* e)
 {
     if (e->timer_id)
         hrt_plat_event_timer_stop(e->timer_id);
@@ -56,7 +56,7 @@ static void stop_timer(hrt_event_slot *e)
 
 /* Stops the slot's timer and waits until no notification of the slot runs on
  * another thread. 1 when the slot still holds the same event afterwards. */
-static int stop_and_quiet(int16_t handle, hrt_event_slot *e)
+static int stop_and_quiet(int16_t handle, hrt_event_slot* e)
 {
     uint16_t serial = e->serial;
     stop_timer(e);
