@@ -1,7 +1,7 @@
 #pragma once
 // What the module dialogs share when they put modules into document windows: the serial number
-// of a typed or listed text, the window of a module's type, the unlink flag held off while windows
-// open, and the trap that shows a failure.
+// of a typed or listed text, opening a module in a new window of its type, and the unlink flag held
+// off while windows open.
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
 

@@ -6,7 +6,7 @@
 #include "rackemu/Rack.h"
 #include "support/PageBytes.h"
 #include "support/RackOnPort.h"
-#include "support/MainWindowTest.h"
+#include "support/MainWindowFixture.h"
 
 #include <QByteArray>
 #include <QString>

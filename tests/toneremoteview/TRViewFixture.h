@@ -4,7 +4,7 @@
 // as serial port 1.
 #include "rackemu/Rack.h"
 #include "support/RackOnPort.h"
-#include "support/MainWindowTest.h"
+#include "support/MainWindowFixture.h"
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/frmOrvViewTR.h"
 

@@ -1,6 +1,6 @@
 // Polled alarms: set and check in each resolution, the three expiry modes,
 // reset, cancel, and the program's way of waiting on a millisecond alarm.
-#include "timerlib_fixture.h"
+#include "TimerlibFixture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "installer_stack.h"
+#include "InstallerStack.h"
 
 #include <cstdlib>
 #include <cstring>

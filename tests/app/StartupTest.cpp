@@ -1,4 +1,4 @@
-#include "ShellFixture.h"
+#include "AppFixture.h"
 
 #include "shell/Version.h"
 #include "app/Startup.h"
@@ -11,7 +11,7 @@
 using testsupport::Pty;
 using testsupport::ScriptedMsgBox;
 
-class StartupTest : public ShellFixture {};
+class StartupTest : public AppFixture {};
 
 TEST_F(StartupTest, PortNumberMissingOpensPortOne)
 {

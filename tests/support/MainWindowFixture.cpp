@@ -1,4 +1,4 @@
-#include "support/MainWindowTest.h"
+#include "support/MainWindowFixture.h"
 
 #include "db/CLASSOrvDB.h"
 #include "platform/Progress.h"

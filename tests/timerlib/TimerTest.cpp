@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "timerlib_fixture.h"
+#include "TimerlibFixture.h"
 
 namespace {
 

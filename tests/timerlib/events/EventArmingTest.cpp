@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "event_fixture.h"
+#include "EventFixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Busy-wait delays: counted below the delay switch, timed by an alarm at and
 // above it and in milliseconds and seconds.
 #include "hrt_arithmetic.h"
-#include "timerlib_fixture.h"
+#include "TimerlibFixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "timerlib_fixture.h"
+#include "TimerlibFixture.h"
 
 namespace {
 

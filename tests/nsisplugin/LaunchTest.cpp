@@ -8,7 +8,7 @@
 #include <string>
 
 #include "BrenlowNSIS.h"
-#include "installer_stack.h"
+#include "InstallerStack.h"
 #include "nsis_command_line.h"
 #include "nsis_platform.h"
 

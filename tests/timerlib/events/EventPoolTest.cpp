@@ -2,7 +2,7 @@
 // life, the calibrated period range, and handles that name no event.
 #include <climits>
 
-#include "event_fixture.h"
+#include "EventFixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "hrt_arithmetic.h"
-#include "timerlib_fixture.h"
+#include "TimerlibFixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "BrenlowNSIS.h"
-#include "installer_stack.h"
+#include "InstallerStack.h"
 #include "nsis_stack.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ShellFixture.h"
+#include "AppFixture.h"
 
 #include "app/frmReference.h"
 
@@ -9,12 +9,12 @@ using testsupport::Pty;
 using testsupport::ScriptedFileDialogs;
 using testsupport::ScriptedMsgBox;
 
-class PreferencesTest : public ShellFixture {
+class PreferencesTest : public AppFixture {
 protected:
     // Ports 1 and 2 are pseudo-terminals; port 3 names a device that does not exist.
     void SetUp() override
     {
-        ShellFixture::SetUp();
+        AppFixture::SetUp();
         ASSERT_TRUE(pty1.ok() && pty2.ok());
         writeIni("; settings\r\n[Comms]\r\nPortNumber=1\r\nDevice1=" + pty1.slavePath().toLocal8Bit() +
                  "\r\nDevice2=" + pty2.slavePath().toLocal8Bit() + "\r\nDevice3=/dev/velmar-no-such-port\r\n");

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../timerlib_fixture.h"
+#include "../TimerlibFixture.h"
 #include "hrt_event_clock.h"
 
 enum class Kind { Call, Post };

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "timerlib_fixture.h"
+#include "TimerlibFixture.h"
 
 namespace fs = std::filesystem;
 

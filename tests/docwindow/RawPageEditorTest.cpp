@@ -1,6 +1,6 @@
 // The raw page editor: its page list, what Apply writes or refuses, and the window that shows the
 // changed pages at once and saves them.
-#include "ViewFixture.h"
+#include "radioview/ViewFixture.h"
 
 #include "docwindow/DocumentWindowOpen.h"
 #include "radioview/ChannelCells.h"

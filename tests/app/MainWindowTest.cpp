@@ -1,4 +1,4 @@
-#include "ShellFixture.h"
+#include "AppFixture.h"
 
 #include "db/PageImage.h"
 #include "platform/Help.h"
@@ -75,11 +75,11 @@ protected:
 
 } // namespace
 
-class MainWindowTest : public ShellFixture {
+class MainWindowTest : public AppFixture {
 protected:
     void SetUp() override
     {
-        ShellFixture::SetUp();
+        AppFixture::SetUp();
         ASSERT_TRUE(pty.ok());
         writeIni("[Comms]\r\nDevice1=" + pty.slavePath().toLocal8Bit() + "\r\n");
         loadMainWindow();

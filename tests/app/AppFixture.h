@@ -13,7 +13,7 @@
 
 // A program folder of the test's own (with a database), the serial port closed before and after,
 // and the program-wide values back at their start-up state.
-class ShellFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {

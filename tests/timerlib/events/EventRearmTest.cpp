@@ -1,6 +1,6 @@
 // Re-arming, cancel and reset of events, and the count of failed posts, on a
 // clock driven by hand.
-#include "event_fixture.h"
+#include "EventFixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 
-#include "event_fixture.h"
+#include "EventFixture.h"
 
 namespace {
 

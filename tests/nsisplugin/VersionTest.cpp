@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "BrenlowNSIS.h"
-#include "installer_stack.h"
+#include "InstallerStack.h"
 #include "nsis_version.h"
 #include "version_cases.h"
 
