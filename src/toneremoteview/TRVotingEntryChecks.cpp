@@ -15,6 +15,7 @@
 using basVelmar::leadingNumber;
 using basVelmar::plainNumber;
 
+// The voting level is kept as typed; the other boxes' values whole, a half to the even one.
 void TRVotingControls::keep(QLineEdit* box)
 {
     const double v = leadingNumber(box->text());
