@@ -15,6 +15,7 @@
 #include "toneremote/ExactDecimal.h"
 #include "toneremote/ToneRemoteFields.h"
 #include "toneremote/ToneRemotePageLayout.h"
+#include "toneremote/cMorseCode.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -87,9 +88,13 @@ public:
     int16_t CreateFnTonesStds();
     int16_t CreateMuTable();
 
-    // ---- Morse station ident: the character table of cMorseCode ------------------------------
+    // ---- Morse station ident: the character table of cMorseCode and the ident's pages ---------
     static int16_t SetMorseCode(QChar ch, int32_t& lngPattern, int16_t& intLength);
     static int16_t GetMorseCode(const QString& strCode, QChar& ch);
+    // The ident's bit stream in its pages 220-223, in the byte order of cMorseCode::identBytes:
+    // page 220 byte 7 first, down to page 223 byte 0.
+    cMorseCode::IdentBytes morseIdent() const;
+    void setMorseIdent(const cMorseCode::IdentBytes& bytes);
 
     // ---- Alarm records 1..16 -----------------------------------------------------------------
     int16_t intSetAlarm(int16_t intIndex, const AlarmRecord& bytAlarm);

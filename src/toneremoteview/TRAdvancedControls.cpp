@@ -8,6 +8,7 @@
 #include "shell/LocaleNumbers.h"
 #include "toneremote/COrvDocTR.h"
 #include "toneremote/ToneRemotePageLayout.h"
+#include "toneremoteview/TRFrameControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +23,8 @@
 
 using basVelmar::leadingNumber;
 using platform::named;
+using trview::gridOf;
+using trview::narrowBox;
 
 // The bits of the flag bytes.
 namespace flag = trlayout::timers;
@@ -39,13 +42,6 @@ constexpr int kMorseMinutes = 60;
 constexpr int kQuarterSecondsPerMinute = 240;
 constexpr int kThresholdLowest = 107, kThresholdHighest = 141; // tenths of a volt
 
-QGridLayout* gridOf(QGroupBox* frame)
-{
-    if (auto* g = qobject_cast<QGridLayout*>(frame->layout()))
-        return g;
-    return new QGridLayout(frame);
-}
-
 void fill(QComboBox* list, int first, int count, int step)
 {
     list->clear();
@@ -60,30 +56,37 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
                                        std::function<COrvDocTR&()> document)
     : QObject(Frame2), document_(std::move(document))
 {
-    auto check = [](QWidget* parent, const QString& caption, const QString& name, const QString& tip = {}) {
-        auto* c = named(new QCheckBox(caption, parent), name);
+    buildPathFrame(Frame2);
+    buildDurationFrame(fraAdvanced1, optHLGT1, optHLGT2, lblHLGT1, cboHLGTTimer,
+                       QStringLiteral("Use recommended value (120 mS)"), QStringLiteral("HLGT"));
+    buildDurationFrame(fraAdvanced2, optFT1, optFT2, lblFT1, cboFTTimer,
+                       QStringLiteral("Use recommended value (40 msec)"), QStringLiteral("FT"));
+    buildIdentFrame(fraAdvanced3);
+    fill(cboHLGTTimer, kHlgtFirstMs, kHlgtItems, kListStepMs);
+    fill(cboFTTimer, kFtFirstMs, kFtItems, kListStepMs);
+    fill(cboMorseTimer, 0, kMorseMinutes + 1, 1);
+    buildThresholdRow(lowVoltFrame);
+    connectControls(window);
+}
+
+void TRAdvancedControls::buildPathFrame(QGroupBox* Frame2)
+{
+    auto check = [Frame2](const QString& caption, const QString& name, const QString& tip = {}) {
+        auto* c = named(new QCheckBox(caption, Frame2), name);
         c->setToolTip(tip);
         return c;
     };
-    auto box = [](QWidget* parent, const QString& name, const QString& tip = {}) {
-        auto* b = named(new QLineEdit(parent), name);
-        b->setToolTip(tip);
-        b->setMaximumWidth(70);
-        return b;
-    };
-
     QGridLayout* misc = gridOf(Frame2);
-    chkRxPathDelay = check(Frame2, QStringLiteral("Enable Receive Path Delay"), QStringLiteral("chkRxPathDelay"),
+    chkRxPathDelay = check(QStringLiteral("Enable Receive Path Delay"), QStringLiteral("chkRxPathDelay"),
                            QStringLiteral("Used for squelch tail elimination"));
-    txtRxPathDelay =
-        box(Frame2, QStringLiteral("txtRxPathDelay"), QStringLiteral("Typically 75-150mS with CTCSS or 30mS without"));
-    chkTxPathDelay = check(Frame2, QStringLiteral("Enable Transmit Path Delay"), QStringLiteral("chkTxPathDelay"),
+    txtRxPathDelay = narrowBox(Frame2, QStringLiteral("txtRxPathDelay"),
+                               QStringLiteral("Typically 75-150mS with CTCSS or 30mS without"));
+    chkTxPathDelay = check(QStringLiteral("Enable Transmit Path Delay"), QStringLiteral("chkTxPathDelay"),
                            QStringLiteral("Compensation for HLGT-FT delay"));
-    txtTxPathDelay = box(Frame2, QStringLiteral("txtTxPathDelay"), QStringLiteral("Typically 150mS"));
-    chkNotchFiltReq = check(Frame2, QStringLiteral("Notch Filtering Required"), QStringLiteral("chkNotchFiltReq"),
+    txtTxPathDelay = narrowBox(Frame2, QStringLiteral("txtTxPathDelay"), QStringLiteral("Typically 150mS"));
+    chkNotchFiltReq = check(QStringLiteral("Notch Filtering Required"), QStringLiteral("chkNotchFiltReq"),
                             QStringLiteral("Checked on for normal tone-remote use"));
-    chkFPModeSwitch =
-        check(Frame2, QStringLiteral("Disable Front Panel Mode Switch"), QStringLiteral("chkFPModeSwitch"));
+    chkFPModeSwitch = check(QStringLiteral("Disable Front Panel Mode Switch"), QStringLiteral("chkFPModeSwitch"));
     misc->addWidget(chkRxPathDelay, 0, 0);
     misc->addWidget(txtRxPathDelay, 0, 1);
     misc->addWidget(chkTxPathDelay, 1, 0);
@@ -92,29 +95,28 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     misc->addWidget(chkFPModeSwitch, 3, 0, 1, 2);
     misc->setColumnStretch(2, 1);
     misc->setRowStretch(4, 1);
+}
 
-    // A duration frame: the recommended value, the other choice, and the list of times.
-    auto duration = [](QGroupBox* frame, QRadioButton*& recommended, QRadioButton*& other, QLabel*& label,
-                       QComboBox*& list, const QString& recommendedCaption, const QString& suffix) {
-        QGridLayout* g = gridOf(frame);
-        recommended =
-            named(new QRadioButton(recommendedCaption, frame), QStringLiteral("opt") + suffix + QLatin1Char('1'));
-        other = named(new QRadioButton(QStringLiteral("Change default value"), frame),
-                      QStringLiteral("opt") + suffix + QLatin1Char('2'));
-        label = named(new QLabel(QStringLiteral("Time:  "), frame), QStringLiteral("lbl") + suffix + QLatin1Char('1'));
-        list = named(new QComboBox(frame), QStringLiteral("cbo") + suffix + QStringLiteral("Timer"));
-        g->addWidget(recommended, 0, 0, 1, 3);
-        g->addWidget(other, 1, 0, 1, 3);
-        g->addWidget(label, 2, 0);
-        g->addWidget(list, 2, 1);
-        g->setColumnStretch(2, 1);
-        g->setRowStretch(3, 1);
-    };
-    duration(fraAdvanced1, optHLGT1, optHLGT2, lblHLGT1, cboHLGTTimer, QStringLiteral("Use recommended value (120 mS)"),
-             QStringLiteral("HLGT"));
-    duration(fraAdvanced2, optFT1, optFT2, lblFT1, cboFTTimer, QStringLiteral("Use recommended value (40 msec)"),
-             QStringLiteral("FT"));
+void TRAdvancedControls::buildDurationFrame(QGroupBox* frame, QRadioButton*& recommended, QRadioButton*& other,
+                                            QLabel*& label, QComboBox*& list, const QString& recommendedCaption,
+                                            const QString& suffix)
+{
+    QGridLayout* g = gridOf(frame);
+    recommended = named(new QRadioButton(recommendedCaption, frame), QStringLiteral("opt") + suffix + QLatin1Char('1'));
+    other = named(new QRadioButton(QStringLiteral("Change default value"), frame),
+                  QStringLiteral("opt") + suffix + QLatin1Char('2'));
+    label = named(new QLabel(QStringLiteral("Time:  "), frame), QStringLiteral("lbl") + suffix + QLatin1Char('1'));
+    list = named(new QComboBox(frame), QStringLiteral("cbo") + suffix + QStringLiteral("Timer"));
+    g->addWidget(recommended, 0, 0, 1, 3);
+    g->addWidget(other, 1, 0, 1, 3);
+    g->addWidget(label, 2, 0);
+    g->addWidget(list, 2, 1);
+    g->setColumnStretch(2, 1);
+    g->setRowStretch(3, 1);
+}
 
+void TRAdvancedControls::buildIdentFrame(QGroupBox* fraAdvanced3)
+{
     QGridLayout* ident = gridOf(fraAdvanced3);
     lblAdvance1 = named(new QLabel(QStringLiteral("Station ID:"), fraAdvanced3), QStringLiteral("lblAdvance1"));
     txtMorseID = named(new QLineEdit(fraAdvanced3), QStringLiteral("txtMorseID"));
@@ -134,18 +136,18 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
     ident->addWidget(cboMorseTimer, 1, 1);
     ident->setColumnStretch(1, 1);
     ident->setRowStretch(2, 1);
-    fill(cboHLGTTimer, kHlgtFirstMs, kHlgtItems, kListStepMs);
-    fill(cboFTTimer, kFtFirstMs, kFtItems, kListStepMs);
-    fill(cboMorseTimer, 0, kMorseMinutes + 1, 1);
+}
 
+void TRAdvancedControls::buildThresholdRow(QGroupBox* lowVoltFrame)
+{
     // The threshold's row goes below what its frame holds already.
     auto* lowRow = named(new QWidget(lowVoltFrame), QStringLiteral("lowVoltRow"));
     auto* low = new QHBoxLayout(lowRow);
     low->setContentsMargins(0, 0, 0, 0);
     lblLowVoltThreshold =
         named(new QLabel(QStringLiteral("Low Volt Alarm Threshold:"), lowRow), QStringLiteral("lblLowVoltThreshold"));
-    txtLowVoltThreshold = box(lowRow, QStringLiteral("txtLowVoltThreshold"),
-                              QStringLiteral("Select a value in the range 10.7V and 14.1V in 0.2V increments"));
+    txtLowVoltThreshold = narrowBox(lowRow, QStringLiteral("txtLowVoltThreshold"),
+                                    QStringLiteral("Select a value in the range 10.7V and 14.1V in 0.2V increments"));
     txtLowVoltThreshold->setText(basVelmar::formatFixed(10.7, 1));
     udpLowVoltThresholdChange = named(new platform::UpDown(kThresholdLowest, kThresholdHighest, 2, lowRow),
                                       QStringLiteral("udpLowVoltThresholdChange"));
@@ -160,7 +162,10 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
         b->addWidget(lowRow);
     else
         (new QVBoxLayout(lowVoltFrame))->addWidget(lowRow);
+}
 
+void TRAdvancedControls::connectControls(QWidget* window)
+{
     for (QCheckBox* c : {chkNotchFiltReq, chkRxPathDelay, chkTxPathDelay})
         connect(c, &QCheckBox::clicked, this, [this] { modified(); });
     connect(chkRxPathDelay, &QCheckBox::toggled, txtRxPathDelay, &QWidget::setEnabled);
@@ -249,34 +254,12 @@ void TRAdvancedControls::optFT2_Click()
 
 // ---- Station ident -------------------------------------------------------------------------
 
-void TRAdvancedControls::SaveMorseCode()
-{
-    const cMorseCode::IdentBytes bytes = morse_.identBytes();
-    COrvDocTR& doc = document();
-    const int first = trlayout::kMorseIdentTopPage - trlayout::kMorseIdentPages + 1;
-    for (int p = 0; p < trlayout::kMorseIdentPages; ++p) {
-        // Bytes in stream order run from byte 7 down to byte 0 of each page.
-        QByteArray page(trlayout::kPageSize, '\0');
-        for (int b = 0; b < trlayout::kPageSize; ++b)
-            page[trlayout::kPageSize - 1 - b] = static_cast<char>(bytes[p * trlayout::kPageSize + b]);
-        doc.intWritePage(first + p, page);
-    }
-}
+void TRAdvancedControls::SaveMorseCode() { document().setMorseIdent(morse_.identBytes()); }
 
 int16_t TRAdvancedControls::DecodeMorseCode(QString& strIdent)
 {
     return basVelmar::trapped([&]() -> int16_t {
-        const COrvDocTR& doc = document();
-        cMorseCode::IdentBytes bytes{};
-        const int first = trlayout::kMorseIdentTopPage - trlayout::kMorseIdentPages + 1;
-        for (int p = 0; p < trlayout::kMorseIdentPages; ++p) {
-            QByteArray page;
-            if (doc.intReadPage(first + p, page) != 0)
-                return -1;
-            for (int b = 0; b < trlayout::kPageSize; ++b)
-                bytes[p * trlayout::kPageSize + b] = static_cast<uint8_t>(page.at(trlayout::kPageSize - 1 - b));
-        }
-        const cMorseCode::Decoded decoded = cMorseCode::decodeIdent(bytes);
+        const cMorseCode::Decoded decoded = cMorseCode::decodeIdent(document().morseIdent());
         Text1->clear();
         Text1->setText(decoded.dotsAndDashes);
         strIdent = decoded.text;

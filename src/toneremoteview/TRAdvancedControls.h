@@ -92,6 +92,16 @@ public:
     platform::UpDown* udpLowVoltThresholdChange = nullptr;
 
 private:
+    // The constructor's steps: one builder for each frame and for the threshold's row, then the
+    // handlers. A duration frame holds the recommended value, the other choice and the list of
+    // times; its controls are named after `suffix` (optHLGT1, optHLGT2, lblHLGT1, cboHLGTTimer).
+    void buildPathFrame(QGroupBox* Frame2);
+    static void buildDurationFrame(QGroupBox* frame, QRadioButton*& recommended, QRadioButton*& other, QLabel*& label,
+                                   QComboBox*& list, const QString& recommendedCaption, const QString& suffix);
+    void buildIdentFrame(QGroupBox* fraAdvanced3);
+    void buildThresholdRow(QGroupBox* lowVoltFrame);
+    void connectControls(QWidget* window);
+
     COrvDocTR& document() const { return document_(); }
     void modified() const;
     // A path delay box's text: its leading number, whole, held to 0 .. 500 ms.

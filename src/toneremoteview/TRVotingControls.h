@@ -10,14 +10,16 @@
 // since the last show, and the line levels only when one was edited: applying a document as it
 // was shown changes no byte of it, except that a module on a 2-wire line, which shows no voting
 // mode, is written without one.
+#include "toneremote/VotingModes.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class COrvDocTR;
-struct ToneRemoteFields;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -120,6 +122,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's steps: one builder for each frame, then the handlers.
+    void buildVotingFrame(QGroupBox* fraAdv1);
+    void buildBandFrame(QGroupBox* fraAdv2);
+    void buildLineLevelsFrame(QGroupBox* Frame4);
+    void connectControls(QWidget* window);
+
     COrvDocTR& document() const { return links_.document(); }
     // An edit of the voting settings: the document is changed and the voting is worked out again.
     void votingEdited();
@@ -129,8 +137,16 @@ private:
     // The three mode boxes and the notch filtering box enabled, as on a 4-wire line.
     void enableModeBoxes();
     void enableSlidingLabels(bool on);
-    // The sliding-tone computation into `fields`; false when refused (shown).
-    bool slidingFields(ToneRemoteFields& fields, double v1, double v2) const;
+    // The mode boxes and their entries as the document holds them (4-wire).
+    void showModes(const COrvDocTR& doc);
+    // The apply's steps: what the controls show, the line levels' table steps into `fields`
+    // (platform::Error on a step that is no byte), a refusal shown (-1), the filter tables loaded
+    // (false when one is missing, shown) and the worked-out fields taken into the document.
+    trvoting::Choice votingChoice() const;
+    void readLineLevels(ToneRemoteFields& fields) const;
+    int16_t refused(trvoting::Refusal refusal);
+    bool loadTables(COrvDocTR& doc, const std::vector<trvoting::FilterTable>& tables);
+    void takeVoting(COrvDocTR& doc, const trvoting::Outcome& worked) const;
     // Snaps a line-level box to a level of its table.
     void snapLineLevel(QLineEdit* box, int16_t port);
     // A frequency box's range check (`lowest` .. 3500 Hz); false when refused (shown).
