@@ -7,7 +7,7 @@
 #include "docwindow/DocumentWindowOpen.h"
 #include "docwindow/WindowRegistry.h"
 #include "platform/MsgBox.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "support/Measure.h"
 #include "support/StoredModules.h"
 #include "toneremote/COrvDocTR.h"

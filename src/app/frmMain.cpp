@@ -12,7 +12,7 @@
 #include "shell/Globals.h"
 #include "shell/HelpTopics.h"
 #include "shell/IniAccess.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/MenuBuilder.h"
 #include "docwindow/NotInThisVersion.h"

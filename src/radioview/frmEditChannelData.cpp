@@ -10,7 +10,7 @@
 #include "platform/ui/Named.h"
 #include "radioview/ViewNumbers.h"
 #include "shell/FrequencyCodecs.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "shell/NumberText.h"
 
 #include <QCheckBox>

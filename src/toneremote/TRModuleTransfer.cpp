@@ -7,7 +7,7 @@
 #include "db/TransferCaptions.h"
 #include "platform/PlatformError.h"
 #include "platform/Progress.h"
-#include "shell/Compatibility.h"
+#include "db/Compatibility.h"
 #include "shell/FailureTrap.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The look-up collections loaded at start-up.
 #include "DbFixture.h"
 
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "app/frmMain.h"
 
 using namespace basVelmar;

@@ -5,7 +5,7 @@
 #include "modules/frmModuleManagement.h"
 #include "modules/frmNewModule.h"
 #include "radioview/frmOrvView.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -13,7 +13,7 @@
 #include "toneremote/ToneRemotePageLayout.h"
 #include "toneremoteview/frmOrvViewTR.h"
 #include "shell/FrequencyCodecs.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "support/RackOnPort.h"
 #include "docwindow/WindowRegistry.h"
 #include "support/ScriptedMsgBox.h"

@@ -10,7 +10,7 @@
 #include "radio/RadioPageLayout.h"
 #include "radioview/frmOrvView.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "support/ScriptedMsgBox.h"
 
 #include <QApplication>

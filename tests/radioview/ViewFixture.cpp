@@ -5,7 +5,7 @@
 #include "radioview/ChannelCells.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 
 #include <QApplication>
 #include <QCoreApplication>

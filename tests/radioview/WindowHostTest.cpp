@@ -4,7 +4,7 @@
 #include "db/CLASSOrvDB.h"
 #include "radioview/frmOrvView.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "support/FakeDocumentHost.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"

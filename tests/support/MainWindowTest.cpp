@@ -3,7 +3,7 @@
 #include "db/CLASSOrvDB.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 
 #include <QAction>
 #include <QCoreApplication>

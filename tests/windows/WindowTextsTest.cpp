@@ -25,7 +25,7 @@
 #include "radioview/frmSetEpots.h"
 #include "radioview/frmOrvView.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"
 #include "toneremote/COrvDocTR.h"
