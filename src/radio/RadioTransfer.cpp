@@ -2,6 +2,7 @@
 // page of 8 bytes at a time over the serial link.
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/Compatibility.h"
 #include "db/ModuleSession.h"
 #include "db/PageFields.h"
 #include "db/TransferCaptions.h"
@@ -9,7 +10,6 @@
 #include "platform/Progress.h"
 #include "radio/RadioFailure.h"
 #include "radio/RadioPageWords.h"
-#include "db/Compatibility.h"
 
 #include <QDateTime>
 #include <cmath>
