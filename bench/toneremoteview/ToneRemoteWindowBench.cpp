@@ -3,11 +3,11 @@
 // to the window shown with every tab filled. Runs offscreen unless a platform is named. Prints the
 // median and the slowest of each; the target is under 300 ms.
 #include "app/frmMain.h"
+#include "db/LookupTables.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/DocumentWindowOpen.h"
 #include "docwindow/WindowRegistry.h"
 #include "platform/MsgBox.h"
-#include "shell/LookupTables.h"
 #include "support/Measure.h"
 #include "support/StoredModules.h"
 #include "toneremote/COrvDocTR.h"

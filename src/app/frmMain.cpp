@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "db/CBROWSER.h"
+#include "db/LookupTables.h"
 #include "link/LinkCommands.h"
 #include "platform/CommPort.h"
 #include "platform/Help.h"
@@ -12,7 +13,6 @@
 #include "shell/Globals.h"
 #include "shell/HelpTopics.h"
 #include "shell/IniAccess.h"
-#include "shell/LookupTables.h"
 #include "docwindow/DocumentWindow.h"
 #include "docwindow/MenuBuilder.h"
 #include "docwindow/NotInThisVersion.h"

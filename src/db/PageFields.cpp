@@ -2,6 +2,7 @@
 
 #include "db/DbQuery.h"
 #include "platform/PlatformError.h"
+#include "shell/ByteCodecs.h"
 #include "shell/DateCodecs.h"
 
 #include <algorithm>
@@ -36,6 +37,47 @@ QByteArray reversed(QByteArray page)
 QByteArray readReversed(const CPageImage& image, int page) { return reversed(pageOf(image, page)); }
 
 void writeReversed(CPageImage& image, int page, const QByteArray& bytes) { image.intWritePage(page, reversed(bytes)); }
+
+std::span<const uint8_t> bytesOf(const QByteArray& bytes)
+{
+    return {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
+}
+
+std::span<uint8_t> bytesOf(QByteArray& bytes)
+{
+    return {reinterpret_cast<uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size())};
+}
+
+uint16_t word(uint8_t high, uint8_t low)
+{
+    int16_t value = 0;
+    basVelmar::intBytesToInteger(value, high, low);
+    return static_cast<uint16_t>(value);
+}
+
+uint16_t word(std::span<const uint8_t> bytes, int hiByte) { return word(bytes[hiByte], bytes[hiByte - 1]); }
+
+void setWord(std::span<uint8_t> bytes, int hiByte, uint16_t value)
+{
+    basVelmar::intIntegerToBytes(static_cast<int16_t>(value), bytes[hiByte], bytes[hiByte - 1]);
+}
+
+uint16_t bigEndianWord(std::span<const uint8_t> bytes, int hiByte) { return word(bytes[hiByte], bytes[hiByte + 1]); }
+
+void setBigEndianWord(std::span<uint8_t> bytes, int hiByte, uint16_t value)
+{
+    basVelmar::intIntegerToBytes(static_cast<int16_t>(value), bytes[hiByte], bytes[hiByte + 1]);
+}
+
+QString firmwareNumber(uint8_t b7, uint8_t b6, uint8_t b5, uint8_t b4)
+{
+    return QStringLiteral("%1%2.%3%4").arg(b7).arg(b6).arg(b5).arg(b4);
+}
+
+QString firmwareVersion(uint8_t b7, uint8_t b6, uint8_t b5, uint8_t b4)
+{
+    return QLatin1Char('V') + firmwareNumber(b7, b6, b5, b4);
+}
 
 bool isSerialNumber(qlonglong value) { return value >= 0 && value <= kMaxSerial; }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The byte rules of a module's page image that every kind of module shares, each written once:
-// pages in the line's order, the 24-bit serial number of page 2, texts over pages and date pages.
+// pages in the line's order, 16-bit words, the 24-bit serial number of page 2, the firmware version
+// of page 1, texts over pages and date pages.
 #include "db/PageImage.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace pagefields {
 
@@ -28,6 +30,27 @@ QByteArray reversed(QByteArray page);
 // Page `page` of the image with byte 7 first; writes it back from that order.
 QByteArray readReversed(const CPageImage& image, int page);
 void writeReversed(CPageImage& image, int page, const QByteArray& bytes);
+
+// A byte string's bytes, for the word functions below.
+std::span<const uint8_t> bytesOf(const QByteArray& bytes);
+std::span<uint8_t> bytesOf(QByteArray& bytes);
+
+// A word of two bytes without sign, high byte first in the line's order: the high byte at index
+// `hiByte`, the low byte at `hiByte - 1` (the order of every 16-bit field of a page).
+uint16_t word(std::span<const uint8_t> bytes, int hiByte);
+void setWord(std::span<uint8_t> bytes, int hiByte, uint16_t value);
+// A word of two bytes given apart.
+uint16_t word(uint8_t high, uint8_t low);
+// The other order, high byte at the lower index: the high byte at `hiByte`, the low byte at
+// `hiByte + 1` (a HEX record's load address).
+uint16_t bigEndianWord(std::span<const uint8_t> bytes, int hiByte);
+void setBigEndianWord(std::span<uint8_t> bytes, int hiByte, uint16_t value);
+
+// The firmware version a module keeps in bytes 7 to 4 of its page 1, each byte as its decimal
+// digits: 1, 0, 0, 5 is "10.05"; and the same as the document shows it, "V10.05".
+constexpr int kFirmwarePage = 1;
+QString firmwareNumber(uint8_t b7, uint8_t b6, uint8_t b5, uint8_t b4);
+QString firmwareVersion(uint8_t b7, uint8_t b6, uint8_t b5, uint8_t b4);
 
 // Whether a value is a serial number (0 to 16777215).
 bool isSerialNumber(qlonglong value);

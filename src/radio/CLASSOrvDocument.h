@@ -16,10 +16,13 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace mcf {
 struct MCFFile;
-}
+struct MCFHeaderRecord;
+struct MCFChannelRecord;
+} // namespace mcf
 
 class CLASSOrvDocument : public CPageImage {
 public:
@@ -211,10 +214,25 @@ private:
     void setPageText(int page, const QString& text);
     // Writes `bytes` from page `page` on, the first in byte 7.
     void setPageBytes(int page, const QByteArray& bytes);
+    // Page 5, the option page, into the timer and option fields: the timers and the reverse tone
+    // burst only for a transmitter or an exciter (a receiver's fields keep what they hold).
+    void decodeOptionPage();
+    // The option byte of page 5 the option fields give; raises platform::Error for a field other
+    // than 0 or 1.
+    uint8_t optionBits() const;
+    // The timer and option fields into page 5 by the same rule as decodeOptionPage: the timers
+    // and the tone-burst length only for a transmitter or an exciter; the option byte `bits` and
+    // the tone-burst length only when given.
+    void writeOptionPage(std::optional<uint8_t> bits);
     // The model name of the model code in page 4, in the form the configuration byte gives.
     QString decodeModelCode() const;
     // Fills the pages and fields from an MCF file as read; raises on values no module can take.
     int16_t applyMCF(const QString& path, const mcf::MCFFile& file);
+    // The steps of applyMCF: the partition, the two types and the firmware version; the system
+    // pages (identity, texts, dates, channel count and default channel); the channel pages.
+    void takeMcfIdentity(const mcf::MCFHeaderRecord& header);
+    int16_t writeMcfSystemPages(const QString& path, const mcf::MCFHeaderRecord& header, int32_t serial);
+    void writeMcfChannels(const QString& path, const std::vector<mcf::MCFChannelRecord>& channels);
 
     std::array<Page, radiolayout::kPageCount> pages_{};
     int32_t moduleID_ = 0;       // the module's row in the database

@@ -3,6 +3,7 @@
 #include "radio/CLASSOrvDocument.h"
 
 #include "db/ArchiveFile.h"
+#include "db/PageFields.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
 #include "shell/ModuleType.h"
@@ -80,8 +81,8 @@ int16_t CLASSOrvDocument::intArchive2Document(const QString& path)
         loaded.lngLowerFreql = longAt(band, 0);
         loaded.lngUpperFreql = longAt(band, 4);
         const Bytes<8> references = file.next();
-        loaded.lngRef1 = references[1] * 256 + references[0];
-        loaded.lngRef2 = references[3] * 256 + references[2];
+        loaded.lngRef1 = pagefields::word(references, 1);
+        loaded.lngRef2 = pagefields::word(references, 3);
         basVelmar::intBytesToLong(loaded.lngIntFreq, references[7], references[6], references[5], references[4]);
         const Bytes<8> synthesizer = file.next();
         loaded.lngTCXOFreq = longAt(synthesizer, 0);

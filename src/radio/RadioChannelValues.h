@@ -2,6 +2,8 @@
 // The values of a channel page that the files, the report and the editor carry: the stored
 // frequency and the CTCSS tone, in Hz, through the frequency codec and the tone table; the output
 // pins and the channel's switch setting as rows of bits.
+#include "db/PageFields.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -13,7 +15,7 @@ namespace radiochannel {
 int32_t storedFrequency(uint8_t byte7, uint8_t byte6, uint8_t byte5);
 
 // The page's tone code (byte 2 high, byte 1 low).
-inline int32_t toneCode(uint8_t byte2, uint8_t byte1) { return byte2 * 256 + byte1; }
+inline int32_t toneCode(uint8_t byte2, uint8_t byte1) { return pagefields::word(byte2, byte1); }
 
 // The frequency of a tone code, Hz; 0 for code 0 and for a code the tone table does not hold.
 double toneFrequency(int32_t code);

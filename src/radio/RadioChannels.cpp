@@ -4,6 +4,7 @@
 
 #include "db/CLASSOrvDB.h"
 #include "radio/RadioFailure.h"
+#include "radio/RadioPageWords.h"
 #include "shell/FrequencyCodecs.h"
 
 #include <algorithm>
@@ -72,8 +73,7 @@ int16_t CLASSOrvDocument::intInitChannel()
                                            page[channel::kFreq2], page[channel::kFreq3])
             != 0)
             return -1;
-        page[channel::kCtcssHigh] = 0;
-        page[channel::kCtcssLow] = 0;
+        radiofields::setToneCode(page, 0);
         page[channel::kDeviation] = channel::kNewDeviation;
         page[channel::kReference] = channel::kNewReference;
         page[channel::kPins] = channel::kNoPins;
@@ -123,8 +123,7 @@ int16_t CLASSOrvDocument::intEditChannel(int16_t intSChannel, int16_t intEChanne
                 }
             }
             if (boolCTCSS) {
-                page[channel::kCtcssHigh] = static_cast<uint8_t>((code >> 8) & 0xFF);
-                page[channel::kCtcssLow] = static_cast<uint8_t>(code & 0xFF);
+                radiofields::setToneCode(page, code);
             }
             if (boolDeviation) {
                 page[channel::kDeviation] = static_cast<uint8_t>(deviation);
@@ -168,8 +167,7 @@ int16_t CLASSOrvDocument::intEditCTCSS(int16_t intChannel, double dblCTCSSFreque
         return -1;
     int32_t code = 0;
     ctcssCodeOf(dblCTCSSFrequency, code);
-    at(p, channel::kCtcssHigh) = static_cast<uint8_t>((code >> 8) & 0xFF);
-    at(p, channel::kCtcssLow) = static_cast<uint8_t>(code & 0xFF);
+    radiofields::setToneCode(pages_[p], code);
     return 0;
 }
 
@@ -207,8 +205,7 @@ int16_t CLASSOrvDocument::intAppendChannel(int16_t intNumChan)
 {
     if (intNumChan > 0 && intMaxchannel < kMaxChannels) {
         intMaxchannel = static_cast<int16_t>(std::min<int>(intMaxchannel + intNumChan, kMaxChannels));
-        at(kIdentityPage, identity::kChannelsHigh) = static_cast<uint8_t>((intMaxchannel >> 8) & 0xFF);
-        at(kIdentityPage, identity::kChannelsLow) = static_cast<uint8_t>(intMaxchannel & 0xFF);
+        radiofields::setChannelCount(pages_[kIdentityPage], intMaxchannel);
     }
     return 0;
 }
@@ -237,8 +234,7 @@ int16_t CLASSOrvDocument::DeleteChannel(int16_t ChannelPage)
 int16_t CLASSOrvDocument::intModifyCurrentchannel(int16_t intChan)
 {
     intCurrentchannel = intChan;
-    at(kStatePage, state::kCurrentHigh) = static_cast<uint8_t>((static_cast<uint16_t>(intChan) >> 8) & 0xFF);
-    at(kStatePage, state::kCurrentLow) = static_cast<uint8_t>(static_cast<uint16_t>(intChan) & 0xFF);
+    radiofields::setCurrentChannel(pages_[kStatePage], intChan);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "radio/RadioDateText.h"
 #include "radio/RadioEpromImage.h"
 #include "radio/RadioFailure.h"
+#include "radio/RadioPageWords.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
 #include "shell/Windows1252.h"
@@ -162,13 +163,13 @@ struct ImageTexts {
     QString remark;
 };
 
-// Edits bytes of a page through the document's page interface.
-void setBytes(CLASSOrvDocument& doc, int page, std::initializer_list<std::pair<int, uint8_t>> values)
+// Edits the bytes of a page (byte 0 first) through the document's page interface.
+template <class Change>
+void changePage(CLASSOrvDocument& doc, int page, Change change)
 {
     QByteArray bytes;
     doc.intReadPage(page, bytes);
-    for (const auto& [byte, value] : values)
-        bytes[byte] = static_cast<char>(value);
+    change(pagefields::bytesOf(bytes));
     doc.intWritePage(page, bytes);
 }
 
@@ -196,9 +197,11 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
     }
     const int32_t serial = texts.serial.isEmpty() ? 0 : fileaccess::serialOf(path, texts.serial);
 
-    setBytes(doc, kStatePage, {{state::kCurrentLow, 0}, {state::kCurrentHigh, 0}});
-    setBytes(doc, kIdentityPage,
-             {{identity::kPartition, kPartition}, {identity::kChannelsLow, kChannels}, {identity::kChannelsHigh, 0}});
+    changePage(doc, kStatePage, [](std::span<uint8_t> page) { radiofields::setCurrentChannel(page, 0); });
+    changePage(doc, kIdentityPage, [](std::span<uint8_t> page) {
+        page[identity::kPartition] = kPartition;
+        radiofields::setChannelCount(page, kChannels);
+    });
     doc.intWritePage(kModelCodePage, QByteArray(kPageSize, ' '));
     setText16(doc, kCustomTypePage, texts.model);
     if (const std::optional<QDate> day = radiodate::fromDayText(texts.date)) {
@@ -215,9 +218,9 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
         return -1;
     pagefields::setSerial(doc, serial);
     setText16(doc, kRemarkPage, texts.remark);
-    setBytes(doc, kIdentityPage,
-             {{identity::kConfig,
-               configurationOfKind(doc.pageByte(kIdentityPage, identity::kConfig), doc.intRxTxEx, doc.lngIntFreq)}});
+    changePage(doc, kIdentityPage, [&](std::span<uint8_t> page) {
+        page[identity::kConfig] = configurationOfKind(page[identity::kConfig], doc.intRxTxEx, doc.lngIntFreq);
+    });
     if (doc.intInitSystemInfo() != 0)
         return -1;
 
@@ -234,12 +237,12 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
         if (tens != 0)
             basVelmar::intFrequencyToBytes(static_cast<int32_t>(tens * 10 + doc.lngIntFreq), doc.lngRef1, doc.lngRef2, f1,
                                            f2, f3);
-        setBytes(doc, kPartition + i,
-                 {{channel::kCtcssHigh, static_cast<uint8_t>((code >> 8) & 0xFF)},
-                  {channel::kCtcssLow, static_cast<uint8_t>(code & 0xFF)},
-                  {channel::kFreq1, f1},
-                  {channel::kFreq2, f2},
-                  {channel::kFreq3, f3}});
+        changePage(doc, kPartition + i, [&](std::span<uint8_t> page) {
+            radiofields::setToneCode(page, code);
+            page[channel::kFreq1] = f1;
+            page[channel::kFreq2] = f2;
+            page[channel::kFreq3] = f3;
+        });
     }
     return 0;
 }

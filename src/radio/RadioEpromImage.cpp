@@ -1,5 +1,6 @@
 #include "radio/RadioEpromImage.h"
 
+#include "db/PageFields.h"
 #include "shell/Windows1252.h"
 
 #include <algorithm>
@@ -160,8 +161,9 @@ QString hexTextOf(const Bytes<kTextSize>& field)
 
 QByteArray hexDataLine(uint16_t address, const Bytes<kHexLineBytes>& data)
 {
-    QByteArray record;
-    record.append(char(kHexLineBytes)).append(char(address >> 8)).append(char(address & 0xFF)).append('\0');
+    QByteArray record(4, '\0'); // byte count, load address, record type 0
+    record[0] = char(kHexLineBytes);
+    pagefields::setBigEndianWord(pagefields::bytesOf(record), 1, address);
     record.append(reinterpret_cast<const char*>(data.data()), kHexLineBytes);
     uint8_t sum = 0;
     for (const char c : record)
@@ -182,7 +184,8 @@ std::optional<Bytes<kHexLineBytes>> hexDataOf(const QByteArray& line, uint16_t a
     for (const char c : record)
         sum = static_cast<uint8_t>(sum + static_cast<uint8_t>(c));
     const auto at = [&](int i) { return static_cast<uint8_t>(record.at(i)); };
-    if (sum != 0 || at(0) != kHexLineBytes || at(1) != (address >> 8) || at(2) != (address & 0xFF) || at(3) != 0)
+    if (sum != 0 || at(0) != kHexLineBytes || pagefields::bigEndianWord(pagefields::bytesOf(record), 1) != address
+        || at(3) != 0)
         return std::nullopt;
     Bytes<kHexLineBytes> data;
     for (int i = 0; i < kHexLineBytes; ++i)

@@ -8,6 +8,7 @@
 #include "link/LinkAddress.h"
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
+#include "radio/RadioPageWords.h"
 #include "shell/ByteCodecs.h"
 
 #include <QDateTime>
@@ -58,8 +59,7 @@ int16_t CLASSOrvDocument::ChangeFactoryWriteData(int32_t lngSer, int16_t intChan
 
         // The pages change together or not at all.
         CLASSOrvDocument changed(*this);
-        changed.at(kIdentityPage, identity::kChannelsHigh) = static_cast<uint8_t>((intChan >> 8) & 0xFF);
-        changed.at(kIdentityPage, identity::kChannelsLow) = static_cast<uint8_t>(intChan & 0xFF);
+        radiofields::setChannelCount(changed.pages_[kIdentityPage], intChan);
         changed.at(kIdentityPage, identity::kConfig) = bytFlag;
         changed.at(kIdentityPage, identity::kPartition) = static_cast<uint8_t>(intPar);
         changed.setPageText(kModelCodePage, modelCodeOf(strMT));

@@ -11,6 +11,7 @@
 #include "radio/RadioDateText.h"
 #include "radio/RadioFailure.h"
 #include "radio/RadioMcfRecords.h"
+#include "radio/RadioPageWords.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
 
@@ -63,9 +64,6 @@ std::array<recordfields::Bytes<10>, kPinLabels> pinLabels()
 
 // Ticks of 20 ms as whole seconds (halves to the even number).
 int16_t wholeSeconds(int ticks) { return static_cast<int16_t>(std::nearbyint(double(ticks) / kTicksPerSecond)); }
-
-uint8_t hiByte(int v) { return static_cast<uint8_t>((static_cast<uint32_t>(v) >> 8) & 0xFF); }
-uint8_t loByte(int v) { return static_cast<uint8_t>(static_cast<uint32_t>(v) & 0xFF); }
 
 // A count of seconds as 20 ms ticks in 16 bits.
 int16_t ticksOf(int seconds, const QString& path, const char* what)
@@ -122,8 +120,7 @@ int16_t CLASSOrvDocument::intDocument2MCF(const QString& path)
             MCFChannelRecord record{};
             record.number = int16Field(static_cast<int16_t>(basVelmar::gChannelNumberOption == 1 ? n : n - 1));
             record.megahertz = doubleField(stored != 0 ? (double(stored) - lngIntFreq) / 1e6 : 0.0);
-            record.ctcssHertz = doubleField(radiochannel::toneFrequency(
-                radiochannel::toneCode(at(page, channel::kCtcssHigh), at(page, channel::kCtcssLow))));
+            record.ctcssHertz = doubleField(radiochannel::toneFrequency(radiofields::toneCode(pages_[page])));
             record.deviation = int16Field(flagged ? 0 : at(page, channel::kDeviation));
             record.reference = int16Field(flagged ? 0 : at(page, channel::kReference));
             record.pins = int16Field(at(page, channel::kPins));
@@ -182,6 +179,36 @@ std::optional<MCFFile> readMCFFile(const QString& path)
     return file;
 }
 
+// The timers of the header into the document's fields, as 20 ms ticks.
+void takeTimers(CLASSOrvDocument& doc, const QString& path, const MCFHeaderRecord& header)
+{
+    const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
+    if (!(tail50 >= 0 && tail50 <= 255))
+        fileaccess::refuse(path,
+                           QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
+                               .arg(doubleOf(header.tailSeconds)));
+    doc.bytTailtime = static_cast<uint8_t>(tail50);
+    doc.intTransmittime = ticksOf(int16Of(header.transmitSeconds), path, "transmit time-out");
+    doc.intTXlockouttime = ticksOf(int16Of(header.lockoutSeconds), path, "transmit lock-out");
+}
+
+// The option bytes of the file into the document's fields; false when the file holds none.
+bool takeOptions(CLASSOrvDocument& doc, const QString& path, const std::optional<MCFOptionBytes>& optionBytes)
+{
+    if (!optionBytes)
+        return false;
+    for (const uint8_t flag : {optionBytes->changeDefaultChanOnChanChange, optionBytes->changeSelectType,
+                               optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
+        if (flag > 1)
+            fileaccess::refuse(path, QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
+    doc.bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
+    doc.bytChangeSelectType = optionBytes->changeSelectType;
+    doc.bytReverseToneBurst = optionBytes->reverseToneBurst;
+    doc.bytReverseToneBurstType = optionBytes->reverseToneBurstType;
+    doc.bytLengthOfReverseToneBurst = optionBytes->lengthOfReverseToneBurst;
+    return true;
+}
+
 } // namespace
 
 int16_t CLASSOrvDocument::intMCFFile2Document(const QString& path)
@@ -208,6 +235,32 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     const QString serialField = textOf(header.serial);
     const int32_t serial = fileaccess::serialOf(path, trimBlanks(serialField));
     strSerial = serialField;
+    takeMcfIdentity(header);
+
+    const int16_t modelStatus = readModDataOfLoad();
+    if (strModelAsMade == CModule::kStandardModel && strCustomType != strModuleType)
+        sayModelNotInCatalogue(strCustomType);
+    if (modelStatus != 0)
+        return -1;
+
+    if (writeMcfSystemPages(path, header, serial) != 0)
+        return -1;
+    takeTimers(*this, path, header);
+    writeMcfChannels(path, file.channels);
+    if (!file.trailer || int16Of(file.trailer->partition) != kPartition) {
+        if (MovePages(static_cast<int>(file.channels.size())) != 0)
+            return -1;
+    }
+    const bool withOptions = takeOptions(*this, path, file.optionBytes);
+    writeOptionPage(withOptions ? std::optional<uint8_t>(optionBits()) : std::nullopt);
+
+    if (intInitSystemInfo() != 0 || intReadModData() != 0)
+        return -1;
+    return 0;
+}
+
+void CLASSOrvDocument::takeMcfIdentity(const MCFHeaderRecord& header)
+{
     at(kIdentityPage, identity::kPartition) = kPartition;
     intPartition = kPartition;
     strCustomType = trimBlanks(textOf(header.customType));
@@ -218,20 +271,17 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
         strFirmwareVersion = QStringLiteral("V00.00");
         std::swap(strModuleType, strCustomType);
     }
+    // "Vab.cd" into the digits a, b, c and d of page 1.
     if (strFirmwareVersion.size() > 4) {
         at(kStatePage, state::kFirmwareMajorHi) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 1));
         at(kStatePage, state::kFirmwareMajorLo) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 2));
         at(kStatePage, state::kFirmwareMinorHi) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 4));
         at(kStatePage, state::kFirmwareMinorLo) = static_cast<uint8_t>(digitAt(strFirmwareVersion, 5));
     }
+}
 
-    const int16_t modelStatus = readModDataOfLoad();
-    if (strModelAsMade == CModule::kStandardModel && strCustomType != strModuleType)
-        sayModelNotInCatalogue(strCustomType);
-    if (modelStatus != 0)
-        return -1;
-
-    // The system pages.
+int16_t CLASSOrvDocument::writeMcfSystemPages(const QString& path, const MCFHeaderRecord& header, int32_t serial)
+{
     at(kIdentityPage, identity::kConfig) = configurationOfKind(config::kTwoLetterCode, intRxTxEx, lngIntFreq);
     pagefields::setSerial(*this, serial);
     setPageText(kRemarkPage, textOf(header.userRemark));
@@ -249,32 +299,18 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
     setPageText(kProductionDatePage,
                 radiodate::isShortDayText(day) ? day : lastWrite.toString(QStringLiteral("ddMMyyyy")));
 
-    const int channels = int16Of(header.maxChannel);
-    at(kIdentityPage, identity::kChannelsHigh) = hiByte(channels);
-    at(kIdentityPage, identity::kChannelsLow) = loByte(channels);
-    const int16_t current = int16Of(header.currentChannel);
-    at(kStatePage, state::kCurrentHigh) = hiByte(current);
-    at(kStatePage, state::kCurrentLow) = loByte(current);
+    radiofields::setChannelCount(pages_[kIdentityPage], int16Of(header.maxChannel));
+    radiofields::setCurrentChannel(pages_[kStatePage], int16Of(header.currentChannel));
+    return 0;
+}
 
-    const double tail50 = std::nearbyint(doubleOf(header.tailSeconds) * kTicksPerSecond);
-    if (!(tail50 >= 0 && tail50 <= 255))
-        fileaccess::refuse(path,
-                           QStringLiteral("holds a tail time of %1 s, more than a module can keep.")
-                               .arg(doubleOf(header.tailSeconds)));
-    bytTailtime = static_cast<uint8_t>(tail50);
-    at(kOptionPage, options::kTailTime) = bytTailtime;
-    intTransmittime = ticksOf(int16Of(header.transmitSeconds), path, "transmit time-out");
-    at(kOptionPage, options::kTimeoutHigh) = hiByte(intTransmittime);
-    at(kOptionPage, options::kTimeoutLow) = loByte(intTransmittime);
-    intTXlockouttime = ticksOf(int16Of(header.lockoutSeconds), path, "transmit lock-out");
-    at(kOptionPage, options::kLockoutHigh) = hiByte(intTXlockouttime);
-    at(kOptionPage, options::kLockoutLow) = loByte(intTXlockouttime);
-
-    // The channels, from page 16 on in the order of the records.
+void CLASSOrvDocument::writeMcfChannels(const QString& path, const std::vector<MCFChannelRecord>& channels)
+{
+    // From page 16 on in the order of the records.
     int n = 0;
-    for (const MCFChannelRecord& record : file.channels) {
+    for (const MCFChannelRecord& record : channels) {
         ++n;
-        const int page = kPartition + n - 1;
+        auto& page = pages_[kPartition + n - 1];
         const double hz = std::floor(doubleOf(record.megahertz) * 1e6 + 0.1);
         if (!(hz >= 0 && hz + lngIntFreq <= std::numeric_limits<int32_t>::max()))
             fileaccess::refuse(path,
@@ -282,42 +318,11 @@ int16_t CLASSOrvDocument::applyMCF(const QString& path, const MCFFile& file)
                                    .arg(n)
                                    .arg(doubleOf(record.megahertz)));
         const int32_t stored = hz != 0 ? static_cast<int32_t>(hz) + lngIntFreq : 0;
-        basVelmar::intFrequencyToBytes(stored, lngRef1, lngRef2, at(page, channel::kFreq1), at(page, channel::kFreq2),
-                                       at(page, channel::kFreq3));
-        at(page, channel::kReference) = loByte(int16Of(record.reference));
-        at(page, channel::kDeviation) = loByte(int16Of(record.deviation));
-        at(page, channel::kPins) = loByte(int16Of(record.pins));
-        const int32_t tone = radiochannel::toneCodeOf(doubleOf(record.ctcssHertz));
-        at(page, channel::kCtcssHigh) = hiByte(tone);
-        at(page, channel::kCtcssLow) = loByte(tone);
+        basVelmar::intFrequencyToBytes(stored, lngRef1, lngRef2, page[channel::kFreq1], page[channel::kFreq2],
+                                       page[channel::kFreq3]);
+        page[channel::kReference] = static_cast<uint8_t>(int16Of(record.reference));
+        page[channel::kDeviation] = static_cast<uint8_t>(int16Of(record.deviation));
+        page[channel::kPins] = static_cast<uint8_t>(int16Of(record.pins));
+        radiofields::setToneCode(page, radiochannel::toneCodeOf(doubleOf(record.ctcssHertz)));
     }
-
-    if (!file.trailer || int16Of(file.trailer->partition) != kPartition) {
-        if (MovePages(static_cast<int>(file.channels.size())) != 0)
-            return -1;
-    }
-    if (const std::optional<MCFOptionBytes>& optionBytes = file.optionBytes) {
-        for (const uint8_t flag : {optionBytes->changeDefaultChanOnChanChange, optionBytes->changeSelectType,
-                                   optionBytes->reverseToneBurst, optionBytes->reverseToneBurstType})
-            if (flag > 1)
-                fileaccess::refuse(path,
-                                   QStringLiteral("holds an option byte of %1; the options are 0 or 1.").arg(flag));
-        bytChangeDefaultChanOnChanChange = optionBytes->changeDefaultChanOnChanChange;
-        bytChangeSelectType = optionBytes->changeSelectType;
-        bytReverseToneBurst = optionBytes->reverseToneBurst;
-        bytReverseToneBurstType = optionBytes->reverseToneBurstType;
-        bytLengthOfReverseToneBurst = optionBytes->lengthOfReverseToneBurst;
-        uint8_t bits = (optionBytes->changeDefaultChanOnChanChange ? options::kChangeDefaultChanOnChanChange : 0)
-            | (optionBytes->changeSelectType ? options::kChangeSelectType : 0);
-        if (intRxTxEx == 1 || intRxTxEx == 2) {
-            bits |= (optionBytes->reverseToneBurst ? options::kReverseToneBurst : 0)
-                | (optionBytes->reverseToneBurstType ? options::kReverseToneBurstType : 0);
-            at(kOptionPage, options::kToneBurstLength) = optionBytes->lengthOfReverseToneBurst;
-        }
-        at(kOptionPage, options::kBits) = bits;
-    }
-
-    if (intInitSystemInfo() != 0 || intReadModData() != 0)
-        return -1;
-    return 0;
 }

@@ -7,6 +7,7 @@
 #include "db/PageFields.h"
 #include "radio/RadioConfiguration.h"
 #include "radio/RadioFailure.h"
+#include "radio/RadioPageWords.h"
 #include "shell/ByteCodecs.h"
 #include "shell/Windows1252.h"
 
@@ -75,8 +76,7 @@ int16_t CLASSOrvDocument::NewRadio(const QString& strModuleP, const QString& str
 
         auto& identityPage = pages_[kIdentityPage];
         identityPage[identity::kConfig] = configuration;
-        identityPage[identity::kChannelsHigh] = static_cast<uint8_t>((lngMaxChannelP >> 8) & 0xFF);
-        identityPage[identity::kChannelsLow] = static_cast<uint8_t>(lngMaxChannelP & 0xFF);
+        radiofields::setChannelCount(identityPage, lngMaxChannelP);
         identityPage[identity::kPartition] = static_cast<uint8_t>(lngPartitionP & 0xFF);
         identityPage[identity::kNewFill] = 255;
         intPartition = identityPage[identity::kPartition];

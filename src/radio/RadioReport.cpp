@@ -4,6 +4,7 @@
 
 #include "radio/RadioChannelValues.h"
 #include "radio/RadioFailure.h"
+#include "radio/RadioPageWords.h"
 #include "radio/frmOrvPreview.h"
 #include "shell/LocaleNumbers.h"
 #include "shell/ModuleType.h"
@@ -73,8 +74,8 @@ int16_t CLASSOrvDocument::intDocument2Printer(frmOrvPreview& frmPreview, PrintJo
                 stored != 0 ? megahertz((double(stored) - lngIntFreq) / 1e6) : QStringLiteral("0.000000");
             basVelmar::intPrintTextBoxLines(job, f.TxtFrequency);
 
-            f.TxtCTCSS.text = basVelmar::strNumberInvariant(radiochannel::toneFrequency(
-                radiochannel::toneCode(at(page, channel::kCtcssHigh), at(page, channel::kCtcssLow))));
+            f.TxtCTCSS.text =
+                basVelmar::strNumberInvariant(radiochannel::toneFrequency(radiofields::toneCode(pages_[page])));
             basVelmar::intPrintTextBoxLines(job, f.TxtCTCSS);
 
             f.TxtPin.text = radiochannel::bitString(at(page, channel::kPins));

@@ -5,6 +5,7 @@
 #include "db/PageFields.h"
 #include "link/TransferGuard.h"
 #include "radio/RadioFailure.h"
+#include "radio/RadioPageWords.h"
 #include "shell/ModelCode.h"
 #include "shell/Windows1252.h"
 
@@ -41,9 +42,7 @@ uint8_t optionBit(uint8_t field, uint8_t bit, const char* name)
     return field ? bit : 0;
 }
 
-uint8_t hiByte(int16_t v) { return static_cast<uint8_t>((static_cast<uint16_t>(v) >> 8) & 0xFF); }
-uint8_t loByte(int16_t v) { return static_cast<uint8_t>(static_cast<uint16_t>(v) & 0xFF); }
-
+// Only a transmitter or an exciter keeps the timers and the reverse tone burst of page 5.
 bool isTransmitterKind(int16_t kind) { return kind == 1 || kind == 2; }
 
 } // namespace
@@ -68,22 +67,20 @@ int16_t CLASSOrvDocument::intInitSystemInfo()
     return radiodoc::trapped([&]() -> int16_t {
         TransferGuard::doEvents();
 
-        strFirmwareVersion = QStringLiteral("V%1%2.%3%4")
-                                 .arg(at(kStatePage, state::kFirmwareMajorHi))
-                                 .arg(at(kStatePage, state::kFirmwareMajorLo))
-                                 .arg(at(kStatePage, state::kFirmwareMinorHi))
-                                 .arg(at(kStatePage, state::kFirmwareMinorLo));
+        strFirmwareVersion = pagefields::firmwareVersion(
+            at(kStatePage, state::kFirmwareMajorHi), at(kStatePage, state::kFirmwareMajorLo),
+            at(kStatePage, state::kFirmwareMinorHi), at(kStatePage, state::kFirmwareMinorLo));
 
-        const uint8_t currentHigh = at(kStatePage, state::kCurrentHigh);
-        if (currentHigh >= 128)
-            radiodoc::fail(radiodoc::kOverflow,
-                           QStringLiteral("The default channel stored in the module (%1) is out of range.")
-                               .arg(currentHigh * 256 + at(kStatePage, state::kCurrentLow)));
-        intCurrentchannel = static_cast<int16_t>(currentHigh * 256 + at(kStatePage, state::kCurrentLow));
+        const int current = radiofields::currentChannel(pages_[kStatePage]);
+        if (at(kStatePage, state::kCurrentHigh) >= 128)
+            radiodoc::fail(
+                radiodoc::kOverflow,
+                QStringLiteral("The default channel stored in the module (%1) is out of range.").arg(current));
+        intCurrentchannel = static_cast<int16_t>(current);
 
         strSerial = QString::number(pagefields::serial(*this));
 
-        const int channels = at(kIdentityPage, identity::kChannelsHigh) * 256 + at(kIdentityPage, identity::kChannelsLow);
+        const int channels = radiofields::channelCount(pages_[kIdentityPage]);
         if (channels > kMaxChannels)
             radiodoc::fail(radiodoc::kOutOfRange,
                            QStringLiteral("The module reports %1 channels; a radio module has at most %2.")
@@ -102,23 +99,7 @@ int16_t CLASSOrvDocument::intInitSystemInfo()
         strProductionDate = pageText(kProductionDatePage, 8);
         strModuleType = decodeModelCode();
 
-        const bool transmitter = isTransmitterKind(intRxTxEx);
-        if (transmitter) {
-            bytTailtime = at(kOptionPage, options::kTailTime);
-            intTransmittime = static_cast<int16_t>(at(kOptionPage, options::kTimeoutHigh) * 256
-                                                   + at(kOptionPage, options::kTimeoutLow));
-            intTXlockouttime = static_cast<int16_t>(at(kOptionPage, options::kLockoutHigh) * 256
-                                                    + at(kOptionPage, options::kLockoutLow));
-        }
-
-        bytFlag2 = at(kOptionPage, options::kBits);
-        bytChangeDefaultChanOnChanChange = (bytFlag2 & options::kChangeDefaultChanOnChanChange) ? 1 : 0;
-        bytChangeSelectType = (bytFlag2 & options::kChangeSelectType) ? 1 : 0;
-        if (transmitter) {
-            bytReverseToneBurst = (bytFlag2 & options::kReverseToneBurst) ? 1 : 0;
-            bytReverseToneBurstType = (bytFlag2 & options::kReverseToneBurstType) ? 1 : 0;
-            bytLengthOfReverseToneBurst = at(kOptionPage, options::kToneBurstLength);
-        }
+        decodeOptionPage();
 
         strCustomType = trimBlanks(pageText(kCustomTypePage, kTextLength));
         strUserRemark = chopTrailingBlanks(pageText(kRemarkPage, kTextLength));
@@ -144,35 +125,64 @@ int16_t CLASSOrvDocument::intEditSystem()
             strUserRemark.size() < kTextLength ? strUserRemark.leftJustified(20, QLatin1Char(' ')) : strUserRemark;
         const QByteArray remarkBytes = windows1252::encode(remark.left(kTextLength));
         const QByteArray customTypeBytes = windows1252::encode(strCustomType.leftJustified(kTextLength, QLatin1Char(' ')));
-        const bool transmitter = isTransmitterKind(intRxTxEx);
-        uint8_t optionBits = optionBit(bytChangeDefaultChanOnChanChange, options::kChangeDefaultChanOnChanChange,
-                                       "ChangeDefaultChanOnChanChange")
-            | optionBit(bytChangeSelectType, options::kChangeSelectType, "ChangeSelectType");
-        if (transmitter)
-            optionBits |= optionBit(bytReverseToneBurst, options::kReverseToneBurst, "ReverseToneBurst")
-                | optionBit(bytReverseToneBurstType, options::kReverseToneBurstType, "ReverseToneBurstType");
+        const uint8_t optionByte = optionBits();
 
-        at(kStatePage, state::kCurrentHigh) = hiByte(intCurrentchannel);
-        at(kStatePage, state::kCurrentLow) = loByte(intCurrentchannel);
+        radiofields::setCurrentChannel(pages_[kStatePage], intCurrentchannel);
 
         pagefields::setSerial(*this, serial);
 
         strUserRemark = remark;
         setPageBytes(kRemarkPage, remarkBytes);
 
-        if (intRxTxEx != 0) {
-            at(kOptionPage, options::kTailTime) = bytTailtime;
-            at(kOptionPage, options::kTimeoutHigh) = hiByte(intTransmittime);
-            at(kOptionPage, options::kTimeoutLow) = loByte(intTransmittime);
-            at(kOptionPage, options::kLockoutHigh) = hiByte(intTXlockouttime);
-            at(kOptionPage, options::kLockoutLow) = loByte(intTXlockouttime);
-        }
-
-        at(kOptionPage, options::kBits) = optionBits;
-        if (transmitter)
-            at(kOptionPage, options::kToneBurstLength) = bytLengthOfReverseToneBurst;
+        writeOptionPage(optionByte);
 
         setPageBytes(kCustomTypePage, customTypeBytes);
         return 0;
     });
+}
+
+void CLASSOrvDocument::decodeOptionPage()
+{
+    const auto& page = pages_[kOptionPage];
+    const bool transmitter = isTransmitterKind(intRxTxEx);
+    if (transmitter) {
+        bytTailtime = page[options::kTailTime];
+        intTransmittime = static_cast<int16_t>(pagefields::word(page, options::kTimeoutHigh));
+        intTXlockouttime = static_cast<int16_t>(pagefields::word(page, options::kLockoutHigh));
+    }
+    bytFlag2 = page[options::kBits];
+    bytChangeDefaultChanOnChanChange = (bytFlag2 & options::kChangeDefaultChanOnChanChange) ? 1 : 0;
+    bytChangeSelectType = (bytFlag2 & options::kChangeSelectType) ? 1 : 0;
+    if (transmitter) {
+        bytReverseToneBurst = (bytFlag2 & options::kReverseToneBurst) ? 1 : 0;
+        bytReverseToneBurstType = (bytFlag2 & options::kReverseToneBurstType) ? 1 : 0;
+        bytLengthOfReverseToneBurst = page[options::kToneBurstLength];
+    }
+}
+
+uint8_t CLASSOrvDocument::optionBits() const
+{
+    uint8_t bits = optionBit(bytChangeDefaultChanOnChanChange, options::kChangeDefaultChanOnChanChange,
+                             "ChangeDefaultChanOnChanChange")
+        | optionBit(bytChangeSelectType, options::kChangeSelectType, "ChangeSelectType");
+    if (isTransmitterKind(intRxTxEx))
+        bits |= optionBit(bytReverseToneBurst, options::kReverseToneBurst, "ReverseToneBurst")
+            | optionBit(bytReverseToneBurstType, options::kReverseToneBurstType, "ReverseToneBurstType");
+    return bits;
+}
+
+void CLASSOrvDocument::writeOptionPage(std::optional<uint8_t> bits)
+{
+    auto& page = pages_[kOptionPage];
+    const bool transmitter = isTransmitterKind(intRxTxEx);
+    if (transmitter) {
+        page[options::kTailTime] = bytTailtime;
+        pagefields::setWord(page, options::kTimeoutHigh, static_cast<uint16_t>(intTransmittime));
+        pagefields::setWord(page, options::kLockoutHigh, static_cast<uint16_t>(intTXlockouttime));
+    }
+    if (bits) {
+        page[options::kBits] = *bits;
+        if (transmitter)
+            page[options::kToneBurstLength] = bytLengthOfReverseToneBurst;
+    }
 }

@@ -2,13 +2,14 @@
 // page of 8 bytes at a time over the serial link.
 #include "radio/CLASSOrvDocument.h"
 
+#include "db/Compatibility.h"
 #include "db/ModuleSession.h"
 #include "db/PageFields.h"
 #include "db/TransferCaptions.h"
 #include "link/TransferGuard.h"
 #include "platform/Progress.h"
 #include "radio/RadioFailure.h"
-#include "shell/Compatibility.h"
+#include "radio/RadioPageWords.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -63,28 +64,28 @@ int16_t CLASSOrvDocument::stampLastWrite()
 
 int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
 {
-    intDocumentFrom = kFromModule;
-    strSerial = strSerialP;
-    strSourceSerial = strSerialP;
-
     ModuleSession session;
     if (!session.acquired())
         return -1;
     platform::ProgressScope progress(transfercaption::readingModule());
     return radiodoc::trapped([&]() -> int16_t {
         const std::optional<ModulePage> identityPage =
-            session.open(strSerial) == 0 ? session.readPage(kIdentityPage) : std::nullopt;
+            session.open(strSerialP) == 0 ? session.readPage(kIdentityPage) : std::nullopt;
         if (!identityPage) {
             radiodoc::message(noResponse());
             return -1;
         }
         const QByteArray& identityBytes = identityPage->bytes;
-        const int channels =
-            byteOf(identityBytes, identity::kChannelsHigh) * 256 + byteOf(identityBytes, identity::kChannelsLow);
+        const int channels = radiofields::channelCount(pagefields::bytesOf(identityBytes));
         const int lastPage = channels + byteOf(identityBytes, identity::kPartition) + 1;
         checkChannelArea(channels, lastPage);
         const int step = static_cast<int>(std::lround(double(platform::Progress::kFull) / (lastPage > 0 ? lastPage : 1)));
 
+        // Read beside the document, which takes the pages only when all of them came and decoded.
+        CLASSOrvDocument loaded(*this);
+        loaded.intDocumentFrom = kFromModule;
+        loaded.strSerial = strSerialP;
+        loaded.strSourceSerial = strSerialP;
         TransferGuard::doEvents();
         for (int page = 0; page <= lastPage; ++page) {
             const std::optional<ModulePage> data = session.readPage(page);
@@ -93,18 +94,19 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
                 return -1;
             }
             for (int i = 0; i < kPageSize; ++i)
-                at(page, i) = byteOf(data->bytes, i);
+                loaded.at(page, i) = byteOf(data->bytes, i);
             session.advance(step);
         }
         platform::Progress::instance().setWidth(platform::Progress::kFull);
 
-        basVelmar::warnIfFirmwareIncompatible(
-            at(kStatePage, state::kFirmwareMajorHi), at(kStatePage, state::kFirmwareMajorLo),
-            at(kStatePage, state::kFirmwareMinorHi), at(kStatePage, state::kFirmwareMinorLo));
+        const auto& firmware = loaded.pages_[kStatePage];
+        basVelmar::warnIfFirmwareIncompatible(firmware[state::kFirmwareMajorHi], firmware[state::kFirmwareMajorLo],
+                                              firmware[state::kFirmwareMinorHi], firmware[state::kFirmwareMinorLo]);
 
         session.release();
-        if (intInitSystemInfo() != 0 || readModDataOfLoad() != 0)
+        if (loaded.intInitSystemInfo() != 0 || loaded.readModDataOfLoad() != 0)
             return -1;
+        *this = loaded;
         return 0;
     });
 }
@@ -146,8 +148,8 @@ int16_t CLASSOrvDocument::writeToModule(std::optional<int32_t> newSerial, bool& 
         const bool otherLayout = byteOf(moduleIdentity, identity::kPartition) != intPartition;
         if (otherLayout) {
             at(kIdentityPage, identity::kConfig) = moduleConfig;
-            at(kIdentityPage, identity::kChannelsLow) = byteOf(moduleIdentity, identity::kChannelsLow);
-            at(kIdentityPage, identity::kChannelsHigh) = byteOf(moduleIdentity, identity::kChannelsHigh);
+            radiofields::setChannelCount(pages_[kIdentityPage],
+                                         radiofields::channelCount(pagefields::bytesOf(moduleIdentity)));
         }
         if (newSerial)
             pagefields::setSerial(*this, *newSerial);
@@ -158,7 +160,7 @@ int16_t CLASSOrvDocument::writeToModule(std::optional<int32_t> newSerial, bool& 
         if (!modelCode || TestModelType(pagefields::reversed(modelCode->bytes)) != 0)
             return -1;
 
-        const int channels = at(kIdentityPage, identity::kChannelsHigh) * 256 + at(kIdentityPage, identity::kChannelsLow);
+        const int channels = radiofields::channelCount(pages_[kIdentityPage]);
         const int lastPage = channels + at(kIdentityPage, identity::kPartition);
         checkChannelArea(channels, lastPage);
         written = true;

@@ -1,5 +1,6 @@
 #include "radioview/frmEditChannelData.h"
 
+#include "db/LookupTables.h"
 #include "platform/MsgBox.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioPageLayout.h"
@@ -10,7 +11,6 @@
 #include "platform/ui/Named.h"
 #include "radioview/ViewNumbers.h"
 #include "shell/FrequencyCodecs.h"
-#include "shell/LookupTables.h"
 #include "shell/NumberText.h"
 
 #include <QCheckBox>

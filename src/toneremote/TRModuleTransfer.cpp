@@ -2,12 +2,12 @@
 // one page of 8 bytes at a time over the serial link, and the factory write of a module's identity.
 #include "toneremote/COrvDocTR.h"
 
+#include "db/Compatibility.h"
 #include "db/DbQuery.h"
 #include "db/ModuleSession.h"
 #include "db/TransferCaptions.h"
 #include "platform/PlatformError.h"
 #include "platform/Progress.h"
-#include "shell/Compatibility.h"
 #include "shell/FailureTrap.h"
 
 #include <cmath>

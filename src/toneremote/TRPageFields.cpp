@@ -1,5 +1,5 @@
-// The field rules of the tone-remote pages: texts and 16-bit words (the rules every module shares
-// are db/PageFields.h's).
+// The field rules of the tone-remote pages: texts and 16-bit words, on the rules every module
+// shares (db/PageFields.h).
 #include "toneremote/COrvDocTR.h"
 
 #include "db/DbQuery.h"
@@ -25,13 +25,6 @@ QByteArray COrvDocTR::textBytes(const QString& text, int chars, const char* fiel
     return windows1252::encode(text).leftJustified(chars, ' ');
 }
 
-uint16_t COrvDocTR::word(int page, int hiByte) const
-{
-    return static_cast<uint16_t>((at(page, hiByte) << 8) | at(page, hiByte - 1));
-}
+uint16_t COrvDocTR::word(int page, int hiByte) const { return pagefields::word(pages_[page], hiByte); }
 
-void COrvDocTR::setWord(int page, int hiByte, uint16_t bits)
-{
-    at(page, hiByte) = static_cast<uint8_t>(bits >> 8);
-    at(page, hiByte - 1) = static_cast<uint8_t>(bits & 0xFF);
-}
+void COrvDocTR::setWord(int page, int hiByte, uint16_t bits) { pagefields::setWord(pages_[page], hiByte, bits); }

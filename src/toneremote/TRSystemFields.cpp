@@ -83,11 +83,9 @@ int16_t COrvDocTR::intInitSystemInfo()
         ToneRemoteFields f = *this;
 
         f.bytCurrentChannel = at(kStatePage, state::kCurrentChannel);
-        f.strFirmwareVersion = QStringLiteral("V%1%2.%3%4")
-                                   .arg(at(kStatePage, state::kFirmwareMajorHi))
-                                   .arg(at(kStatePage, state::kFirmwareMajorLo))
-                                   .arg(at(kStatePage, state::kFirmwareMinorHi))
-                                   .arg(at(kStatePage, state::kFirmwareMinorLo));
+        f.strFirmwareVersion = pagefields::firmwareVersion(
+            at(kStatePage, state::kFirmwareMajorHi), at(kStatePage, state::kFirmwareMajorLo),
+            at(kStatePage, state::kFirmwareMinorHi), at(kStatePage, state::kFirmwareMinorLo));
 
         const QString serial = QString::number(pagefields::serial(*this));
 

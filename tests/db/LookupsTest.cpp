@@ -1,8 +1,8 @@
 // The look-up collections loaded at start-up.
 #include "DbFixture.h"
 
-#include "shell/LookupTables.h"
 #include "app/frmMain.h"
+#include "db/LookupTables.h"
 
 using namespace basVelmar;
 

@@ -1,5 +1,5 @@
-// The byte rules every module's page image shares: the serial number of page 2, texts over pages
-// and date pages, each against golden bytes.
+// The byte rules every module's page image shares: 16-bit words, the serial number of page 2, the
+// firmware version of page 1, texts over pages and date pages, each against golden bytes.
 #include "db/PageFields.h"
 #include "platform/PlatformError.h"
 #include "support/PageBytes.h"
@@ -7,10 +7,58 @@
 #include "support/ScriptedMsgBox.h"
 
 #include <QDate>
+#include <array>
+#include <utility>
 #include <gtest/gtest.h>
 
 using testsupport::page7to0;
 using testsupport::pageOf;
+
+TEST(PageFields, WordsOfTwoBytes)
+{
+    struct Case {
+        int hiByte;
+        uint16_t value;
+        std::array<uint8_t, 8> page; // byte 0 first
+    };
+    // High byte at hiByte, low byte just below it; the other bytes stay 0x11.
+    const Case cases[] = {
+        {1, 0x0000, {0x00, 0x00, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}},
+        {2, 0x00FF, {0x11, 0xFF, 0x00, 0x11, 0x11, 0x11, 0x11, 0x11}},
+        {4, 0x0100, {0x11, 0x11, 0x11, 0x00, 0x01, 0x11, 0x11, 0x11}},
+        {6, 0x1234, {0x11, 0x11, 0x11, 0x11, 0x11, 0x34, 0x12, 0x11}},
+        {7, 0xFFFF, {0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0xFF, 0xFF}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hiByte);
+        std::array<uint8_t, 8> page;
+        page.fill(0x11);
+        pagefields::setWord(page, c.hiByte, c.value);
+        EXPECT_EQ(page, c.page);
+        EXPECT_EQ(pagefields::word(c.page, c.hiByte), c.value);
+        EXPECT_EQ(pagefields::word(c.page[c.hiByte], c.page[c.hiByte - 1]), c.value);
+
+        // A byte string the same.
+        QByteArray bytes(8, '\x11');
+        pagefields::setWord(pagefields::bytesOf(bytes), c.hiByte, c.value);
+        EXPECT_EQ(bytes, QByteArray(reinterpret_cast<const char*>(c.page.data()), 8));
+        EXPECT_EQ(pagefields::word(pagefields::bytesOf(std::as_const(bytes)), c.hiByte), c.value);
+    }
+
+    // The other order: high byte at the lower index.
+    std::array<uint8_t, 4> record{0x10, 0, 0, 0};
+    pagefields::setBigEndianWord(record, 1, 0xA1B2);
+    EXPECT_EQ(record, (std::array<uint8_t, 4>{0x10, 0xA1, 0xB2, 0}));
+    EXPECT_EQ(pagefields::bigEndianWord(record, 1), 0xA1B2);
+}
+
+TEST(PageFields, FirmwareVersionByteByByte)
+{
+    EXPECT_EQ(pagefields::firmwareNumber(1, 0, 0, 5), QStringLiteral("10.05"));
+    EXPECT_EQ(pagefields::firmwareVersion(0, 1, 0, 1), QStringLiteral("V01.01"));
+    // Each byte as its decimal digits, however many.
+    EXPECT_EQ(pagefields::firmwareVersion(12, 3, 255, 0), QStringLiteral("V123.2550"));
+}
 
 TEST(PageFields, SerialNumberInPageTwo)
 {

@@ -1,9 +1,9 @@
 #include "DocumentFixture.h"
 
 #include "db/CLASSOrvDB.h"
+#include "db/LookupTables.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
 #include "support/PageBytes.h"
 #include "support/PlainPageImage.h"
 

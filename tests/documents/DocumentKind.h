@@ -51,9 +51,6 @@ struct DocumentKind {
     std::vector<int> pagesRead;
     bool unlinksAfterRead;
     QString noModuleMessage;
-    // Whether a read that fails leaves the document as it was (else it keeps the pages read so far
-    // and the origin of a module).
-    bool failedReadLeavesTheDocument;
     // What a write sends: the pages it reads first, the pages it writes, the commands after them.
     std::vector<int> pagesReadBeforeWrite;
     std::function<std::vector<int>(const CPageImage& doc)> pagesWritten;

@@ -74,7 +74,6 @@ DocumentKind radioDocumentKind()
     k.pagesRead.insert(k.pagesRead.begin(), kIdentityPage);
     k.unlinksAfterRead = true;
     k.noModuleMessage = QStringLiteral("No response from module");
-    k.failedReadLeavesTheDocument = false;
     k.pagesReadBeforeWrite = {kIdentityPage, kModelCodePage};
     // Page 1, then page 5 to the last channel page: pages 0, 2, 3 and 4 stay the module's own.
     k.pagesWritten = [](const CPageImage& doc) {

@@ -73,7 +73,6 @@ DocumentKind toneRemoteDocumentKind()
     // Pages 0 to 255 in order; the module stays linked for the window, which unlinks it.
     k.pagesRead = testsupport::pageRange(0, kModulePages - 1);
     k.unlinksAfterRead = false;
-    k.failedReadLeavesTheDocument = true;
     k.pagesReadBeforeWrite = {kIdentityPage};
     // Page 1, then pages 5 to 255: pages 0, 2, 3 and 4 stay the module's own, page 256 is not its.
     k.pagesWritten = [](const CPageImage&) {

@@ -2,10 +2,10 @@
 // the main window and in the radio-module window.
 #include "ModulesFixture.h"
 
+#include "db/LookupTables.h"
 #include "modules/frmModuleManagement.h"
 #include "modules/frmNewModule.h"
 #include "radioview/frmOrvView.h"
-#include "shell/LookupTables.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -3,6 +3,7 @@
 #include "ModulesFixture.h"
 
 #include "db/CBROWSER.h"
+#include "db/LookupTables.h"
 #include "modules/frmConnectDB.h"
 #include "modules/frmReadRack.h"
 #include "radio/CLASSOrvDocument.h"
@@ -13,7 +14,6 @@
 #include "toneremote/ToneRemotePageLayout.h"
 #include "toneremoteview/frmOrvViewTR.h"
 #include "shell/FrequencyCodecs.h"
-#include "shell/LookupTables.h"
 #include "support/RackOnPort.h"
 #include "docwindow/WindowRegistry.h"
 #include "support/ScriptedMsgBox.h"

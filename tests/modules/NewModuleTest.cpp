@@ -5,12 +5,12 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/DbQuery.h"
+#include "db/LookupTables.h"
 #include "modules/frmNewModule.h"
 #include "platform/PlatformError.h"
 #include "radio/RadioPageLayout.h"
 #include "radioview/frmOrvView.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
 #include "support/ScriptedMsgBox.h"
 
 #include <QApplication>

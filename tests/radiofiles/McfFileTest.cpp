@@ -187,6 +187,29 @@ TEST_P(BadMcfTest, IsRefusedAndLeavesTheDocumentAsItWas)
 INSTANTIATE_TEST_SUITE_P(Files, BadMcfTest, ::testing::ValuesIn(kBadMcfs),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A receiver keeps no transmitter timers in its option page: its file's timers go to the fields
+// (and from there to the next file), page 5 keeps its timer bytes and tone-burst length.
+TEST_F(RadioFilesTest, McfOfAReceiverLeavesTheTransmitterBytesOfItsOptionPage)
+{
+    CLASSOrvDocument receiver = newDocument(kReceiverModel, 2);
+    receiver.bytTailtime = 25;
+    receiver.intTransmittime = 1500;
+    receiver.intTXlockouttime = 3000;
+    receiver.bytChangeSelectType = 1;
+    const QString path = file(QStringLiteral("RX.MCF"));
+    ASSERT_EQ(receiver.intDocument2MCF(path), 0);
+
+    CLASSOrvDocument read = newDocument(kReceiverModel, 3);
+    read.intWritePage(radiolayout::kOptionPage, page7to0({1, 2, 3, 4, 5, 0xFF, 6, 7}));
+    ASSERT_EQ(read.intMCFFile2Document(path), 0);
+    EXPECT_EQ(pageOf(read, radiolayout::kOptionPage), page7to0({1, 2, 3, 4, 5, 0x80, 6, 7}))
+        << "only the option byte is the file's";
+    EXPECT_EQ(read.bytTailtime, 25);
+    EXPECT_EQ(read.intTransmittime, 1500);
+    EXPECT_EQ(read.intTXlockouttime, 3000);
+    EXPECT_EQ(read.bytChangeSelectType, 1);
+}
+
 // The MCF file carries no RF data: a model the catalogue does not hold is named before the read
 // fails (the caller then says that the file cannot be opened).
 TEST_F(RadioFilesTest, McfOfAModelTheCatalogueLacksNamesIt)

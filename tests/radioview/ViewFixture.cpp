@@ -1,11 +1,11 @@
 #include "ViewFixture.h"
 
 #include "db/CLASSOrvDB.h"
+#include "db/LookupTables.h"
 #include "platform/Progress.h"
 #include "radioview/ChannelCells.h"
 #include "shell/FrequencyCodecs.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
 
 #include <QApplication>
 #include <QCoreApplication>

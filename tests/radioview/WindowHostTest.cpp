@@ -2,9 +2,9 @@
 // window joins the host when it opens and leaves it when it closes, and without a host no window
 // opens.
 #include "db/CLASSOrvDB.h"
+#include "db/LookupTables.h"
 #include "radioview/frmOrvView.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
 #include "support/FakeDocumentHost.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"

@@ -1,9 +1,9 @@
 #include "support/MainWindowFixture.h"
 
 #include "db/CLASSOrvDB.h"
+#include "db/LookupTables.h"
 #include "platform/Progress.h"
 #include "shell/Globals.h"
-#include "shell/LookupTables.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -10,11 +10,11 @@
 // The program-wide look-up collections, filled from the database's reference tables at start-up.
 namespace basVelmar {
 
-inline KeyedCollection<cCTCSS> gCTCSS;                           // ascending ID, key = ID
-inline KeyedCollection<cFrequencyStep> gFrequencySteps;          // ascending step, key = ID
-inline KeyedCollection<cModuleVersionNumber> gFirmwareVersions;  // ascending ID, key = ID
-inline KeyedCollection<cToneStd> gFnToneStandard;                // positions 1 to 24, key = position
-inline KeyedCollection<cToneStd> gDTMFToneStandard;              // positions 1 to 24, key = position
+inline KeyedCollection<cCTCSS> gCTCSS;                          // ascending ID, key = ID
+inline KeyedCollection<cFrequencyStep> gFrequencySteps;         // ascending step, key = ID
+inline KeyedCollection<cModuleVersionNumber> gFirmwareVersions; // ascending ID, key = ID
+inline KeyedCollection<cToneStd> gFnToneStandard;               // positions 1 to 24, key = position
+inline KeyedCollection<cToneStd> gDTMFToneStandard;             // positions 1 to 24, key = position
 
 // The names of the two tone standards in the database.
 inline const QString kFnToneStandardName = QStringLiteral("FN_Tones");

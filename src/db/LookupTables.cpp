@@ -1,4 +1,4 @@
-#include "shell/LookupTables.h"
+#include "db/LookupTables.h"
 
 #include "db/CLASSOrvDB.h"
 #include "db/DbQuery.h"
@@ -13,8 +13,8 @@ constexpr int kTonesPerStandard = 24;
 // The 24 tones of the first row of `standard` (column positions 2 to 25) into `collection`.
 void loadToneStandard(const QSqlDatabase& db, const QString& standard, KeyedCollection<cToneStd>& collection)
 {
-    QSqlQuery q = velmardb::run(db, QStringLiteral("SELECT * FROM tonestandards WHERE FiveToneStandard = ? ORDER BY ID"),
-                                {standard});
+    QSqlQuery q = velmardb::run(
+        db, QStringLiteral("SELECT * FROM tonestandards WHERE FiveToneStandard = ? ORDER BY ID"), {standard});
     if (!q.next())
         return;
     for (int k = 1; k <= kTonesPerStandard; ++k) {

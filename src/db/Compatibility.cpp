@@ -1,6 +1,7 @@
-#include "shell/Compatibility.h"
+#include "db/Compatibility.h"
 
 #include "db/CLASSOrvDB.h"
+#include "db/PageFields.h"
 #include "link/TransferGuard.h"
 #include "platform/MsgBox.h"
 
@@ -18,7 +19,7 @@ int16_t intCheckCompatible(double firmwareVersion)
 
 void warnIfFirmwareIncompatible(uint8_t b7, uint8_t b6, uint8_t b5, uint8_t b4)
 {
-    const double version = QStringLiteral("%1%2.%3%4").arg(b7).arg(b6).arg(b5).arg(b4).toDouble();
+    const double version = pagefields::firmwareNumber(b7, b6, b5, b4).toDouble();
     if (intCheckCompatible(version) == 0)
         return;
     TransferGuard::EventsOpen open;
