@@ -222,8 +222,8 @@ TEST_P(DocumentSuite, TheWindowIsCountedOnceFromItsOpeningToItsCloseStep)
     const QString path = folder_.file(QStringLiteral("MODULE.MCF"));
     ASSERT_EQ(kind().toArchive(*loadedDocument(), path), 0);
     const auto openFile = [&] {
-        EXPECT_EQ(openInNewDocumentWindow(kind().window, [&](IDocumentWindow& w) { return w.intInitFromArchive(path); }),
-                  0);
+        EXPECT_EQ(
+            openInNewDocumentWindow(kind().window, [&](IDocumentWindow& w) { return w.intInitFromArchive(path); }), 0);
         settle();
         return QPointer<QWidget>(host.documentWindows().last()->widget());
     };
