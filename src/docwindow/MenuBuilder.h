@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <type_traits>
 
 class QAction;
 class QMenu;
@@ -43,12 +44,13 @@ public:
     QAction* shared(HostCommand command, std::function<bool()> first, const Look& look = {});
     // The Tool Bar entry (MNUTOOLBAR): a tick that shows or hides the host's toolbar.
     QAction* toolBar(const QString& caption = {});
-    // An entry of the window's own: runs `handler` (none: the entry does nothing of its own).
+    // An entry of the window's own: runs `handler` (none: the entry does nothing of its own). The
+    // handler may be a member of the window's base class.
     QAction* own(const QString& name, const QString& caption, std::function<void()> handler,
                  const QKeySequence& shortcut = {});
     template <class Window>
-    QAction* own(const QString& name, const QString& caption, Window* window, void (Window::*handler)(),
-                 const QKeySequence& shortcut = {})
+    QAction* own(const QString& name, const QString& caption, Window* window,
+                 void (std::type_identity_t<Window>::*handler)(), const QKeySequence& shortcut = {})
     {
         std::function<void()> run = [window, handler] { (window->*handler)(); };
         return own(name, caption, std::move(run), shortcut);

@@ -4,11 +4,10 @@
 #include "link/TransferGuard.h"
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
+#include "shell/FailureTrap.h"
 
 #include <QString>
 #include <cstdint>
-#include <exception>
-#include <new>
 
 namespace radiodoc {
 
@@ -31,20 +30,7 @@ inline platform::MsgResult message(const QString& prompt, int style = platform::
 
 [[noreturn]] inline void fail(int number, const QString& description) { throw platform::Error(number, description); }
 
-// Runs `body` (which returns a status) and turns a failure it raises into an OK box and -1.
-template <class Body>
-int16_t trapped(Body&& body)
-{
-    try {
-        return body();
-    } catch (const platform::Error& e) {
-        if (e.number() != 0)
-            message(e.description());
-        return -1;
-    } catch (const std::bad_alloc&) {
-        message(QStringLiteral("Out of memory"));
-        return -1;
-    }
-}
+// The program's one failure rule (an OK box and -1) for the radio document's members.
+using basVelmar::trapped;
 
 } // namespace radiodoc

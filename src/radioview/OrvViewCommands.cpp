@@ -1,31 +1,23 @@
-// Opening a radio module in the window (new, from the database, from the module in the rack),
-// the commands that store it and write it back, Locate in Rack, and the question on closing.
+// Opening a radio module in the window (new, from the database, from the module in the rack) and
+// Locate in Rack.
 #include "radioview/frmOrvView.h"
 
 #include "db/CLASSOrvDB.h"
-#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
-#include "docwindow/DocumentTexts.h"
 #include "docwindow/OpenerArguments.h"
-#include "docwindow/StoreQuestion.h"
 #include "docwindow/WindowTransfer.h"
 #include "link/LinkAddress.h"
 #include "link/LinkCommands.h"
-#include "link/TransferGuard.h"
-#include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "platform/MsgBox.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
 
 using docwindow::leftTrimmedRight;
-using platform::MsgBox;
 
 int16_t frmOrvView::intInitFromNew(const NewModuleArgs& args)
 {
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        platform::DoEvents();
+    const auto read = [&]() -> int16_t {
         const QString model = leftTrimmedRight(args.model, 12);
         CLASSOrvDocument& doc = document();
         doc.strCustomType = model;
@@ -42,7 +34,9 @@ int16_t frmOrvView::intInitFromNew(const NewModuleArgs& args)
         if (doc.NewRadio(model, args.origin, serial, args.suffix, args.productionDate, channels, partition) != 0
             || doc.intNew2Document(model, args.origin, serial, args.suffix, args.productionDate, channels, partition) != 0)
             return -1;
-        platform::DoEvents();
+        return 0;
+    };
+    return runOpener(read, [&]() -> int16_t {
         intInitGrid();
         intShowDocument();
         return 0;
@@ -51,17 +45,14 @@ int16_t frmOrvView::intInitFromNew(const NewModuleArgs& args)
 
 int16_t frmOrvView::intInitFromDB(const QString& serial)
 {
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        const QString serialNumber = leftTrimmedRight(serial, 8);
-        platform::DoEvents();
+    const auto read = [&]() -> int16_t {
         int32_t moduleID = 0;
-        if (CLASSOrvDB::instance().intSerial2ModuleID(serialNumber, moduleID) != 0)
+        if (CLASSOrvDB::instance().intSerial2ModuleID(leftTrimmedRight(serial, 8), moduleID) != 0)
             return -1;
         platform::DoEvents();
-        if (document().intDB2Document(moduleID) != 0)
-            return -1;
-        platform::DoEvents();
+        return document().intDB2Document(moduleID);
+    };
+    return runOpener(read, [&]() -> int16_t {
         intInitGrid();
         intShowDocument();
         IDocumentHost::required().runCommand(HostCommand::Cascade);
@@ -71,59 +62,17 @@ int16_t frmOrvView::intInitFromDB(const QString& serial)
 
 int16_t frmOrvView::intInitFromModule(const QString& serial)
 {
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        const QString serialNumber = leftTrimmedRight(serial, 8);
-        platform::DoEvents();
-        int16_t status = -1;
-        {
-            WindowTransfer transfer(*this, transferRunning_);
-            if (!transfer.acquired())
-                return -1;
-            status = document().intModule2Document(serialNumber);
-        }
-        if (status != 0) {
-            MsgBox(QStringLiteral("Cannot read from module."), platform::vbExclamation, QStringLiteral("Error"));
-            return -1;
-        }
-        platform::DoEvents();
-        setCaption(windowTitle() + QStringLiteral("   ") + serialNumber);
-        intInitGrid();
-        intShowDocument();
-        return 0;
-    });
+    const QString serialNumber = leftTrimmedRight(serial, 8);
+    const NoAnswerBox noAnswer{QStringLiteral("Cannot read from module."), platform::vbExclamation,
+                               QStringLiteral("Error")};
+    return runOpener([&] { return readFromRack(serialNumber, noAnswer); },
+                     [&]() -> int16_t {
+                         setCaption(windowTitle() + QStringLiteral("   ") + serialNumber);
+                         intInitGrid();
+                         intShowDocument();
+                         return 0;
+                     });
 }
-
-int16_t frmOrvView::CommandWrite()
-{
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        WindowTransfer transfer(*this, transferRunning_);
-        if (!transfer.acquired())
-            return -1;
-        if (intSystemEditApply() != 0)
-            return -1;
-        if (document().intDocument2Module() != 0) {
-            radiodoc::message(doctext::kModuleNotFound, platform::vbCritical);
-            return -1;
-        }
-        return 0;
-    });
-}
-
-int16_t frmOrvView::intCommandSave()
-{
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        if (intSystemEditApply() != 0 || !docwindow::mayStoreOver(document()))
-            return -1;
-        return document().intDocument2DB();
-    });
-}
-
-void frmOrvView::cmdSaveToDB_Click() { intCommandSave(); }
-
-void frmOrvView::cmdWriteToRack_Click() { CommandWrite(); }
 
 void frmOrvView::LinkModule_Click()
 {
@@ -139,23 +88,4 @@ void frmOrvView::LinkModule_Click()
             CLASSLINK::instance().intExecute(address);
         return 0;
     });
-}
-
-bool frmOrvView::Form_QueryUnload()
-{
-    // The document is in the middle of a transfer: it cannot go now.
-    if (transferRunning_)
-        return false;
-    if (!document_ || !document_->fModified)
-        return true;
-    return askToSaveChanges([this] { return intSystemEditApply(); },
-                            [this](QString& where) -> int16_t {
-                                WindowTransfer transfer(*this, transferRunning_);
-                                if (!transfer.acquired())
-                                    return -1;
-                                // No to replacing another stored module keeps the window open.
-                                if (document().savesToDatabase() && !docwindow::mayStoreOver(document()))
-                                    return -1;
-                                return document().intDocument2Default(where);
-                            });
 }

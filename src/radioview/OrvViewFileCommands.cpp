@@ -3,101 +3,64 @@
 #include "radioview/frmOrvView.h"
 
 #include "platform/BusyCursor.h"
-#include "platform/DoEvents.h"
-#include "platform/FileDialogs.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
 #include "radio/frmOrvPreview.h"
 #include "shell/PrintJob.h"
 
 #include <QFileInfo>
-#include <QPagedPaintDevice>
+#include <functional>
 
 namespace {
 
-// A file opener: the document reads the file, then the grid of the layout is built and shown.
-template <class Read, class Grid, class Show>
-int16_t openFile(Read&& read, Grid&& grid, Show&& show)
+// A file opener's show step: the grid of the layout built, then the document shown.
+template <class Grid, class Show>
+std::function<int16_t()> gridThenShow(Grid grid, Show show)
 {
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        platform::DoEvents();
-        // A file the document refused has been reported; no window opens on it.
-        if (read() != 0)
-            return -1;
-        platform::DoEvents();
-        if (grid() != 0 || show() != 0)
-            return -1;
-        return 0;
-    });
-}
-
-// The Save dialog; a name that ends in none of `endings` gets the extension of the chosen filter.
-std::optional<QString> saveDialog(const QString& filter, int filterIndex, const QStringList& endings)
-{
-    platform::FileDialogRequest request;
-    request.kind = platform::FileDialogRequest::Save;
-    request.filter = filter;
-    request.filterIndex = filterIndex;
-    request.endings = endings;
-    return platform::ShowFileDialog(request);
+    return [grid, show]() -> int16_t { return grid() != 0 || show() != 0 ? -1 : 0; };
 }
 
 } // namespace
 
+// A file the document refused has been reported; no window opens on it.
 int16_t frmOrvView::intInitFromArchive(const QString& path)
 {
-    return openFile([&] { return document().intArchive2Document(path); }, [&] { return intInitGrid(); },
-                    [&] { intShowDocument(); return int16_t(0); });
+    return runOpener([&] { return document().intArchive2Document(path); },
+                     gridThenShow([this] { return intInitGrid(); },
+                                  [this] {
+                                      intShowDocument();
+                                      return int16_t(0);
+                                  }));
 }
 
 int16_t frmOrvView::intInitFromMCF(const QString& path)
 {
-    return openFile([&] { return document().intMCFFile2Document(path); }, [&] { return intInitGrid(); },
-                    [&] { return intShowDocument(); });
+    return runOpener([&] { return document().intMCFFile2Document(path); },
+                     gridThenShow([this] { return intInitGrid(); }, [this] { return intShowDocument(); }));
 }
 
 int16_t frmOrvView::intInitFromBIN(const QString& path)
 {
-    return openFile([&] { return document().intBINFile2Document(path); }, [&] { return InitBinHexGrid(); },
-                    [&] { return ShowBinHexDocument(); });
+    return runOpener([&] { return document().intBINFile2Document(path); },
+                     gridThenShow([this] { return InitBinHexGrid(); }, [this] { return ShowBinHexDocument(); }));
 }
 
 int16_t frmOrvView::intInitFromHEX(const QString& path)
 {
-    return openFile([&] { return document().intHEXFile2Document(path); }, [&] { return InitBinHexGrid(); },
-                    [&] { return ShowBinHexDocument(); });
+    return runOpener([&] { return document().intHEXFile2Document(path); },
+                     gridThenShow([this] { return InitBinHexGrid(); }, [this] { return ShowBinHexDocument(); }));
 }
 
-int16_t frmOrvView::intCommandPrint()
+int16_t frmOrvView::printDocument(PrintJob& job)
 {
-    return radiodoc::trapped([&]() -> int16_t {
-        if (intSystemEditApply() != 0)
-            return -1;
-        std::unique_ptr<QPagedPaintDevice> printer = platform::ShowPrinter();
-        if (!printer)
-            return -1;
-        platform::BusyCursor busy;
-        frmOrvPreview preview;
-        PrintJob job(std::move(printer));
-        document().intDocument2Printer(preview, job);
-        return 0;
-    });
+    frmOrvPreview preview;
+    document().intDocument2Printer(preview, job);
+    return 0;
 }
 
-int16_t frmOrvView::intCommandArchiveSave()
-{
-    return radiodoc::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        if (intSystemEditApply() != 0)
-            return -1;
-        const std::optional<QString> path =
-            saveDialog(QStringLiteral("Vorn MCF file (*.MCF)| *.mcf|All files (*.*)|*.*"), 1, {QStringLiteral(".mcf")});
-        if (!path)
-            return -1;
-        return document().intDocument2MCF(*path);
-    });
-}
+QString frmOrvView::archiveFilter() const { return QStringLiteral("Vorn MCF file (*.MCF)| *.mcf|All files (*.*)|*.*"); }
+
+int16_t frmOrvView::saveArchive(const QString& path) { return document().intDocument2MCF(path); }
 
 int16_t frmOrvView::intCommandSaveEprom()
 {
@@ -106,8 +69,8 @@ int16_t frmOrvView::intCommandSaveEprom()
         if (intSystemEditApply() != 0)
             return -1;
         const std::optional<QString> path =
-            saveDialog(QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*"), 1,
-                       {QStringLiteral(".bin"), QStringLiteral(".hex"), QStringLiteral(".mcf")});
+            askSavePath(QStringLiteral("Vorn BIN file (*.bin)|*.bin|Vorn HEX file (*.hex)|*.hex|All files (*.*)|*.*"),
+                        {QStringLiteral(".bin"), QStringLiteral(".hex"), QStringLiteral(".mcf")});
         if (!path)
             return -1;
         // The ending chooses the format, whatever its case; the path keeps its own case, as the

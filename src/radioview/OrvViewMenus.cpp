@@ -35,10 +35,7 @@ void frmOrvView::buildMenus()
     b.own(QStringLiteral("mnuPrint"), QStringLiteral("&Print"), this, &frmOrvView::mnuPrint_Click);
     b.separator();
     // Exit closes this window first; a window the user keeps keeps the program running.
-    b.shared(HostCommand::Exit, [this] {
-        closeWindow();
-        return closed_;
-    });
+    b.shared(HostCommand::Exit, [this] { return closeWindow(); });
 
     b.menu(QStringLiteral("MNUVIEW"), QStringLiteral("&View"));
     b.toolBar(QStringLiteral("&Tool bar"))->setChecked(basVelmar::gToolbarVisible);
@@ -61,8 +58,6 @@ void frmOrvView::buildMenus()
     menus_ = b.menus();
 }
 
-QAction* frmOrvView::menuEntry(const QString& name) const { return findChild<QAction*>(name); }
-
 QList<QMenu*> frmOrvView::documentMenus()
 {
     // The host asks for the menus each time the window becomes the active one.
@@ -70,12 +65,6 @@ QList<QMenu*> frmOrvView::documentMenus()
     return menus_;
 }
 
-void frmOrvView::MNUCLOSE_Click() { closeWindow(); }
-
 void frmOrvView::MNUEXIT_Click() { menuEntry(QStringLiteral("MNUEXIT"))->trigger(); }
 
-void frmOrvView::mnuSave_Click() { intCommandSave(); }
-void frmOrvView::MNUARCHIVESAVE_Click() { intCommandArchiveSave(); }
 void frmOrvView::MNUSAVEEPROM_Click() { intCommandSaveEprom(); }
-void frmOrvView::mnuPrint_Click() { intCommandPrint(); }
-void frmOrvView::MNUWRITEMODULE_Click() { CommandWrite(); }

@@ -2,7 +2,6 @@
 // window's document windows.
 #include "radioview/frmOrvView.h"
 
-#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
 #include "radio/CLASSOrvDocument.h"
 #include "platform/ui/ControlEvents.h"
@@ -13,7 +12,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -69,32 +67,18 @@ constexpr int kRowsShown = 12;
 
 } // namespace
 
-frmOrvView::frmOrvView(QWidget* parent) : QWidget(parent), shown_(std::make_unique<ShownSettings>())
+frmOrvView::frmOrvView(QWidget* parent) : ModuleWindow(parent), shown_(std::make_unique<ShownSettings>())
 {
     setObjectName(QStringLiteral("frmOrvView"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(kDesignCaption);
     buildControls();
     buildMenus();
     buildHotKeys();
 }
 
-frmOrvView::~frmOrvView()
-{
-    // A window that goes without its close step (the program ends) still leaves the count.
-    if (loaded_ && !closed_)
-        if (IDocumentHost* host = IDocumentHost::current())
-            host->documentWindowClosed();
-}
+frmOrvView::~frmOrvView() = default;
 
-CLASSOrvDocument& frmOrvView::document()
-{
-    if (!document_)
-        document_ = std::make_unique<CLASSOrvDocument>();
-    return *document_;
-}
-
-CPageImage* frmOrvView::getDocument() { return &document(); }
+IDocumentHost* frmOrvView::hostToJoin() const { return &IDocumentHost::required(); }
 
 bool frmOrvView::binHexLayout() const { return binHex_; }
 
@@ -153,8 +137,6 @@ void frmOrvView::buildControls()
     grdChannel->setMinimumSize(0, 0);
     resize(openingSize_);
 }
-
-QSize frmOrvView::sizeHint() const { return openingSize_; }
 
 void frmOrvView::buildSettingsTab(QWidget* tab)
 {
@@ -331,9 +313,7 @@ void frmOrvView::Form_Load()
     fillComboNumbers(ComboTailtime, 50, 1);
     filling_ = false;
     intVersionSet();
-    IDocumentHost& host = IDocumentHost::required();
-    host.addDocumentWindow(this);
-    host.documentWindowOpened();
+    joinHost();
 }
 
 int16_t frmOrvView::intVersionSet()
@@ -360,26 +340,4 @@ void frmOrvView::markModified()
 {
     if (!filling_)
         document().fModified = true;
-}
-
-void frmOrvView::closeWindow() { closeDocumentWindow(*this); }
-
-void frmOrvView::cmdQuit_Click() { closeWindow(); }
-
-void frmOrvView::closeEvent(QCloseEvent* event)
-{
-    if (closed_) {
-        event->accept();
-        return;
-    }
-    if (!Form_QueryUnload()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    if (loaded_) {
-        closed_ = true;
-        if (IDocumentHost* host = IDocumentHost::current())
-            host->documentWindowClosed();
-    }
 }

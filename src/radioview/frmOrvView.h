@@ -3,7 +3,8 @@
 // tab (the channel grid and the default channel), the window's commands (store in the database,
 // write to the module, close) and its menus, which stand in the main window's menu bar while the
 // window is the active one. The window owns its document.
-#include "docwindow/DocumentWindow.h"
+#include "docwindow/ModuleWindow.h"
+#include "radio/CLASSOrvDocument.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -11,7 +12,6 @@
 #include <cstdint>
 #include <memory>
 
-class CLASSOrvDocument;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -23,7 +23,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
-class frmOrvView : public QWidget, public IDocumentWindow {
+class frmOrvView : public ModuleWindow<CLASSOrvDocument> {
 public:
     static inline const QString kDesignCaption = QStringLiteral("Orv View");
 
@@ -31,13 +31,6 @@ public:
     ~frmOrvView() override;
 
     // ---- The document-window interface -----------------------------------------------------
-    QWidget* widget() override { return this; }
-    // The size the window opens at, which the main window's Cascade gives it back.
-    QSize sizeHint() const override;
-    int16_t intCommandSave() override;
-    int16_t intCommandPrint() override;
-    int16_t CommandWrite() override;
-    CPageImage* getDocument() override;
     int16_t pagesChanged() override;
     int16_t intInitFromNew(const NewModuleArgs& args) override;
     int16_t intInitFromDB(const QString& serial) override;
@@ -51,10 +44,7 @@ public:
     bool canWrite() const override;
 
     // ---- Members of the window -------------------------------------------------------------
-    // The window's document, created empty on first use.
-    CLASSOrvDocument& document();
     int16_t intVersionSet();
-    int16_t intCommandArchiveSave();
     int16_t intCommandSaveEprom();
 
     // Channel grid. Rows and columns are numbered as the grid shows them: row 0 is the header,
@@ -80,9 +70,6 @@ public:
     int16_t intVSBReference();
 
     // ---- Event handlers --------------------------------------------------------------------
-    void cmdSaveToDB_Click();
-    void cmdQuit_Click();
-    void cmdWriteToRack_Click();
     void cmdShow_Click();
     void cmdEditChannel_Click();
     void cmdDeleteChannel_Click();
@@ -110,14 +97,9 @@ public:
     void chkChangeDefaultChannelOnChannelChange_Click();
     void chkReverseToneBurst_Click();
 
-    void MNUCLOSE_Click();
-    void mnuSave_Click();
-    void MNUARCHIVESAVE_Click();
     void MNUSAVEEPROM_Click();
-    void mnuPrint_Click();
     void MNUEXIT_Click();
     void LinkModule_Click();
-    void MNUWRITEMODULE_Click();
 
     // ---- Column numbers of the grid (-1: the layout has no such column) --------------------
     int16_t intColChannel = -1, intColFrequency = -1, intColCTCSS = -1, intColDeviation = -1,
@@ -180,7 +162,12 @@ public:
     QAction* MNUChannelPopupPaste = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    int16_t applyEntries() override { return intSystemEditApply(); }
+    int16_t printDocument(PrintJob& job) override;
+    QString archiveFilter() const override;
+    int16_t saveArchive(const QString& path) override;
+    // The radio window cannot show itself without the main window: it says so.
+    IDocumentHost* hostToJoin() const override;
 
 private:
     struct ShownSettings;
@@ -191,13 +178,9 @@ private:
     void buildMenus();
     // Esc presses Close; the chords of Form_KeyDown reach the window before the control with the focus.
     void buildHotKeys();
-    QAction* menuEntry(const QString& name) const;
 
     // The load step: runs once, when an opener first touches the window; shows it in the main window.
     void Form_Load();
-    // Asks about unsaved changes; false keeps the window open.
-    bool Form_QueryUnload();
-    void closeWindow();
     void setCaption(const QString& caption);
     void renewCaption();
     void markModified();
@@ -224,17 +207,13 @@ private:
     int intSelColBound(int which) const;
     void fillComboNumbers(QComboBox* combo, int last, int step);
 
-    std::unique_ptr<CLASSOrvDocument> document_;
     std::unique_ptr<ShownSettings> shown_;
     QList<QMenu*> menus_;
-    bool loaded_ = false;
-    bool closed_ = false;
+    bool loaded_ = false;    // the load step has run
     bool filling_ = false;   // the window fills its controls: their change events are not the user's
-    bool transferRunning_ = false;
     bool binHex_ = false;    // the grid has the three-column layout
     QList<int> columnDivisors_;   // per grid column: the divisor of the grid's width that is its share
     QStringList columnWidest_;    // per grid column: the widest text its cells show
     bool fittingColumns_ = false;
-    QSize openingSize_;
     int currentTab_ = 0;
 };

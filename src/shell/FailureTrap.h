@@ -1,26 +1,41 @@
 #pragma once
-// The failure rule of the program's commands and procedures: a failure raised inside is shown with
-// its own description in a plain OK box, and the command gives -1.
+// The failure rule of the program's commands and procedures: a failure raised inside is shown in a
+// plain OK box and the command gives -1. The box may be shown in the middle of a transfer on the
+// serial line; events run while it is open, so the line stays closed to them: a click behind the
+// box cannot start a second transfer.
+#include "link/TransferGuard.h"
 #include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
 
 #include <QString>
 #include <cstdint>
 #include <exception>
+#include <new>
 
 namespace basVelmar {
 
-// Runs `body` (which returns a status). A platform::Error it raises is shown with its description,
-// any other exception with its text, and -1 is returned.
+// Shows the box of a failure, with the line closed to new transfers while it is open.
+inline void showFailure(const QString& text)
+{
+    TransferGuard::EventsOpen open;
+    platform::MsgBox(text, platform::vbOKOnly);
+}
+
+// Runs `body` (which returns a status). A platform::Error it raises is shown with its description
+// (number 0: the failure has been reported already, nothing is shown), a std::bad_alloc as "Out of
+// memory", any other exception with its text; -1 is returned then.
 template <class Body>
 int16_t trapped(Body&& body)
 {
     try {
         return body();
     } catch (const platform::Error& e) {
-        platform::MsgBox(e.description(), platform::vbOKOnly);
+        if (e.number() != 0)
+            showFailure(e.description());
+    } catch (const std::bad_alloc&) {
+        showFailure(QStringLiteral("Out of memory"));
     } catch (const std::exception& e) {
-        platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbOKOnly);
+        showFailure(QString::fromLocal8Bit(e.what()));
     }
     return -1;
 }

@@ -36,10 +36,7 @@ void frmOrvViewTR::buildMenus()
     b.own(QStringLiteral("MNUPRINT"), QStringLiteral("&Print"), this, &frmOrvViewTR::mnuPrint_Click);
     b.separator(QStringLiteral("MNUSEPARETE2"));
     // Exit closes this window first; a window the user keeps keeps the program running.
-    b.shared(HostCommand::Exit, [this] {
-        closeWindow();
-        return closed_;
-    });
+    b.shared(HostCommand::Exit, [this] { return closeWindow(); });
 
     b.menu(QStringLiteral("MNUVIEW"), QStringLiteral("&View"));
     b.toolBar()->setChecked(basVelmar::gToolbarVisible);
@@ -68,8 +65,6 @@ void frmOrvViewTR::buildMenus()
     menus_ = b.menus();
 }
 
-QAction* frmOrvViewTR::menuEntry(const QString& name) const { return findChild<QAction*>(name); }
-
 QList<QMenu*> frmOrvViewTR::documentMenus()
 {
     // The host asks for the menus each time the window becomes the active one: the window's
@@ -79,14 +74,7 @@ QList<QMenu*> frmOrvViewTR::documentMenus()
     return menus_;
 }
 
-void frmOrvViewTR::MNUCLOSE_Click() { closeWindow(); }
-void frmOrvViewTR::mnuSave_Click() { intCommandSave(); }
-void frmOrvViewTR::MNUARCHIVESAVE_Click() { intCommandArchiveSave(); }
-void frmOrvViewTR::mnuPrint_Click() { intCommandPrint(); }
-void frmOrvViewTR::MNUWRITEMODULE_Click() { CommandWrite(); }
 void frmOrvViewTR::MNUMEMORYMAP_Click() { showMemoryMap(); }
 void frmOrvViewTR::MNUFACTORYWRITE_Click() { intCommandFactoryWrite(); }
 
-void frmOrvViewTR::cmdSaveToDB_Click() { intCommandSave(); }
-void frmOrvViewTR::cmdWriteToRack_Click() { CommandWrite(); }
 void frmOrvViewTR::cmdShow_Click() { showMemoryMap(); }

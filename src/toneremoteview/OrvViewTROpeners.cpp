@@ -4,11 +4,8 @@
 
 #include "db/CLASSOrvDB.h"
 #include "docwindow/OpenerArguments.h"
-#include "docwindow/WindowTransfer.h"
-#include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "platform/MsgBox.h"
-#include "shell/FailureTrap.h"
 #include "toneremote/COrvDocTR.h"
 
 using docwindow::leftTrimmedRight;
@@ -23,30 +20,25 @@ constexpr uint8_t kNewModuleOption = 0xE0;
 
 int16_t frmOrvViewTR::intInitFromNew(const NewModuleArgs& args)
 {
-    return basVelmar::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        platform::DoEvents();
-        const QString model = leftTrimmedRight(args.model, 12);
-        COrvDocTR& doc = document();
-        const bool standard = args.origin == QLatin1String("Standard");
-        // A document that could not be made is not shown: its messages have been given.
-        if (doc.NewToneRemote(model, standard, static_cast<int32_t>(args.serial), args.suffix, args.productionDate,
-                              kNewModuleOption)
-                != 0
-            || doc.NewDocument() != 0)
-            return -1;
-        platform::DoEvents();
-        return showOpened();
-    });
+    return runOpener(
+        [&]() -> int16_t {
+            const QString model = leftTrimmedRight(args.model, 12);
+            const bool standard = args.origin == QLatin1String("Standard");
+            // A document that could not be made is not shown: its messages have been given.
+            if (document().NewToneRemote(model, standard, static_cast<int32_t>(args.serial), args.suffix,
+                                         args.productionDate, kNewModuleOption)
+                != 0)
+                return -1;
+            return document().NewDocument();
+        },
+        [this] { return showOpened(); });
 }
 
 int16_t frmOrvViewTR::intInitFromDB(const QString& serial)
 {
-    return basVelmar::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
+    const auto read = [&]() -> int16_t {
         const QString serialNumber = serial.left(8).trimmed();
         setWindowTitle(serialNumber);
-        platform::DoEvents();
         int32_t moduleID = 0;
         if (CLASSOrvDB::instance().intSerial2ModuleID(serialNumber, moduleID) != 0) {
             MsgBox(QStringLiteral("The module [%1] is not stored in the database.").arg(serialNumber),
@@ -55,31 +47,14 @@ int16_t frmOrvViewTR::intInitFromDB(const QString& serial)
         }
         platform::DoEvents();
         // The loader has said why it could not load the module.
-        if (document().intDB2Document(moduleID) != 0)
-            return -1;
-        platform::DoEvents();
-        return showOpened();
-    });
+        return document().intDB2Document(moduleID);
+    };
+    return runOpener(read, [this] { return showOpened(); });
 }
 
 int16_t frmOrvViewTR::intInitFromModule(const QString& serial)
 {
-    return basVelmar::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        platform::DoEvents();
-        const QString serialNumber = leftTrimmedRight(serial, 8);
-        int16_t status = -1;
-        {
-            WindowTransfer transfer(*this, transferRunning_);
-            if (!transfer.acquired())
-                return -1;
-            status = document().intModule2Document(serialNumber);
-        }
-        if (status != 0) {
-            MsgBox(QStringLiteral("No response from module."), platform::vbOKOnly);
-            return -1;
-        }
-        platform::DoEvents();
+    const auto showRead = [this]() -> int16_t {
         COrvDocTR& doc = document();
         if (!doc.OrvTest()) {
             const int answer = MsgBox(
@@ -93,16 +68,17 @@ int16_t frmOrvViewTR::intInitFromModule(const QString& serial)
         if (doc.intInitSystemInfo() != 0)
             return -1;
         return showOpened();
-    });
+    };
+    const QString serialNumber = leftTrimmedRight(serial, 8);
+    return runOpener(
+        [&] {
+            return readFromRack(serialNumber, {QStringLiteral("No response from module."), platform::vbOKOnly, {}});
+        },
+        showRead);
 }
 
 int16_t frmOrvViewTR::intInitFromArchive(const QString& path)
 {
-    return basVelmar::trapped([&]() -> int16_t {
-        platform::BusyCursor busy;
-        // The reader has named the file and said why it refused it.
-        if (document().intArchive2Document(path) != 0)
-            return -1;
-        return showOpened();
-    });
+    // The reader has named the file and said why it refused it.
+    return runOpener([&] { return document().intArchive2Document(path); }, [this] { return showOpened(); });
 }

@@ -16,13 +16,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 using namespace alarmformat;
 using platform::MsgBox;
+using platform::named;
 
 namespace {
 
@@ -50,11 +50,9 @@ QString captionOf(int alarm)
 
 } // namespace
 
-frmEditAlarm::frmEditAlarm(QWidget* parent) : QDialog(parent)
+frmEditAlarm::frmEditAlarm(QWidget* parent) : RecordDialog(parent, QStringLiteral("frmEditAlarm"), false)
 {
-    setObjectName(QStringLiteral("frmEditAlarm"));
     setWindowTitle(QStringLiteral("Set Alarm Action"));
-    setModal(true);
     buildControls();
     chkEnableAlarms_Click();
     platform::centreOnScreen(*this);
@@ -62,11 +60,18 @@ frmEditAlarm::frmEditAlarm(QWidget* parent) : QDialog(parent)
 
 void frmEditAlarm::buildControls()
 {
-    using platform::named;
     auto* outer = new QVBoxLayout(this);
     chkEnableAlarms = named(new QCheckBox(QStringLiteral("Enable Alarms / Confirmation"), this), "chkEnableAlarms");
     outer->addWidget(chkEnableAlarms);
+    outer->addWidget(buildActionFrame());
+    outer->addLayout(buildLowerRow());
+    // A new record goes to the line.
+    chkAlarmToLine->setChecked(true);
+    connectControls();
+}
 
+QGroupBox* frmEditAlarm::buildActionFrame()
+{
     fraAla1 = named(new QGroupBox(QStringLiteral("Select Alarm / Confirmation Action"), this), "fraAla1");
     auto* action = new QGridLayout(fraAla1);
     chkPipTone = named(new QCheckBox(QStringLiteral("Pip Tone"), fraAla1), "chkPipTone");
@@ -77,7 +82,13 @@ void frmEditAlarm::buildControls()
     action->addWidget(chkSelcall, 1, 0);
     action->addWidget(chkDtmf, 2, 0);
     action->addWidget(chkFt, 3, 0);
+    addToneLists(action);
+    addHelpBoxes(action);
+    return fraAla1;
+}
 
+void frmEditAlarm::addToneLists(QGridLayout* action)
+{
     Label1 = named(new QLabel(QStringLiteral("Sequence"), fraAla1), "Label1");
     txtAlarmMessage = named(new QLineEdit(fraAla1), "txtAlarmMessage");
     Label2 = named(new QLabel(QStringLiteral("HLGT               FT1                  FT2"), fraAla1), "Label2");
@@ -100,7 +111,10 @@ void frmEditAlarm::buildControls()
     action->addWidget(txtAlarmMessage, 1, 1);
     action->addWidget(Label2, 2, 1);
     action->addLayout(ftLists, 3, 1);
+}
 
+void frmEditAlarm::addHelpBoxes(QGridLayout* action)
+{
     auto helpBox = [&](const char* name, const QStringList& lines) {
         auto* box = named(new QLabel(lines.join(QLatin1Char('\n')), fraAla1), name);
         box->setTextFormat(Qt::PlainText);
@@ -118,8 +132,10 @@ void frmEditAlarm::buildControls()
                               QStringLiteral(" y - number of Internal activated alarms")});
     action->addWidget(Text2, 4, 0);
     action->addWidget(Text1, 4, 1);
-    outer->addWidget(fraAla1);
+}
 
+QHBoxLayout* frmEditAlarm::buildLowerRow()
+{
     auto* lower = new QHBoxLayout;
     fraDest = named(new QGroupBox(QStringLiteral("Select Destination"), this), "fraDest");
     auto* dest = new QVBoxLayout(fraDest);
@@ -139,20 +155,12 @@ void frmEditAlarm::buildControls()
     aux->addWidget(Label3, 1, 0);
     aux->addWidget(txtAuxNum, 1, 1);
     lower->addWidget(fraAux);
+    lower->addLayout(buttonColumn());
+    return lower;
+}
 
-    auto* buttons = new QVBoxLayout;
-    cmdAlarmApply = named(new QPushButton(QStringLiteral("&OK"), this), "cmdAlarmApply");
-    cmdAlarmApply->setDefault(true);
-    cdmCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cdmCancel");
-    buttons->addWidget(cmdAlarmApply);
-    buttons->addWidget(cdmCancel);
-    buttons->addStretch(1);
-    lower->addLayout(buttons);
-    outer->addLayout(lower);
-
-    // A new record goes to the line.
-    chkAlarmToLine->setChecked(true);
-
+void frmEditAlarm::connectControls()
+{
     connect(chkEnableAlarms, &QCheckBox::toggled, this, &frmEditAlarm::chkEnableAlarms_Click);
     connect(chkSelcall, &QCheckBox::toggled, this, &frmEditAlarm::chkSelcall_Click);
     connect(chkDtmf, &QCheckBox::toggled, this, &frmEditAlarm::chkDtmf_Click);
@@ -160,8 +168,6 @@ void frmEditAlarm::buildControls()
     connect(chkAlarmToLine, &QCheckBox::toggled, this, &frmEditAlarm::chkAlarmToLine_Click);
     connect(chkAlarmToRadio, &QCheckBox::toggled, this, &frmEditAlarm::chkAlarmToRadio_Click);
     connect(chkEnableAux, &QCheckBox::toggled, this, &frmEditAlarm::chkEnableAux_Click);
-    connect(cmdAlarmApply, &QPushButton::clicked, this, &frmEditAlarm::cmdAlarmApply_Click);
-    connect(cdmCancel, &QPushButton::clicked, this, &frmEditAlarm::cdmCancel_Click);
     platform::onKeyPress(txtAlarmMessage, [this](QChar) {
         txtAlarmMessage_KeyPress();
         return true;
@@ -439,24 +445,13 @@ void frmEditAlarm::cboFT1_LostFocus()
         cboFT2->setCurrentIndex(kNoToneItem);
 }
 
-void frmEditAlarm::cmdAlarmApply_Click()
+bool frmEditAlarm::acceptEntries()
 {
     if (GenerateAlarmRcd() != 0)
-        return;
-    if (GetAuxPortUsageCount() >= 2
-        && MsgBox(QStringLiteral("This auxilary output has been selected for use by more than one "
+        return false;
+    return GetAuxPortUsageCount() < 2
+        || MsgBox(QStringLiteral("This auxilary output has been selected for use by more than one "
                                  "alarm/confirmation.  Do you wish to keep this setting?"),
                   platform::vbYesNo | platform::vbExclamation)
-               == platform::vbNo)
-        return;
-    cancelled_ = false;
-    done(Accepted);
+        != platform::vbNo;
 }
-
-void frmEditAlarm::cdmCancel_Click()
-{
-    cancelled_ = true;
-    done(Rejected);
-}
-
-void frmEditAlarm::reject() { cdmCancel_Click(); }

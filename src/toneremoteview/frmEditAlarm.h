@@ -5,8 +5,8 @@
 // of the range. The dialog never writes into the document; it reads the other alarms only to warn
 // about an auxiliary output that several alarms would switch.
 #include "toneremote/COrvDocTR.h"
+#include "toneremoteview/RecordDialog.h"
 
-#include <QDialog>
 #include <cstdint>
 
 class QCheckBox;
@@ -14,9 +14,10 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QGridLayout;
+class QHBoxLayout;
 
-class frmEditAlarm : public QDialog {
+class frmEditAlarm : public RecordDialog {
 public:
     using AlarmRecord = COrvDocTR::AlarmRecord;
 
@@ -48,8 +49,6 @@ public:
     void txtAlarmMessage_KeyPress();
     void txtAlarmMessage_LostFocus();
     void cboFT1_LostFocus();
-    void cmdAlarmApply_Click();
-    void cdmCancel_Click();
 
     // Controls.
     QCheckBox* chkEnableAlarms = nullptr;
@@ -72,15 +71,20 @@ public:
     QCheckBox* chkEnableAux = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* txtAuxNum = nullptr;
-    QPushButton* cmdAlarmApply = nullptr;
-    QPushButton* cdmCancel = nullptr;
 
 protected:
-    // Esc and the close box press Cancel.
-    void reject() override;
+    // The record built from the controls; a shared auxiliary output is kept only on Yes.
+    bool acceptEntries() override;
 
 private:
     void buildControls();
+    // The action frame: the encodings, the sequence and the FT lists, and the two help boxes.
+    QGroupBox* buildActionFrame();
+    void addToneLists(QGridLayout* action);
+    void addHelpBoxes(QGridLayout* action);
+    // The destination and auxiliary-output frames beside the OK and Cancel buttons.
+    QHBoxLayout* buildLowerRow();
+    void connectControls();
     void setFtListsEnabled(bool enabled);
     // The auxiliary output number of txtAuxNum: its leading whole number, held to 0-3; the box is
     // set to the number used when its text says anything else.
@@ -90,5 +94,4 @@ private:
     int16_t first_ = 0;
     int16_t last_ = 0;
     AlarmRecord record_{0, 255, 255, 255, 255, 255, 255, 255};
-    bool cancelled_ = false;
 };

@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,10 +32,8 @@ constexpr int kOutOfEveryRange = 100000;
 
 } // namespace
 
-frmEditTones::frmEditTones(QWidget* parent) : QDialog(parent)
+frmEditTones::frmEditTones(QWidget* parent) : RecordDialog(parent, QStringLiteral("frmEditTones"), true)
 {
-    setObjectName(QStringLiteral("frmEditTones"));
-    setModal(true);
     buildControls();
     platform::centreOnScreen(*this);
 }
@@ -77,19 +74,9 @@ void frmEditTones::buildControls()
     frames->addWidget(fraFunctionToneAction);
     frames->addStretch(1);
     outer->addLayout(frames, 1);
-
-    auto* buttons = new QVBoxLayout;
-    cmdAlarmApply = named(new QPushButton(QStringLiteral("&OK"), this), "cmdAlarmApply");
-    cmdAlarmApply->setDefault(true);
-    cdmCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cdmCancel");
-    buttons->addWidget(cmdAlarmApply);
-    buttons->addWidget(cdmCancel);
-    buttons->addStretch(1);
-    outer->addLayout(buttons);
+    outer->addLayout(buttonColumn());
 
     connect(cboFunctionToneAction, &QComboBox::currentIndexChanged, this, &frmEditTones::cboFunctionToneAction_Click);
-    connect(cmdAlarmApply, &QPushButton::clicked, this, &frmEditTones::cmdAlarmApply_Click);
-    connect(cdmCancel, &QPushButton::clicked, this, &frmEditTones::cdmCancel_Click);
     platform::onKeyPress(txtFTActionParameter, [this](QChar c) {
         int key = c.unicode();
         txtFTActionParameter_KeyPress(key);
@@ -117,7 +104,7 @@ void frmEditTones::ShowForm(int16_t intActionCode, int16_t intTone1, int16_t int
 
 bool frmEditTones::PrepareForm(int16_t intActionCode, int16_t intTone1, int16_t intTone2)
 {
-    Cancelled = true;
+    cancelled_ = true;
     cboTone1->clear();
     cboTone2->clear();
     cboFunctionToneAction->clear();
@@ -211,40 +198,24 @@ bool frmEditTones::parameterWithin(int highest, const QString& message, const QS
     return false;
 }
 
-void frmEditTones::cmdAlarmApply_Click()
+bool frmEditTones::acceptEntries()
 {
     const int position = cboFunctionToneAction->currentIndex();
     switch (position) {
     case kSetChannel:
-        if (!parameterWithin(highestParameter(position),
-                             QStringLiteral("The valid channel number should be in range between 0 and 127"),
-                             QStringLiteral("Invalid Channel Number")))
-            return;
-        break;
+        return parameterWithin(highestParameter(position),
+                               QStringLiteral("The valid channel number should be in range between 0 and 127"),
+                               QStringLiteral("Invalid Channel Number"));
     case kAuxOutputOn:
     case kAuxOutputOff:
     case kAuxOutputToggle:
-        if (!parameterWithin(highestParameter(position),
-                             QStringLiteral("The valid output number should be in range between 0 and 3"),
-                             QStringLiteral("Invalid Output Number")))
-            return;
-        break;
+        return parameterWithin(highestParameter(position),
+                               QStringLiteral("The valid output number should be in range between 0 and 3"),
+                               QStringLiteral("Invalid Output Number"));
     case kConfirmationMessage:
-        if (!parameterWithin(highestParameter(position),
-                             QStringLiteral("The valid confermation message number must be between 0 and 5"),
-                             QStringLiteral("Invalid Confirmation Number")))
-            return;
-        break;
-    default: break;
+        return parameterWithin(highestParameter(position),
+                               QStringLiteral("The valid confermation message number must be between 0 and 5"),
+                               QStringLiteral("Invalid Confirmation Number"));
+    default: return true;
     }
-    Cancelled = false;
-    done(Accepted);
 }
-
-void frmEditTones::cdmCancel_Click()
-{
-    Cancelled = true;
-    done(Rejected);
-}
-
-void frmEditTones::reject() { cdmCancel_Click(); }

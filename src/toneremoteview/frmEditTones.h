@@ -6,16 +6,16 @@
 //   0 set channel (parameter 0-127), 1 auxiliary output on, 2 off, 3 toggle (parameter: the
 //   output 0-3), 4-12 actions without a parameter, 13 trigger confirmation message (0-5),
 //   14 do nothing.
-#include <QDialog>
+#include "toneremoteview/RecordDialog.h"
+
 #include <cstdint>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class frmEditTones : public QDialog {
+class frmEditTones : public RecordDialog {
 public:
     explicit frmEditTones(QWidget* parent = nullptr);
 
@@ -32,13 +32,11 @@ public:
 
     bool Multiple = false;   // set by the caller: a range of pairs is edited
     bool OneTone = false;    // set by the caller: a pair is one tone twice
-    bool Cancelled = true;   // read by the caller after ShowForm
+    const bool& Cancelled = cancelled_; // read by the caller after ShowForm
 
     // Event handlers. A key handler sets KeyAscii to 0 to discard the key.
     void cboFunctionToneAction_Click();
     void txtFTActionParameter_KeyPress(int& KeyAscii);
-    void cmdAlarmApply_Click();
-    void cdmCancel_Click();
 
     // Controls.
     QGroupBox* fraToneSel = nullptr;
@@ -52,12 +50,10 @@ public:
     QComboBox* cboFunctionToneAction = nullptr;
     QLabel* lblFTActionParameter = nullptr;
     QLineEdit* txtFTActionParameter = nullptr;
-    QPushButton* cmdAlarmApply = nullptr;
-    QPushButton* cdmCancel = nullptr;
 
 protected:
-    // Esc and the close box press Cancel.
-    void reject() override;
+    // The parameter checked against the chosen action's range (said when it is outside).
+    bool acceptEntries() override;
 
 private:
     void buildControls();

@@ -4,7 +4,6 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/ListControls.h"
-#include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
 #include "docwindow/DocumentTexts.h"
 #include "link/LinkCommands.h"
@@ -24,7 +23,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,33 +64,15 @@ int16_t selectedRowBound(const platform::FlexGrid& grid, int32_t which)
 
 } // namespace
 
-frmOrvViewTR::frmOrvViewTR(QWidget* parent) : QWidget(parent)
+frmOrvViewTR::frmOrvViewTR(QWidget* parent) : ModuleWindow(parent)
 {
     setObjectName(QStringLiteral("frmOrvViewTR"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
     buildMenus();
     buildHotKeys();
     Form_Load();
     takeOpeningSize();
 }
-
-frmOrvViewTR::~frmOrvViewTR()
-{
-    // The window leaves the count when it really goes, whichever way it went.
-    if (counted_)
-        if (IDocumentHost* host = IDocumentHost::current())
-            host->documentWindowClosed();
-}
-
-COrvDocTR& frmOrvViewTR::document()
-{
-    if (!document_)
-        document_ = std::make_unique<COrvDocTR>();
-    return *document_;
-}
-
-CPageImage* frmOrvViewTR::getDocument() { return &document(); }
 
 void frmOrvViewTR::buildControls()
 {
@@ -146,8 +126,6 @@ void frmOrvViewTR::takeOpeningSize()
     resize(openingSize_);
 }
 
-QSize frmOrvViewTR::sizeHint() const { return openingSize_; }
-
 void frmOrvViewTR::Form_Load()
 {
     CLASSOrvDB& db = CLASSOrvDB::instance();
@@ -194,16 +172,7 @@ int16_t frmOrvViewTR::showOpened()
 {
     if (intShowDocument() != 0)
         return -1;
-    IDocumentHost* host = IDocumentHost::current();
-    if (!host) {
-        show();
-        return 0;
-    }
-    if (!counted_) {
-        counted_ = true;
-        host->addDocumentWindow(this);
-        host->documentWindowOpened();
-    }
+    joinHost();
     return 0;
 }
 
@@ -274,22 +243,4 @@ int16_t frmOrvViewTR::intEditApplySystem()
             return -1;
         return 0;
     });
-}
-
-void frmOrvViewTR::closeWindow() { closeDocumentWindow(*this); }
-
-void frmOrvViewTR::cmdQuit_Click() { closeWindow(); }
-
-void frmOrvViewTR::closeEvent(QCloseEvent* event)
-{
-    if (closed_) {
-        event->accept();
-        return;
-    }
-    if (!Form_QueryUnload()) {
-        event->ignore();
-        return;
-    }
-    closed_ = true;
-    event->accept();
 }

@@ -6,13 +6,13 @@
 //
 // Openers are called on a new window; a window whose opener succeeded joins the main window, one
 // whose opener failed never shows (the caller discards it).
-#include "docwindow/DocumentWindow.h"
+#include "docwindow/ModuleWindow.h"
+#include "toneremote/COrvDocTR.h"
 
 #include <QWidget>
 #include <cstdint>
 #include <memory>
 
-class COrvDocTR;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -23,22 +23,14 @@ class TRFunctionTonesTab;
 class TRGeneralTab;
 class TRVotingTab;
 
-class frmOrvViewTR : public QWidget, public IDocumentWindow {
+class frmOrvViewTR : public ModuleWindow<COrvDocTR> {
 public:
     // Tab indices of SSTab1.
     enum Tab { kGeneral = 0, kFunctionTones = 1, kAlarm = 2, kVoting = 3, kAdvanced = 4 };
 
     explicit frmOrvViewTR(QWidget* parent = nullptr);
-    ~frmOrvViewTR() override;
 
     // ---- The document-window interface -----------------------------------------------------
-    QWidget* widget() override { return this; }
-    // The size the window opens at, which the main window's Cascade gives it back.
-    QSize sizeHint() const override;
-    int16_t intCommandSave() override;
-    int16_t intCommandPrint() override;
-    int16_t CommandWrite() override;
-    CPageImage* getDocument() override;
     int16_t pagesChanged() override;
     int16_t intInitFromNew(const NewModuleArgs& args) override;
     int16_t intInitFromDB(const QString& serial) override;
@@ -48,11 +40,6 @@ public:
     QList<QMenu*> documentMenus() override;
 
     // ---- Members of the window -------------------------------------------------------------
-    // The window's document, made empty when the window has none.
-    COrvDocTR& document();
-    bool hasDocument() const { return document_ != nullptr; }
-
-    int16_t intCommandArchiveSave();
     int16_t intCommandFactoryWrite();
     // Fills every tab from the document, in tab order; the document counts as unchanged after.
     int16_t intShowDocument();
@@ -79,15 +66,7 @@ public:
     TRAdvancedTab& advanced() const { return *tabAdvanced_; }
 
     // ---- Event handlers --------------------------------------------------------------------
-    void cmdQuit_Click();
-    void cmdSaveToDB_Click();
-    void cmdWriteToRack_Click();
     void cmdShow_Click();
-    void MNUCLOSE_Click();
-    void mnuSave_Click();
-    void MNUARCHIVESAVE_Click();
-    void mnuPrint_Click();
-    void MNUWRITEMODULE_Click();
     void MNUMEMORYMAP_Click();
     void MNUFACTORYWRITE_Click();
 
@@ -99,7 +78,10 @@ public:
     QPushButton* cmdShow = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    int16_t applyEntries() override { return intEditApplySystem(); }
+    int16_t printDocument(PrintJob& job) override;
+    QString archiveFilter() const override;
+    int16_t saveArchive(const QString& path) override;
 
 private:
     void buildControls();
@@ -108,31 +90,22 @@ private:
     void buildMenus();
     // Esc presses Close; the chords of Form_KeyDown reach the window before the control with the focus.
     void buildHotKeys();
-    QAction* menuEntry(const QString& name) const;
 
     // The load step: the look-up lists and the grids' layout from the database.
     void Form_Load();
     // The end of an opener: the document shown, the window joins the main window and counts among
     // its windows. -1 when a tab could not show the document.
     int16_t showOpened();
-    // Asks about unsaved changes and saves on Yes; false keeps the window open.
-    bool Form_QueryUnload();
-    void closeWindow();
     // The raw page view of the document.
     void showMemoryMap();
     // Every tab applied and the document's fields written into its pages; -1 when a tab refused
     // its entries or a field did not fit (said). The modified mark stays as it was.
     int16_t pagesFromTabs();
 
-    std::unique_ptr<COrvDocTR> document_;
     TRGeneralTab* tabGeneral_ = nullptr;
     TRFunctionTonesTab* tabFunctionTones_ = nullptr;
     TRAlarmTab* tabAlarm_ = nullptr;
     TRVotingTab* tabVoting_ = nullptr;
     TRAdvancedTab* tabAdvanced_ = nullptr;
     QList<QMenu*> menus_;
-    QSize openingSize_;
-    bool counted_ = false;         // the window has joined the main window and counts among its windows
-    bool closed_ = false;          // the close step has run
-    bool transferRunning_ = false; // a transfer of the window's document is on the line
 };

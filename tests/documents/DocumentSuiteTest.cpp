@@ -10,6 +10,8 @@
 #include "support/PageBytes.h"
 #include "support/StoredModules.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <algorithm>
 
 using rackemu::Command;
@@ -209,6 +211,41 @@ TEST_P(DocumentSuite, TheWindowOpensTheDocumentFromEachSource)
     EXPECT_EQ(open([](IDocumentWindow& w) { return w.intInitFromModule(QStringLiteral("77")); }), -1);
     EXPECT_EQ(host.documentWindows().size(), 2);
     EXPECT_EQ(host.opened, 2);
+}
+
+TEST_P(DocumentSuite, TheWindowIsCountedOnceFromItsOpeningToItsCloseStep)
+{
+    if (!WindowRegistry::hasWindow(kind().window))
+        GTEST_SKIP() << "the program has no window of this kind yet";
+    testsupport::FakeDocumentHost host;
+    const QString path = folder_.file(QStringLiteral("MODULE.MCF"));
+    ASSERT_EQ(kind().toArchive(*loadedDocument(), path), 0);
+    const auto openFile = [&] {
+        EXPECT_EQ(
+            openInNewDocumentWindow(kind().window, [&](IDocumentWindow& w) { return w.intInitFromArchive(path); }), 0);
+        settle();
+        return QPointer<QWidget>(host.documentWindows().last()->widget());
+    };
+    const QString changed = QStringLiteral("The content has changed.");
+
+    QPointer<QWidget> window = openFile();
+    EXPECT_EQ(host.opened, 1);
+    kind().edit(*host.documentWindows().last()->getDocument());
+    boxes_.expect(changed, platform::vbCancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(host.closed, 0) << "a window the user keeps stays counted";
+    boxes_.expect(changed, platform::vbNo);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(host.closed, 1) << "the close step counts the window out, before it goes";
+    settle();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(host.closed, 1) << "and going does not count it out again";
+
+    // A window that goes without a close step (the program ends) is counted out as it goes.
+    window = openFile();
+    EXPECT_EQ(host.opened, 2);
+    delete window.data();
+    EXPECT_EQ(host.closed, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, DocumentSuite, ::testing::ValuesIn(documentKinds()),
