@@ -2,9 +2,9 @@
 
 #include "link/CommOutput.h"
 #include "link/EndStatus.h"
+#include "link/LineTiming.h"
 #include "link/LinkAlarm.h"
 #include "link/LinkFrames.h"
-#include "link/LineTiming.h"
 #include "link/TransferGuard.h"
 #include "platform/CommPort.h"
 #include "platform/MsgBox.h"
