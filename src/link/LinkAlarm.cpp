@@ -1,5 +1,6 @@
 #include "link/LinkAlarm.h"
 
+#include "link/LineTiming.h"
 #include "link/basChronox.h"
 #include "platform/PlatformError.h"
 
@@ -67,7 +68,7 @@ void LinkAlarm::sleepOut()
 void quietWait()
 {
     LinkAlarm quiet;
-    quiet.set(kQuietMs);
+    quiet.set(LineTiming::pauseMs(kQuietMs));
     quiet.sleepOut();
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/CommOutput.h"
 #include "link/EndStatus.h"
+#include "link/LineTiming.h"
 #include "link/LinkAlarm.h"
 #include "link/LinkFrames.h"
 #include "link/TransferGuard.h"
@@ -90,7 +91,7 @@ bool oneTry(const ExchangeRule& rule, const QByteArray& frame, QByteArray& rx)
     if (!sendAfresh(frame))
         return false;
     CommPort& port = CommPort::instance();
-    reply.set(rule.replyMs);
+    reply.set(LineTiming::replyMs(rule.replyMs));
     for (;;) {
         rx += port.input();
         if (rule.endsEarly && rx.size() >= rule.awaited)
@@ -190,7 +191,7 @@ int16_t sendAndSettle(const QByteArray& frame, QByteArray& response)
         if (!sendAfresh(frame))
             return -1;
         quietWait();
-        settle.set(kUnlinkSettleMs);
+        settle.set(LineTiming::pauseMs(kUnlinkSettleMs));
         settle.sleepOut();
         response.clear();
         return 0;

@@ -21,7 +21,10 @@ const QByteArray kSerial1 = QByteArray::fromHex("000001");
 const QByteArray kPage2 = QByteArray::fromHex("0002");
 const QByteArray kData = QByteArray::fromHex("0102030405060708");
 
-class Failures : public RackFixture {};
+// The line's real timing: a failure must end the command before a reply time could run out.
+class Failures : public RackFixture {
+    testsupport::RealLineTiming realTiming_;
+};
 
 TEST_F(Failures, AddressesOutOfRangeSendNothing)
 {

@@ -112,7 +112,10 @@ const FaultCase kFaultCases[] = {
 INSTANTIATE_TEST_SUITE_P(Replies, Faults, ::testing::ValuesIn(kFaultCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class TimeOuts : public RackFixture {};
+// The line's real reply times: these tests see them run out.
+class TimeOuts : public RackFixture {
+    testsupport::RealLineTiming realTiming_;
+};
 
 TEST_F(TimeOuts, LinkWithOnlyTheEchoOnTheLine)
 {

@@ -116,6 +116,7 @@ TEST_F(Frames, PollCollectsTheEntriesOfEveryModule)
 
 TEST_F(Frames, UnlinkSettlesRestartDoesNot)
 {
+    testsupport::RealLineTiming realTiming;
     ASSERT_EQ(CLASSLINK::instance().intExecute(kSerial1), 0);
     CLASSUNLINK& unlink = CLASSUNLINK::instance();
     unlink.strResponse = "old";
@@ -139,6 +140,7 @@ TEST_F(Frames, UnlinkSettlesRestartDoesNot)
 
 TEST_F(Frames, EndThatWaitsItsFullTime)
 {
+    testsupport::RealLineTiming realTiming;
     ASSERT_EQ(CLASSLINK::instance().intExecute(kSerial1), 0);
     QElapsedTimer t;
     t.start();

@@ -1,5 +1,6 @@
 #pragma once
 #include "rackemu/Rack.h"
+#include "support/LineTimingScale.h"
 #include "support/RackOnPort.h"
 #include "support/ScriptedMsgBox.h"
 #include "support/TempDir.h"

@@ -3,6 +3,7 @@
 #include "ViewFixture.h"
 
 #include "platform/Progress.h"
+#include "support/LineTimingScale.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -40,7 +41,10 @@ private:
 
 } // namespace
 
-class ProgressStripTest : public ViewRackTest {};
+// The line's real timing: the read must take long enough to be seen growing.
+class ProgressStripTest : public ViewRackTest {
+    testsupport::RealLineTiming realTiming_;
+};
 
 TEST_F(ProgressStripTest, GrowsWhileA128ChannelModuleIsRead)
 {

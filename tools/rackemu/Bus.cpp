@@ -1,4 +1,5 @@
 #include "Bus.h"
+#include "RackTiming.h"
 
 #include <algorithm>
 
@@ -69,11 +70,11 @@ void Bus::send(Slot& s, Command c, const QByteArray& frame, QByteArray reply, st
     const bool applies = f.kind != FaultKind::None && f.kind != FaultKind::StopAfter
         && (!f.command || *f.command == c) && (f.times == 0 || af.uses < f.times);
     if (!applies) {
-        out.push_back({kTurnaroundMs, reply});
+        out.push_back({RackTiming::pause(kTurnaround), reply});
         return;
     }
     ++af.uses;
-    int delay = kTurnaroundMs;
+    std::chrono::microseconds delay = RackTiming::pause(kTurnaround);
     switch (f.kind) {
     case FaultKind::Silence:
         return;
@@ -86,9 +87,7 @@ void Bus::send(Slot& s, Command c, const QByteArray& frame, QByteArray reply, st
     case FaultKind::Garbage:
         reply = garbage(reply.size());
         break;
-    case FaultKind::LateReply:
-        delay = f.arg;
-        break;
+    case FaultKind::LateReply: delay = std::chrono::milliseconds(f.arg); break;
     case FaultKind::EchoAsReply: {
         QByteArray echo;
         while (echo.size() < reply.size())

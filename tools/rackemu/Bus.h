@@ -6,6 +6,7 @@
 #include "Protocol.h"
 
 #include <QByteArray>
+#include <chrono>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -46,16 +47,16 @@ struct FrameRecord {
     int32_t page = -1;    // READ and WRITE: the page number
 };
 
-// A reply to send `delayMs` after the frame came in.
+// A reply to send `delay` after the frame came in.
 struct Outgoing {
-    int delayMs = 0;
+    std::chrono::microseconds delay{0};
     QByteArray bytes;
 };
 
 class Bus {
 public:
     // Time a module takes to begin its reply.
-    static constexpr int kTurnaroundMs = 2;
+    static constexpr std::chrono::microseconds kTurnaround{2000};
 
     // Returns the module's index. An empty image is replaced by the default of its kind.
     int add(Module m);

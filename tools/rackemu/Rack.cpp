@@ -2,6 +2,7 @@
 #include "FrameSplitter.h"
 #include "OutputQueue.h"
 #include "Pty.h"
+#include "RackTiming.h"
 
 #include <atomic>
 #include <cerrno>
@@ -20,6 +21,8 @@ using Clock = OutputQueue::Clock;
 // A pause this long inside a frame makes the modules give up on it (shorter than the PC's
 // 20 ms quiet time before each frame, far longer than a byte at 9600 baud).
 constexpr auto kFrameGap = std::chrono::milliseconds(15);
+
+Clock::duration frameGap() { return RackTiming::pause(kFrameGap); }
 } // namespace
 
 struct Rack::Impl {
@@ -67,7 +70,7 @@ void Rack::Impl::received(const QByteArray& bytes, Clock::time_point now, FrameS
         }
         logGrew.notify_all();
         for (const Outgoing& o : replies)
-            out.push(now + std::chrono::milliseconds(o.delayMs), o.bytes);
+            out.push(now + o.delay, o.bytes);
         if (notify)
             notify(rec);
     }
@@ -85,7 +88,7 @@ void Rack::Impl::serve()
         out.setPacing(pacing.load());
         Clock::time_point wakeAt = out.flush(pty.master(), pty.slave(), now);
         if (splitter.hasPartial()) {
-            if (now - lastByte >= kFrameGap) {
+            if (now - lastByte >= frameGap()) {
                 const QByteArray partial = splitter.takePartial();
                 FrameRecord rec = Bus::describe(partial, false);
                 std::function<void(const FrameRecord&)> notify;
@@ -98,7 +101,7 @@ void Rack::Impl::serve()
                 if (notify)
             notify(rec);
             } else {
-                wakeAt = std::min(wakeAt, lastByte + kFrameGap);
+                wakeAt = std::min(wakeAt, lastByte + frameGap());
             }
         }
 
