@@ -3,6 +3,7 @@
 #include "platform/CommPort.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -18,7 +19,13 @@ void RackOnPort::open()
 {
     const QString path = rack_.start();
     ASSERT_FALSE(path.isEmpty()) << rack_.errorString().toStdString();
-    folder_.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + path.toLocal8Bit() + "\r\n");
+    // The port is a link in the program folder to the rack's terminal, and the link goes when the
+    // rack stops: a pseudo-terminal's number is used again by the next one opened anywhere (another
+    // test program running beside this one), so the program must not be left naming it.
+    const QString device = folder_.file(QStringLiteral("ttyRack"));
+    QFile::remove(device);
+    ASSERT_TRUE(QFile::link(path, device)) << device.toStdString();
+    folder_.write(QStringLiteral("velmar.ini"), "[Comms]\r\nDevice1=" + device.toLocal8Bit() + "\r\n");
     platform::CommPort& port = platform::CommPort::instance();
     port.setPortOpen(false);
     port.setCommPort(1);
@@ -29,6 +36,7 @@ void RackOnPort::open()
 void RackOnPort::close()
 {
     platform::CommPort::instance().setPortOpen(false);
+    QFile::remove(folder_.file(QStringLiteral("ttyRack")));
     rack_.stop();
 }
 

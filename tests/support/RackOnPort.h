@@ -7,8 +7,9 @@
 namespace testsupport {
 
 // An emulated rack on a pseudo-terminal as the program's serial port 1: open() starts the rack,
-// names its device in the program folder's velmar.ini (Device1=) and opens the port at 9600,n,8,1;
-// close() closes the port and stops the rack, as destruction does.
+// links its terminal as ttyRack in the program folder, names that in the folder's velmar.ini
+// (Device1=) and opens the port at 9600,n,8,1; close() closes the port, removes the link and stops
+// the rack, as destruction does.
 //
 //     rackemu::Rack rack_;
 //     testsupport::RackOnPort line_{rack_, folder_};   // declared after both
