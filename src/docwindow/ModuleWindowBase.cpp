@@ -8,12 +8,16 @@
 #include "platform/DoEvents.h"
 #include "platform/FileDialogs.h"
 #include "platform/MsgBox.h"
+#include "platform/ui/KeyPreview.h"
+#include "shell/Globals.h"
 #include "shell/FailureTrap.h"
 #include "shell/PrintJob.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QPagedPaintDevice>
+#include <QShortcut>
 
 ModuleWindowBase::ModuleWindowBase(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_DeleteOnClose, false); }
 
@@ -82,6 +86,23 @@ bool ModuleWindowBase::Form_QueryUnload()
 }
 
 QAction* ModuleWindowBase::menuEntry(const QString& name) const { return findChild<QAction*>(name); }
+
+void ModuleWindowBase::installHotKeys(QAbstractButton* close, const std::function<bool(int, int)>& isChord)
+{
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, close, &QAbstractButton::click);
+    platform::installKeyPreview(this, isChord, [this](int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
+}
+
+int16_t ModuleWindowBase::intVersionSet()
+{
+    if (basVelmar::gEdition == 0)
+        menuEntry(QStringLiteral("MNUNEW"))->setEnabled(true);
+    enableEditionEntries();
+    if (IDocumentHost* host = IDocumentHost::current())
+        host->intVersionSet();
+    return 0;
+}
 
 int16_t ModuleWindowBase::runOpener(const std::function<int16_t()>& read, const std::function<int16_t()>& show)
 {

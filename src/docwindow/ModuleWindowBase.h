@@ -15,6 +15,7 @@
 #include <optional>
 
 class IDocumentHost;
+class QAbstractButton;
 class PrintJob;
 class QAction;
 class QCloseEvent;
@@ -43,6 +44,11 @@ public:
     void MNUARCHIVESAVE_Click();
     void mnuPrint_Click();
     void MNUWRITEMODULE_Click();
+    // The window's chords (Shift+Alt with a letter): true when the key was one of them.
+    virtual bool Form_KeyDown(int KeyCode, int Shift) = 0;
+
+    // Enables the entries the edition allows (New, and the kind's own) here and in the main window.
+    int16_t intVersionSet();
 
 protected:
     explicit ModuleWindowBase(QWidget* parent);
@@ -66,6 +72,9 @@ protected:
     // The window leaves the count, once: at its close step, or when it goes without one.
     void leaveHost();
     QAction* menuEntry(const QString& name) const;
+    // Esc presses `close`, whichever control has the focus; the keys `isChord` takes reach
+    // Form_KeyDown before the control with the focus.
+    void installHotKeys(QAbstractButton* close, const std::function<bool(int KeyCode, int Shift)>& isChord);
 
     // The frame of every opener: the busy cursor, pending events let run before `read` and after
     // it, and the program's failure rule around both. `read` fills the document, `show` shows it
@@ -89,6 +98,8 @@ protected:
     virtual int16_t saveArchive(const QString& path) = 0;
     // The host the window joins: the program's main window; null lets the window show on its own.
     virtual IDocumentHost* hostToJoin() const;
+    // The entries of this kind of window that the edition enables.
+    virtual void enableEditionEntries() {}
 
     // ---- What the document does (ModuleWindow<Document>) -----------------------------------
     virtual bool hasUnsavedChanges() const = 0;

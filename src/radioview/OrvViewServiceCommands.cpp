@@ -12,7 +12,6 @@
 #include "radioview/frmSetEpots.h"
 
 #include <QLineEdit>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -107,10 +106,4 @@ bool frmOrvView::Form_KeyDown(int KeyCode, int Shift)
     return true;
 }
 
-void frmOrvView::buildHotKeys()
-{
-    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
-    platform::installKeyPreview(this, isChord, [this](int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
-}
+void frmOrvView::buildHotKeys() { installHotKeys(cmdQuit, isChord); }

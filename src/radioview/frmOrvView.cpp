@@ -316,15 +316,6 @@ void frmOrvView::Form_Load()
     joinHost();
 }
 
-int16_t frmOrvView::intVersionSet()
-{
-    if (basVelmar::gEdition == 0)
-        menuEntry(QStringLiteral("MNUNEW"))->setEnabled(true);
-    if (IDocumentHost* host = IDocumentHost::current())
-        host->intVersionSet();
-    return 0;
-}
-
 void frmOrvView::setCaption(const QString& caption)
 {
     Form_Load();

@@ -44,7 +44,6 @@ public:
     bool canWrite() const override;
 
     // ---- Members of the window -------------------------------------------------------------
-    int16_t intVersionSet();
     int16_t intCommandSaveEprom();
 
     // Channel grid. Rows and columns are numbered as the grid shows them: row 0 is the header,
@@ -83,7 +82,7 @@ public:
     void SSTab1_Click(int PreviousTab);
     // The window's hot keys, whichever control has the focus (Shift: 1 Shift, 2 Ctrl, 4 Alt);
     // true when the key was one of them.
-    bool Form_KeyDown(int KeyCode, int Shift);
+    bool Form_KeyDown(int KeyCode, int Shift) override;
 
     void txtSerialNum_Change();
     bool txtSerialNum_Validate();

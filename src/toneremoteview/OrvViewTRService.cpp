@@ -10,7 +10,6 @@
 #include "toneremoteview/frmFactoryWrite.h"
 
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -26,13 +25,7 @@ bool isChord(int KeyCode, int Shift)
 
 } // namespace
 
-void frmOrvViewTR::buildHotKeys()
-{
-    // The Close button is the window's cancel button: Esc presses it, whichever control has the focus.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(esc, &QShortcut::activated, this, [this] { cmdQuit->click(); });
-    platform::installKeyPreview(this, isChord, [this](int KeyCode, int Shift) { Form_KeyDown(KeyCode, Shift); });
-}
+void frmOrvViewTR::buildHotKeys() { installHotKeys(cmdQuit, isChord); }
 
 bool frmOrvViewTR::Form_KeyDown(int KeyCode, int Shift)
 {

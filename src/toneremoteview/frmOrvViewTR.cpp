@@ -158,15 +158,7 @@ void frmOrvViewTR::Form_Load()
     SSTab1_Click();
 }
 
-int16_t frmOrvViewTR::intVersionSet()
-{
-    if (basVelmar::gEdition == 0)
-        menuEntry(QStringLiteral("MNUNEW"))->setEnabled(true);
-    menuEntry(QStringLiteral("MNUFACTORYWRITE"))->setEnabled(true);
-    if (IDocumentHost* host = IDocumentHost::current())
-        host->intVersionSet();
-    return 0;
-}
+void frmOrvViewTR::enableEditionEntries() { menuEntry(QStringLiteral("MNUFACTORYWRITE"))->setEnabled(true); }
 
 int16_t frmOrvViewTR::showOpened()
 {

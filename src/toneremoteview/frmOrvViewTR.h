@@ -48,7 +48,6 @@ public:
     // Applies every tab to the document, in tab order, stopping at the first that refuses its entries.
     int16_t intEditApplySystem();
     int16_t intEditConsistentCheckSystem();
-    int16_t intVersionSet();
     // The enabling of the current tab's controls.
     void SSTab1_Click();
     // 1: the first, 2: the last selected row of the alarm or function-tone grid; 0 otherwise.
@@ -56,7 +55,7 @@ public:
     int16_t intFnToneSelRow(int32_t which) const;
     // The window's hot keys, whichever control has the focus (Shift: 1 Shift, 2 Ctrl, 4 Alt);
     // true when the key was one of them.
-    bool Form_KeyDown(int KeyCode, int Shift);
+    bool Form_KeyDown(int KeyCode, int Shift) override;
 
     // The tabs.
     TRGeneralTab& general() const { return *tabGeneral_; }
@@ -82,6 +81,7 @@ protected:
     int16_t printDocument(PrintJob& job) override;
     QString archiveFilter() const override;
     int16_t saveArchive(const QString& path) override;
+    void enableEditionEntries() override;
 
 private:
     void buildControls();
