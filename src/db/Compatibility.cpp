@@ -3,7 +3,6 @@
 #include "db/CLASSOrvDB.h"
 #include "db/PageFields.h"
 #include "link/TransferGuard.h"
-#include "platform/MsgBox.h"
 
 #include <QString>
 
@@ -22,9 +21,8 @@ void warnIfFirmwareIncompatible(uint8_t b7, uint8_t b6, uint8_t b5, uint8_t b4)
     const double version = pagefields::firmwareNumber(b7, b6, b5, b4).toDouble();
     if (intCheckCompatible(version) == 0)
         return;
-    TransferGuard::EventsOpen open;
-    platform::MsgBox(QStringLiteral("Warning: The Firmware version is not compatible. Data read maybe incorrect."),
-                     platform::vbOKOnly);
+    TransferGuard::message(
+        QStringLiteral("Warning: The Firmware version is not compatible. Data read maybe incorrect."));
 }
 
 } // namespace basVelmar

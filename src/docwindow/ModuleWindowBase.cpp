@@ -1,5 +1,6 @@
 #include "docwindow/ModuleWindowBase.h"
 
+#include "link/TransferGuard.h"
 #include "docwindow/DocumentClosing.h"
 #include "docwindow/DocumentHost.h"
 #include "docwindow/DocumentTexts.h"
@@ -160,8 +161,7 @@ int16_t ModuleWindowBase::CommandWrite()
         if (!transfer.acquired() || applyEntries() != 0)
             return -1;
         if (writeToModule() != 0) {
-            TransferGuard::EventsOpen open;
-            platform::MsgBox(doctext::kModuleNotFound, platform::vbOKOnly | platform::vbCritical);
+            TransferGuard::message(doctext::kModuleNotFound, platform::vbOKOnly | platform::vbCritical);
             return -1;
         }
         return 0;

@@ -1,14 +1,13 @@
 #include "docwindow/WindowTransfer.h"
 
-#include "platform/MsgBox.h"
+#include "link/TransferGuard.h"
 
 #include <QMdiSubWindow>
 
 WindowTransfer::WindowTransfer(QWidget& window, bool& running) : running_(running)
 {
     if (!guard_.acquired()) {
-        TransferGuard::EventsOpen open;
-        platform::MsgBox(
+        TransferGuard::message(
             QStringLiteral("The serial line is busy with another transfer. Try again when it has finished."),
             platform::vbOKOnly | platform::vbExclamation);
         return;

@@ -15,8 +15,7 @@ int16_t CommOutput(const QByteArray& text)
         platform::CommPort::instance().output(text);
         return 0;
     } catch (const platform::Error&) {
-        TransferGuard::EventsOpen open;
-        platform::MsgBox(QStringLiteral("CommOutput Error"), platform::vbOKOnly | platform::vbCritical);
+        TransferGuard::message(QStringLiteral("CommOutput Error"), platform::vbOKOnly | platform::vbCritical);
         return -1;
     }
 }

@@ -25,8 +25,7 @@ int16_t intOpenLine()
             port.setPortOpen(true);
         return 0;
     } catch (const platform::Error& err) {
-        TransferGuard::EventsOpen open;
-        platform::MsgBox(err.description(), platform::vbOKOnly | platform::vbExclamation);
+        TransferGuard::message(err.description(), platform::vbOKOnly | platform::vbExclamation);
         return -1;
     }
 }

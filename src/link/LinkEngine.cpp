@@ -39,11 +39,7 @@ constexpr std::array<ExchangeRule, 6> kRules{{
 // A try's verdict: the command's result, or nothing for "try again".
 using Verdict = std::optional<int16_t>;
 
-void showFailure(const QString& text)
-{
-    TransferGuard::EventsOpen open;
-    platform::MsgBox(text, platform::vbOKOnly | platform::vbExclamation);
-}
+void showFailure(const QString& text) { TransferGuard::message(text, platform::vbOKOnly | platform::vbExclamation); }
 
 // Blocks on the port for up to `ms`; should the port return at once with nothing (a device that
 // has gone), sleeps the time out instead of spinning.

@@ -34,6 +34,12 @@ void TransferGuard::doEvents()
     platform::DoEvents();
 }
 
+platform::MsgResult TransferGuard::message(const QString& prompt, int style, const QString& title)
+{
+    EventsOpen open;
+    return platform::MsgBox(prompt, style, title);
+}
+
 TransferGuard::EventsOpen::EventsOpen() { ++g_eventsOpen; }
 
 TransferGuard::EventsOpen::~EventsOpen() { --g_eventsOpen; }

@@ -1,4 +1,7 @@
 #pragma once
+#include "platform/MsgBox.h"
+
+#include <QString>
 
 // One transfer on the serial line at a time.
 //
@@ -26,6 +29,10 @@ public:
 
     // Lets pending events run (platform::DoEvents()) with the line closed to them.
     static void doEvents();
+    // Shows a message box with the line closed to the events that run while it is open: a box
+    // shown in the middle of a transfer lets no click behind it start a second one.
+    static platform::MsgResult message(const QString& prompt, int style = platform::vbOKOnly,
+                                       const QString& title = QString());
 
     // While one lives, events may run (a modal message box), and the line is closed to them.
     class EventsOpen {

@@ -2,6 +2,7 @@
 // channels, the default channel, the barred band and the model and partition tests.
 #include "radio/CLASSOrvDocument.h"
 
+#include "link/TransferGuard.h"
 #include "db/CLASSOrvDB.h"
 #include "radio/RadioFailure.h"
 #include "radio/RadioPageWords.h"
@@ -271,7 +272,7 @@ bool CLASSOrvDocument::TestPartition(const QString& strTest) const
     bool isNumber = false;
     const double partition = strTest.trimmed().toDouble(&isNumber);
     if (!isNumber) {
-        radiodoc::message(QStringLiteral("The partition \"%1\" is not a number.").arg(strTest));
+        TransferGuard::message(QStringLiteral("The partition \"%1\" is not a number.").arg(strTest));
         return true;
     }
     return partition != at(kIdentityPage, identity::kPartition);

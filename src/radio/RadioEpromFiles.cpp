@@ -2,6 +2,7 @@
 // Intel-HEX files.
 #include "radio/CLASSOrvDocument.h"
 
+#include "link/TransferGuard.h"
 #include "db/FileAccess.h"
 #include "db/PageFields.h"
 #include "platform/AtomicFile.h"
@@ -70,11 +71,12 @@ void renderChannel(const CLASSOrvDocument& doc, int index, Flavour flavour, Synt
                                       "be computed.")
                            .arg(channelNumberShown(index)));
     if (stored % ref != 0)
-        radiodoc::message(QStringLiteral("Wrong! Channel ") + QString::number(channelNumberShown(index))
-                              + QStringLiteral(" frequency=") + QString::number(stored)
-                              + QStringLiteral(" is NOT dividable by the module's Ref1=") + QString::number(doc.lngRef1)
-                              + QStringLiteral(" and Ref2=") + QString::number(doc.lngRef2),
-                          platform::vbOKOnly | platform::vbCritical);
+        TransferGuard::message(QStringLiteral("Wrong! Channel ") + QString::number(channelNumberShown(index))
+                                   + QStringLiteral(" frequency=") + QString::number(stored)
+                                   + QStringLiteral(" is NOT dividable by the module's Ref1=")
+                                   + QString::number(doc.lngRef1) + QStringLiteral(" and Ref2=")
+                                   + QString::number(doc.lngRef2),
+                               platform::vbOKOnly | platform::vbCritical);
     if (doc.intPrescalar == 0)
         radiodoc::fail(radiodoc::kDivisionByZero,
                        QStringLiteral("The model's prescaler is 0: the synthesizer values of channel %1 cannot be "
@@ -208,9 +210,10 @@ int16_t loadImage(CLASSOrvDocument& doc, const QString& path, const EpromImage& 
         if (pagefields::setDate(doc, kLastWritePage, QDateTime(*day, QTime(0, 0))) != 0)
             return -1;
     } else {
-        radiodoc::message(QStringLiteral("The date \"%1\" in the file %2 is not a date; the date of the last write is "
-                                         "left as it was.")
-                              .arg(texts.date, path));
+        TransferGuard::message(
+            QStringLiteral("The date \"%1\" in the file %2 is not a date; the date of the last write is "
+                           "left as it was.")
+                .arg(texts.date, path));
     }
 
     doc.strCustomType = texts.model;

@@ -2,6 +2,7 @@
 // the system pages, and pages 2 to 16 written into the one module in the rack.
 #include "radio/CLASSOrvDocument.h"
 
+#include "link/TransferGuard.h"
 #include "db/CLASSOrvDB.h"
 #include "db/ModuleSession.h"
 #include "db/PageFields.h"
@@ -126,8 +127,8 @@ int16_t CLASSOrvDocument::intDocument2ModuleFactory(int32_t lngSerialNew)
         if (!modules)
             return -1;
         if (modules->contains(basVelmar::strLongTo3Bytes(lngSerialNew))) {
-            radiodoc::message(QStringLiteral("Error! There is a module in rack with the same serial number: ")
-                              + QString::number(lngSerialNew));
+            TransferGuard::message(QStringLiteral("Error! There is a module in rack with the same serial number: ")
+                                   + QString::number(lngSerialNew));
             return -1;
         }
         return 0;

@@ -1,13 +1,8 @@
 #pragma once
 // How the radio document's members deal with a failure: a member throws platform::Error with the
 // text the user is shown; the member's trap shows it in an OK box and returns -1.
-#include "link/TransferGuard.h"
-#include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
 #include "shell/FailureTrap.h"
-
-#include <QString>
-#include <cstdint>
 
 namespace radiodoc {
 
@@ -19,14 +14,6 @@ constexpr int kOverflow = 6;
 constexpr int kDivisionByZero = 11;
 // The number of a text that should hold a number and does not.
 constexpr int kTypeMismatch = 13;
-
-// Shows a message box. Events run while it is open, so the line stays closed to them: a click
-// behind the box cannot start a second transfer in the middle of this one.
-inline platform::MsgResult message(const QString& prompt, int style = platform::vbOKOnly, const QString& title = {})
-{
-    TransferGuard::EventsOpen open;
-    return platform::MsgBox(prompt, style, title);
-}
 
 [[noreturn]] inline void fail(int number, const QString& description) { throw platform::Error(number, description); }
 

@@ -2,6 +2,7 @@
 // pages that carry them in images of the current layout.
 #include "radio/CLASSOrvDocument.h"
 
+#include "link/TransferGuard.h"
 #include "db/CLASSOrvDB.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
@@ -14,8 +15,8 @@ namespace {
 
 void warnCustomTypeMissing(const QString& customType)
 {
-    radiodoc::message(QStringLiteral("Warning: The custom type [") + customType
-                      + QStringLiteral("] is not in database. "));
+    TransferGuard::message(QStringLiteral("Warning: The custom type [") + customType
+                           + QStringLiteral("] is not in database. "));
 }
 
 } // namespace
@@ -110,8 +111,8 @@ bool CLASSOrvDocument::readModDataFromPages()
 
 void CLASSOrvDocument::sayModelNotInCatalogue(const QString& model)
 {
-    radiodoc::message(QStringLiteral("Custom model ") + model + QStringLiteral(" is not found in database."),
-                      platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
+    TransferGuard::message(QStringLiteral("Custom model ") + model + QStringLiteral(" is not found in database."),
+                           platform::vbOKOnly | platform::vbExclamation, QStringLiteral("Invalid module type"));
 }
 
 QString CLASSOrvDocument::missingModelName() const
@@ -154,9 +155,9 @@ int16_t CLASSOrvDocument::readModData(bool sayWhenMissing)
                 return -1;
             }
         } else if (!lookUpModel(strModuleType)) {
-            radiodoc::message(QStringLiteral("The  custome type:[") + strCustomType + QStringLiteral("] and module type [")
-                              + strModuleType
-                              + QStringLiteral("] are not in database. The data displayed may be incorrect!"));
+            TransferGuard::message(QStringLiteral("The  custome type:[") + strCustomType
+                                   + QStringLiteral("] and module type [") + strModuleType
+                                   + QStringLiteral("] are not in database. The data displayed may be incorrect!"));
         }
         if (!strCustomType.isEmpty())
             warnCustomTypeMissing(strCustomType);

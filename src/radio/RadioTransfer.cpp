@@ -72,7 +72,7 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
         const std::optional<ModulePage> identityPage =
             session.open(strSerialP) == 0 ? session.readPage(kIdentityPage) : std::nullopt;
         if (!identityPage) {
-            radiodoc::message(noResponse());
+            TransferGuard::message(noResponse());
             return -1;
         }
         const QByteArray& identityBytes = identityPage->bytes;
@@ -90,7 +90,7 @@ int16_t CLASSOrvDocument::intModule2Document(const QString& strSerialP)
         for (int page = 0; page <= lastPage; ++page) {
             const std::optional<ModulePage> data = session.readPage(page);
             if (!data) {
-                radiodoc::message(noResponse());
+                TransferGuard::message(noResponse());
                 return -1;
             }
             for (int i = 0; i < kPageSize; ++i)
@@ -137,8 +137,9 @@ int16_t CLASSOrvDocument::writeToModule(std::optional<int32_t> newSerial, bool& 
         const QByteArray& moduleIdentity = identityPage->bytes;
         const uint8_t moduleConfig = byteOf(moduleIdentity, identity::kConfig);
         if (moduleKind(moduleConfig) != intRxTxEx
-            && radiodoc::message(QStringLiteral("Warning! The data type is different from the module type! Continue?"),
-                                 platform::vbYesNo | platform::vbCritical | platform::vbDefaultButton2)
+            && TransferGuard::message(
+                   QStringLiteral("Warning! The data type is different from the module type! Continue?"),
+                   platform::vbYesNo | platform::vbCritical | platform::vbDefaultButton2)
                 == platform::vbNo)
             return 0;
 
@@ -201,8 +202,8 @@ int16_t CLASSOrvDocument::WriteDefault(int16_t intChannelIndex)
         if (!identityPage || identityPage->module != session.address())
             return -1;
         if (moduleKind(byteOf(identityPage->bytes, identity::kConfig)) != intRxTxEx) {
-            radiodoc::message(QStringLiteral("Wrong module type!"), platform::vbOKOnly | platform::vbExclamation,
-                              QStringLiteral("Writing Error"));
+            TransferGuard::message(QStringLiteral("Wrong module type!"), platform::vbOKOnly | platform::vbExclamation,
+                                   QStringLiteral("Writing Error"));
             return 0;
         }
 

@@ -3,6 +3,7 @@
 // channel and rows beyond the channel count never change a page.
 #include "radioview/frmOrvView.h"
 
+#include "link/TransferGuard.h"
 #include "docwindow/WindowTransfer.h"
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
@@ -78,8 +79,8 @@ void frmOrvView::cmdDefaultChannel_Click()
             return;
         }
         if (doc.WriteDefault(doc.intCurrentchannel) != 0) {
-            if (radiodoc::message(QStringLiteral("The unit is not responding. Do you want to continue?"),
-                                  platform::vbYesNo | platform::vbQuestion, QStringLiteral("Warning"))
+            if (TransferGuard::message(QStringLiteral("The unit is not responding. Do you want to continue?"),
+                                       platform::vbYesNo | platform::vbQuestion, QStringLiteral("Warning"))
                 == platform::vbNo) {
                 doc.intCurrentchannel = previousDefault;
                 if (reshowRows(oldRow, oldRow) != 0 && !binHexLayout())

@@ -2,6 +2,7 @@
 // report and saving it as an MCF file or an EPROM image.
 #include "radioview/frmOrvView.h"
 
+#include "link/TransferGuard.h"
 #include "platform/BusyCursor.h"
 #include "radio/CLASSOrvDocument.h"
 #include "radio/RadioFailure.h"
@@ -83,8 +84,9 @@ int16_t frmOrvView::intCommandSaveEprom()
             return doc.intDocument2HEX(*path);
         if (ending == QLatin1String(".MCF"))
             return doc.intDocument2MCF(*path);
-        radiodoc::message(QStringLiteral("The file name must end in .bin, .hex or .mcf: the ending chooses the form of the file."),
-                          platform::vbOKOnly | platform::vbExclamation);
+        TransferGuard::message(
+            QStringLiteral("The file name must end in .bin, .hex or .mcf: the ending chooses the form of the file."),
+            platform::vbOKOnly | platform::vbExclamation);
         return -1;
     });
 }

@@ -1,5 +1,6 @@
 #include "radioview/frmSetEpots.h"
 
+#include "link/TransferGuard.h"
 #include "db/ModuleSession.h"
 #include "platform/BusyCursor.h"
 #include "platform/MsgBox.h"
@@ -124,8 +125,8 @@ void frmSetEpots::ShowForm(CLASSOrvDocument& docOrv, int16_t iReference, int16_t
 
 void frmSetEpots::notLinked()
 {
-    radiodoc::message(QStringLiteral("The module is not linked, please check connections"), platform::vbExclamation,
-                      QStringLiteral("Error"));
+    TransferGuard::message(QStringLiteral("The module is not linked, please check connections"),
+                           platform::vbExclamation, QStringLiteral("Error"));
 }
 
 void frmSetEpots::barChanged(QScrollBar* bar, QLineEdit* box, int byte)

@@ -4,7 +4,6 @@
 // serial line; events run while it is open, so the line stays closed to them: a click behind the
 // box cannot start a second transfer.
 #include "link/TransferGuard.h"
-#include "platform/MsgBox.h"
 #include "platform/PlatformError.h"
 
 #include <QString>
@@ -13,13 +12,6 @@
 #include <new>
 
 namespace basVelmar {
-
-// Shows the box of a failure, with the line closed to new transfers while it is open.
-inline void showFailure(const QString& text)
-{
-    TransferGuard::EventsOpen open;
-    platform::MsgBox(text, platform::vbOKOnly);
-}
 
 // Runs `body` (which returns a status). A platform::Error it raises is shown with its description
 // (number 0: the failure has been reported already, nothing is shown), a std::bad_alloc as "Out of
@@ -31,11 +23,11 @@ int16_t trapped(Body&& body)
         return body();
     } catch (const platform::Error& e) {
         if (e.number() != 0)
-            showFailure(e.description());
+            TransferGuard::message(e.description());
     } catch (const std::bad_alloc&) {
-        showFailure(QStringLiteral("Out of memory"));
+        TransferGuard::message(QStringLiteral("Out of memory"));
     } catch (const std::exception& e) {
-        showFailure(QString::fromLocal8Bit(e.what()));
+        TransferGuard::message(QString::fromLocal8Bit(e.what()));
     }
     return -1;
 }
