@@ -6,9 +6,6 @@ namespace trvoting {
 
 namespace {
 
-constexpr double kRssiSpanDb = 45;
-constexpr double kRssiFloorDbm = -115;
-constexpr double kRssiCountsPerVolt = 33000.0 / 44500.0 * 255.0 / 5.0;
 constexpr double kCodePerHz = 8.192;
 
 // The nearest whole number, a half to the even one.
@@ -26,7 +23,15 @@ struct Line {
 
 RssiSpan rssiSpan(bool vhf) { return vhf ? RssiSpan{3.5, 6.5} : RssiSpan{1.6, 5.7}; }
 
+LevelScale levelScale(const RssiSpan& span)
+{
+    const double pm = kRssiSpanDb / (span.v2 - span.v1);
+    return {pm, kRssiFloorDbm - pm * span.v1};
+}
+
 double codedHz(double hz) { return std::trunc(hz * 8192 / 1000); }
+
+int32_t hzOfCode(uint16_t word) { return static_cast<int32_t>((int64_t(word) + 1) * 1000 / 8192); }
 
 Refusal slidingTone(const SlidingEntry& entry, bool vhf, ToneRemoteFields& f)
 {
@@ -36,9 +41,7 @@ Refusal slidingTone(const SlidingEntry& entry, bool vhf, ToneRemoteFields& f)
     const double lf = rounded(entry.lowerHz);
     const double uf = rounded(entry.upperHz);
     const double mf = rounded(entry.muteHz);
-    // The line level in dBm is pint + pm × the RSSI voltage.
-    const double pm = kRssiSpanDb / (span.v2 - span.v1);
-    const double pint = kRssiFloorDbm - span.v1 * pm;
+    const auto [pm, pint] = levelScale(span);
     const double vu = (lu - pint) / pm;
     const double vl = (ll - pint) / pm;
     Line line;

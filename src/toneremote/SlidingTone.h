@@ -29,15 +29,30 @@ struct SlidingEntry {
     double upperLevel = 0;
 };
 
-// The RSSI voltages of the receiver band at -115 dBm and 45 dB above it.
+// The receiver's RSSI: the line level at the foot of its span (dBm), the span (dB), and the
+// module's counts of one volt of it.
+constexpr double kRssiFloorDbm = -115;
+constexpr double kRssiSpanDb = 45;
+constexpr double kRssiCountsPerVolt = 33000.0 / 44500.0 * 255.0 / 5.0;
+
+// The RSSI voltages of the receiver band at the foot of the span and at its top.
 struct RssiSpan {
     double v1;
     double v2;
 };
 RssiSpan rssiSpan(bool vhf);
 
+// The line level in dBm over the band's RSSI voltage: pint + pm × volts.
+struct LevelScale {
+    double pm;
+    double pint;
+};
+LevelScale levelScale(const RssiSpan& span);
+
 // A frequency as the module's word holds it: Hz × 8.192, cut to a whole number.
 double codedHz(double hz);
+// The Hz a word stands for: (w + 1) × 8000 / 65536, cut to a whole number.
+int32_t hzOfCode(uint16_t word);
 
 // Sets the sliding-tone fields (kRSSI, Pm, Pint, LowerFreq, UpperFreq, MuteFreq, Lu, Ll, Fl, Fu,
 // m, c and the tone-on-idle marker) from the entries and the band. A refusal (NoSlope or

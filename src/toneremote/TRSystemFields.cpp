@@ -10,6 +10,7 @@
 #include "shell/FailureTrap.h"
 #include "shell/ModuleType.h"
 #include "shell/RecordFields.h"
+#include "toneremote/SlidingTone.h"
 #include "toneremote/basVelmarTR.h"
 
 #include <cmath>
@@ -71,9 +72,6 @@ uint8_t hlgtMs(uint8_t units)
 // A line level (dBm) of page 14: the byte is minus the level; the unset byte reads as `unset`.
 int levelOf(uint8_t b, int unset) { return b == levels::kLevelUnset ? unset : -b; }
 
-// Hz of a sliding-tone word: w stands for (w + 1) × 8000 / 65536 Hz.
-int32_t slidingHz(uint16_t w) { return static_cast<int32_t>((int64_t(w) + 1) * 1000 / 8192); }
-
 } // namespace
 
 int16_t COrvDocTR::intInitSystemInfo()
@@ -131,13 +129,15 @@ int16_t COrvDocTR::intInitSystemInfo()
         f.VotingLevel = level == 0 ? voting::kDefaultLevel : level;
 
         f.RSSISignal = (at(kLevelPage, levels::kRssiKind) & levels::kRssiKindMask) == 1 ? 1 : 0;
-        f.V1 = f.RSSISignal == 1 ? 3.5 : 1.6;
-        f.V2 = f.RSSISignal == 1 ? 6.5 : 5.7;
-        f.p1 = -115;
-        f.p2 = -70;
-        f.kRSSI = 33000.0 / 44500.0 * 255.0 / 5.0;
-        f.Pm = 45 / (f.V2 - f.V1);
-        f.Pint = -115 - f.Pm * f.V1;
+        const trvoting::RssiSpan span = trvoting::rssiSpan(f.RSSISignal == 1);
+        f.V1 = span.v1;
+        f.V2 = span.v2;
+        f.p1 = trvoting::kRssiFloorDbm;
+        f.p2 = trvoting::kRssiFloorDbm + trvoting::kRssiSpanDb;
+        f.kRSSI = trvoting::kRssiCountsPerVolt;
+        const trvoting::LevelScale scale = trvoting::levelScale(span);
+        f.Pm = scale.pm;
+        f.Pint = scale.pint;
 
         if (f.bytFlag2 & timers::kSlidingTone) {
             if (at(kVotingPage, voting::kToneOnIdleHi) == voting::kNoSlidingTone) {
@@ -148,10 +148,10 @@ int16_t COrvDocTR::intInitSystemInfo()
                 f.LowerFreq = word(kVotingTonePage, votingtone::kLowerHi);
                 f.UpperFreq = word(kVotingTonePage, votingtone::kUpperHi);
                 f.AlarmFreq = word(kVotingTonePage, votingtone::kAlarmHi);
-                f.Fl = slidingHz(static_cast<uint16_t>(f.LowerFreq));
-                f.Fu = slidingHz(static_cast<uint16_t>(f.UpperFreq));
-                f.Fa = slidingHz(static_cast<uint16_t>(f.AlarmFreq));
-                f.Fmute = slidingHz(static_cast<uint16_t>(f.MuteFreq));
+                f.Fl = trvoting::hzOfCode(static_cast<uint16_t>(f.LowerFreq));
+                f.Fu = trvoting::hzOfCode(static_cast<uint16_t>(f.UpperFreq));
+                f.Fa = trvoting::hzOfCode(static_cast<uint16_t>(f.AlarmFreq));
+                f.Fmute = trvoting::hzOfCode(static_cast<uint16_t>(f.MuteFreq));
                 f.m = word(kVotingPage, voting::kSlopeHi);
                 f.c = static_cast<int16_t>(word(kVotingPage, voting::kOffsetHi));
                 f.Ll = levelOf(at(kLevelPage, levels::kLowerLevel), levels::kLowerUnsetDbm);
