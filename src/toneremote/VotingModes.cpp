@@ -36,14 +36,14 @@ Refusal fourWireModes(const Choice& choice, double level, Outcome& o, uint8_t& f
         f.VotingLevel = level;
         if (const Refusal r = slidingTone(choice.sliding, choice.vhf, f); r != Refusal::None)
             return r;
-        o.tables.push_back({FilterTable::Kind::SlideVoteTone, kSlideToneHz});
+        o.tables.push_back({FilterTable::Kind::SlideVoteTone, trlayout::tables::kSlideToneFrequency});
     }
     if (choice.simocoPhilips) {
         flags |= flag::kSlidingTone;
         f.iSlidingSimoco = 0;
         f.lFreq_TOI = kSimocoMarker;
         f.VotingLevel = kSimocoLevel;
-        o.tables.push_back({FilterTable::Kind::SlideVoteTone, kSlideToneHz});
+        o.tables.push_back({FilterTable::Kind::SlideVoteTone, trlayout::tables::kSlideToneFrequency});
     }
     return Refusal::None;
 }

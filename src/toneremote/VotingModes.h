@@ -18,8 +18,6 @@ constexpr int32_t kSimocoMarker = -32768;
 constexpr double kSimocoLevel = 8192.0;
 constexpr int32_t kNoVotingMarker = -32767;
 constexpr double kNoVotingLevel = 8193.0;
-// The tone the sliding and the Simoco/Philips modes send.
-constexpr int32_t kSlideToneHz = 2500;
 
 // The voting level the module holds for a level in dBr relative to line out, and back; `dspRef`
 // and `offset` are the document's scale.
