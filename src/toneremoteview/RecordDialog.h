@@ -13,6 +13,8 @@ public:
     void cmdAlarmApply_Click();
     // Cancel: the dialog closes, cancelled.
     void cdmCancel_Click();
+    // Whether the dialog was cancelled (read once it has closed).
+    bool Cancelled() const { return cancelled_; }
 
     QPushButton* cmdAlarmApply = nullptr;
     QPushButton* cdmCancel = nullptr;

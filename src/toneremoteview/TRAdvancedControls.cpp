@@ -72,9 +72,7 @@ TRAdvancedControls::TRAdvancedControls(QGroupBox* Frame2, QGroupBox* fraAdvanced
 void TRAdvancedControls::buildPathFrame(QGroupBox* Frame2)
 {
     auto check = [Frame2](const QString& caption, const QString& name, const QString& tip = {}) {
-        auto* c = named(new QCheckBox(caption, Frame2), name);
-        c->setToolTip(tip);
-        return c;
+        return trview::checkBox(Frame2, caption, name, tip);
     };
     QGridLayout* misc = gridOf(Frame2);
     chkRxPathDelay = check(QStringLiteral("Enable Receive Path Delay"), QStringLiteral("chkRxPathDelay"),

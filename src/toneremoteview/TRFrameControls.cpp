@@ -2,6 +2,7 @@
 
 #include "platform/ui/Named.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +22,13 @@ QGridLayout* gridOf(QGroupBox* frame)
 QLabel* caption(QWidget* parent, const QString& text, const QString& name)
 {
     return named(new QLabel(text, parent), name);
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& name, const QString& tip)
+{
+    auto* c = named(new QCheckBox(text, parent), name);
+    c->setToolTip(tip);
+    return c;
 }
 
 QLineEdit* narrowBox(QWidget* parent, const QString& name, const QString& tip)

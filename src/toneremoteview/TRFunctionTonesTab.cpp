@@ -361,7 +361,7 @@ void TRFunctionTonesTab::editSelectedRows()
         dialog.ShowForm(entry ? entry->ActionCode : kNoAction, entry ? entry->Tone1 : int16_t{650},
                         entry ? entry->Tone2 : int16_t{650});
         platform::DoEvents();
-        if (dialog.Cancelled)
+        if (dialog.Cancelled())
             return 0;
 
         platform::BusyCursor busy;

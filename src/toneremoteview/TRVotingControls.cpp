@@ -61,9 +61,7 @@ void TRVotingControls::buildVotingFrame(QGroupBox* fraAdv1)
         grid->addWidget(field, r, 1);
         grid->addWidget(unit, r, 2);
     };
-    auto check = [fraAdv1](const QString& text, const QString& name) {
-        return named(new QCheckBox(text, fraAdv1), name);
-    };
+    auto check = [fraAdv1](const QString& text, const QString& name) { return trview::checkBox(fraAdv1, text, name); };
     const QString hz = QStringLiteral("Hz");
     const QString dBm = QStringLiteral("dBm");
 

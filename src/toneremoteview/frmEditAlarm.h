@@ -26,8 +26,6 @@ public:
     // Loads the record of `intFirstSelected` (alarm numbers 1-16) into the controls and names the
     // range in the caption. The document is read, never written, and must outlive the dialog.
     void SetData(const COrvDocTR& objToneRemote, int16_t intFirstSelected, int16_t intLastSelected);
-    // True only after Cancel (the button, Esc or the close box).
-    bool Cancelled() const { return cancelled_; }
     // The record as loaded, or as last built.
     void GetData(AlarmRecord& bVal) const { bVal = record_; }
     // Builds the record from the controls: 0 built, 1 the selcall or DTMF message is missing or

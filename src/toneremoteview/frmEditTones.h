@@ -32,7 +32,6 @@ public:
 
     bool Multiple = false;   // set by the caller: a range of pairs is edited
     bool OneTone = false;    // set by the caller: a pair is one tone twice
-    const bool& Cancelled = cancelled_; // read by the caller after ShowForm
 
     // Event handlers. A key handler sets KeyAscii to 0 to discard the key.
     void cboFunctionToneAction_Click();

@@ -94,7 +94,7 @@ TEST_F(ToneEditorTest, OpensOnThePairsAction)
         });
         d.ShowForm(c.code, c.tone1, c.tone2);
         EXPECT_TRUE(check.ran);
-        EXPECT_TRUE(d.Cancelled);
+        EXPECT_TRUE(d.Cancelled());
         EXPECT_TRUE(d.isHidden());
     }
 }
@@ -109,7 +109,7 @@ TEST_F(ToneEditorTest, ToneThatIsNoFunctionToneIsNotShown)
         });
         d.ShowForm(255, tone1, tone2);
         EXPECT_FALSE(never.ran);
-        EXPECT_TRUE(d.Cancelled);
+        EXPECT_TRUE(d.Cancelled());
     }
 }
 
@@ -144,7 +144,7 @@ TEST_F(ToneEditorTest, OkChecksTheParameter)
         if (!c.message.isEmpty())
             boxes.expect(c.message, vbOK);
         d.cmdAlarmApply_Click();
-        EXPECT_EQ(d.Cancelled, !c.message.isEmpty());
+        EXPECT_EQ(d.Cancelled(), !c.message.isEmpty());
         if (!c.message.isEmpty()) {
             ASSERT_EQ(boxes.shown().size(), 1);
             EXPECT_EQ(boxes.shown()[0].title, c.title);
@@ -210,11 +210,11 @@ TEST_F(ToneEditorTest, OpenedAgainAfterCancelEachListOnce)
         });
         d.ShowForm(176, 750, 850);
         EXPECT_TRUE(check.ran);
-        EXPECT_TRUE(d.Cancelled);
+        EXPECT_TRUE(d.Cancelled());
     }
     WhenShown ok([&](QWidget*) { QTest::mouseClick(d.cmdAlarmApply, Qt::LeftButton); });
     d.ShowForm(176, 750, 850);
-    EXPECT_FALSE(d.Cancelled);
+    EXPECT_FALSE(d.Cancelled());
     const Values v = valuesOf(d);
     EXPECT_EQ(v.position, 3);
     EXPECT_EQ(v.parameter, 0);
