@@ -1,6 +1,7 @@
 // The database object itself: creation with the missing-file dialogue, the connection and reopening.
 #include "db/CLASSOrvDB.h"
 
+#include "db/DatabaseFile.h"
 #include "db/DatabaseOpening.h"
 #include "db/DbQuery.h"
 #include "db/OrvDBGuard.h"
@@ -21,9 +22,6 @@
 using platform::MsgBox;
 
 namespace {
-
-// The schema version the program works with (PRAGMA user_version of data/schema.sql).
-constexpr int kSchemaVersion = 1;
 
 QString missingFileText(const QString& path) { return QStringLiteral("Could not find file '%1'.").arg(path); }
 
@@ -128,14 +126,18 @@ QString CLASSOrvDB::openConnection(const QString& path, Access access)
             QSqlQuery q(db);
             if (!q.exec(QStringLiteral("PRAGMA schema_version")) || !q.next()) {
                 fail(velmardb::describeOpenFailure(path, velmardb::lastFailure(db)));
-            } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next() || q.value(0).toInt() != kSchemaVersion) {
-                failure = QStringLiteral("The file '%1' is not a Velmar database.").arg(path);
+            } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()
+                       || q.value(0).toInt() != velmardb::kSchemaVersion) {
+                // A newer program's file is left as it is: this program does not know its tables.
+                failure = q.isValid() && q.value(0).toInt() > velmardb::kSchemaVersion
+                    ? QStringLiteral("The file '%1' was made by a newer version of Velmar.").arg(path)
+                    : QStringLiteral("The file '%1' is not a Velmar database.").arg(path);
             } else if (readOnly) {
                 // Nothing is written through this connection: it keeps the file's settings.
                 if (!velmardb::keepFromWriting(db))
                     fail(velmardb::describeOpenFailure(path, velmardb::lastFailure(db)));
-            } else if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON")) ||
-                       !q.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+            } else if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON"))
+                       || !q.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
                 failure = velmardb::errorText(q.lastError());
                 number = velmardb::kErrDatabase;
             } else {

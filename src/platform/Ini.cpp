@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/PlatformError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 
@@ -92,12 +93,17 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
     return lookup(section, key, path).value_or(defaultValue);
 }
 
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path)
+bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path,
+                               QString* error)
 {
     bool exists = false;
     QStringList lines = readLines(path, &exists);
-    if (!exists && QFile::exists(path))
-        return false;  // there but unreadable: keep it as it is
+    if (!exists && QFile::exists(path)) {
+        // There but unreadable: keep it as it is.
+        if (error)
+            *error = QStringLiteral("Cannot read the file %1.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
 
     const QString entry = key + QLatin1Char('=') + value;
     qsizetype sectionStart = -1, sectionEnd = -1;
@@ -132,7 +138,9 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
     try {
         writeFileAtomically(path, lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
         return true;
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        if (error)
+            *error = e.description();
         return false;
     }
 }

@@ -12,8 +12,10 @@ long GetPrivateProfileInt(const QString& section, const QString& key, long defau
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& defaultValue,
                                 const QString& path);
 // Writes or replaces the key, creating the section and the file when missing. The file is replaced
-// atomically, so a failed write leaves the old file as it was. True on success.
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path);
+// atomically, so a failed write leaves the old file as it was. True on success; on failure `error`,
+// when given, says which file and why.
+bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path,
+                               QString* error = nullptr);
 
 } // namespace Ini
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "shell/IniAccess.h"
 
 #include "platform/Ini.h"
+#include "platform/MsgBox.h"
 #include "platform/ProgramFolder.h"
 
 namespace basVelmar {
@@ -14,7 +15,11 @@ long GetIniInt(const QString& section, const QString& key, int defaultValue, con
 
 bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& path)
 {
-    return platform::Ini::WritePrivateProfileString(section, key, value, path);
+    QString error;
+    if (platform::Ini::WritePrivateProfileString(section, key, value, path, &error))
+        return true;
+    platform::MsgBox(error, platform::vbOKOnly);
+    return false;
 }
 
 } // namespace basVelmar

@@ -19,7 +19,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// Makes a database from data/*.sql at `path`; fails the test when that does not work.
+// Makes a new database from data/*.sql at `path`, in place of a file the test made there before;
+// fails the test when that does not work.
 QString makeDatabase(const QString& path);
 
 // The bytes of a file; a file that cannot be read fails the test.
