@@ -51,6 +51,12 @@ bool toneBurstLengthValid(const QString& text)
     return isNumber && ms >= 0 && ms <= kLongestBurstMs && ms % kBurstUnitMs == 0;
 }
 
+// A serial box that holds no number (an emptied one): it names no module.
+void showInvalidSerial()
+{
+    MsgBox(QStringLiteral("Invalid Serial Number"), platform::vbExclamation, QStringLiteral("Serial Number"));
+}
+
 void showToneBurstLengthRule()
 {
     MsgBox(QStringLiteral("The valid values for the Lenght Of Tone Burst field are 0 - 5100 in steps of 20 ms."));
@@ -180,7 +186,7 @@ int16_t frmOrvView::intSystemEditApply()
             return int16_t(-1);
         };
         if (!parseNumber(serial, serialValue) || serial.size() > 8) {
-            MsgBox(QStringLiteral("Invalid Serial Number"), platform::vbExclamation, QStringLiteral("Serial Number"));
+            showInvalidSerial();
             return refuse(txtSerialNum);
         }
         const QString wrongSerial = QStringLiteral("Wrong Serial Number");
@@ -246,8 +252,12 @@ void frmOrvView::txtSerialNum_Change() { markModified(); }
 
 bool frmOrvView::txtSerialNum_Validate()
 {
-    if (txtSerialNum->text().isEmpty())
-        txtSerialNum->setText(QStringLiteral("0"));
+    // An emptied box is refused, not taken as module 0 (which Save and Write would then use).
+    double serialValue = 0;
+    if (!parseNumber(txtSerialNum->text(), serialValue)) {
+        showInvalidSerial();
+        return false;
+    }
     CLASSOrvDocument& doc = document();
     doc.strSerial = txtSerialNum->text();
     bool isNumber = false;

@@ -331,6 +331,16 @@ void frmEditChannelData::txtReference_KeyPress(int& KeyAscii) { digitUpTo(KeyAsc
 
 // ---- Leaving the boxes ------------------------------------------------------------------------
 
+bool frmEditChannelData::outOfBand(int64_t hz) const
+{
+    if (hz == 0 || (hz >= lowerLimit_ && hz <= upperLimit_))
+        return false;
+    MsgBox(QStringLiteral("The Frequency must be within the range ") + plainNumber(lowerLimit_ / 1e6)
+               + QStringLiteral(" to ") + plainNumber(upperLimit_ / 1e6) + QStringLiteral(" MHz."),
+           platform::vbExclamation, QStringLiteral("Frequency Out Of Range"));
+    return true;
+}
+
 bool frmEditChannelData::txtChannelFrequency_LostFocus()
 {
     return trap(true, [&]() -> bool {
@@ -339,12 +349,8 @@ bool frmEditChannelData::txtChannelFrequency_LostFocus()
         int64_t f = hzOf(txtChannelFrequency->text(), 1e6);
         if (f == 0)
             return true;
-        if (f > upperLimit_ || f < lowerLimit_) {
-            MsgBox(QStringLiteral("The Frequency must be within the range ") + plainNumber(lowerLimit_ / 1e6)
-                       + QStringLiteral(" to ") + plainNumber(upperLimit_ / 1e6) + QStringLiteral(" MHz."),
-                   platform::vbExclamation, QStringLiteral("Frequency Out Of Range"));
+        if (outOfBand(f))
             return true;
-        }
         if (doc_ && doc_->CheckBanFrequency(double(f))) {
             prohibitedFrequency();
             return false;
@@ -461,6 +467,11 @@ int16_t frmEditChannelData::SaveChanges()
         }
         // An empty tone box is no tone.
         const double ctcss = cboCTCSS->currentText().trimmed().isEmpty() ? 0.0 : toNumber(cboCTCSS->currentText());
+        // The module cannot tune outside its band: leaving the box only warns, OK refuses.
+        if (outOfBand(frequency)) {
+            txtChannelFrequency->setFocus();
+            return 1;
+        }
         if (doc.CheckBanFrequency(double(frequency))) {
             prohibitedFrequency();
             txtChannelFrequency->setFocus();

@@ -85,6 +85,8 @@ private:
     // A digit that keeps the box's number (with the digit appended) at or below `highest`.
     static void digitUpTo(int& KeyAscii, const QString& text, double highest);
     static void decimalKey(int& KeyAscii, const QString& text);
+    // A frequency (Hz, not 0) outside the model's band is said with the band's limits; true then.
+    bool outOfBand(int64_t hz) const;
 
     CLASSOrvDocument* doc_ = nullptr;
     int32_t lowerLimit_ = 0;

@@ -136,6 +136,44 @@ TEST_F(ChannelEditorTest, OkRefusesWhatCannotBeWritten)
     }
 }
 
+TEST_F(ChannelEditorTest, OkKeepsTheFrequencyWithinTheModelsBand)
+{
+    struct Case {
+        QString typed;
+        bool refused;
+        QString reopened; // the first channel's frequency when the dialog opens again
+    };
+    const QList<Case> cases = {
+        {"147.9875", true, "150.012500"}, // below the band
+        {"148", false, "148.000000"},     // its lower limit
+        {"174", false, "174.000000"},     // its upper limit
+        {"174.0125", true, "150.012500"}, // above it
+        {"0", false, ".000000"},          // no frequency
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        CLASSOrvDocument& doc = makeDocument(kTransmitterModel);
+        doc.fModified = false;
+        const QByteArray before = orvview::imageBytes(doc);
+        frmEditChannelData& d = dialogOnRun();
+        d.txtChannelFrequency->setText(c.typed);
+        if (c.refused)
+            boxes_.expect("The Frequency must be within the range 148 to 174 MHz.");
+        d.cmdOK_Click();
+        EXPECT_EQ(boxes_.pending(), 0);
+        EXPECT_EQ(d.Cancelled, c.refused);
+        EXPECT_EQ(doc.fModified, !c.refused);
+        if (c.refused) {
+            EXPECT_EQ(orvview::imageBytes(doc), before);
+            ASSERT_FALSE(boxes_.shown().isEmpty());
+            EXPECT_EQ(boxes_.shown().last().title, "Frequency Out Of Range");
+        }
+        frmEditChannelData again;
+        ASSERT_EQ(again.intFillForm(doc, 2, 0), 0);
+        EXPECT_EQ(again.txtChannelFrequency->text(), c.reopened);
+    }
+}
+
 TEST_F(ChannelEditorTest, LeavingTheFrequencyBox)
 {
     struct Case {

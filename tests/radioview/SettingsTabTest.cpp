@@ -3,6 +3,8 @@
 #include "ViewFixture.h"
 
 #include "radioview/ChannelCells.h"
+#include "support/ScriptedMsgBox.h"
+#include "support/StoredModules.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 class SettingsTabTest : public ViewTest {
 protected:
@@ -176,11 +179,11 @@ TEST_F(SettingsTabTest, RefusesBadSerialNumbersAndBurstLengths)
 TEST_F(SettingsTabTest, LeavingTheBoxes)
 {
     frmOrvView* w = transmitter();
-    w->txtSerialNum->clear();
+    w->txtSerialNum->setText("66051"); // 0x010203
     EXPECT_TRUE(w->txtSerialNum_Validate());
-    EXPECT_EQ(w->txtSerialNum->text(), "0");
-    EXPECT_EQ(w->windowTitle(), "Model: Vr31-15-0000 Serial Number: 0");
-    EXPECT_EQ(pageOf(w->document(), 2).mid(5, 3), QByteArray(3, '\0'));
+    EXPECT_EQ(w->document().strSerial, "66051");
+    EXPECT_EQ(w->windowTitle(), "Model: Vr31-15-0000 Serial Number: 66051");
+    EXPECT_EQ(pageOf(w->document(), 2).mid(5, 3), QByteArray("\x03\x02\x01", 3));
 
     // Leaving the box for another control checks it and keeps the focus there when it fails.
     main_->activateWindow();
@@ -194,6 +197,59 @@ TEST_F(SettingsTabTest, LeavingTheBoxes)
     w->txtLengthOfReverseToneBurst->clear();
     EXPECT_TRUE(w->txtLengthOfReverseToneBurst_Validate());
     EXPECT_EQ(w->txtLengthOfReverseToneBurst->text(), "0");
+}
+
+class SettingsTabRackTest : public ViewRackTest {};
+
+// An emptied serial box is no module 0: it is refused wherever it would be taken, and neither the
+// document, the database nor the module gets anything.
+TEST_F(SettingsTabRackTest, EmptiedSerialNumberIsRefused)
+{
+    addModule(kTransmitterModel);
+    auto* w = new frmOrvView;
+    ASSERT_EQ(w->intInitFromModule(QString::number(kSerial)), 0);
+    settle();
+    CLASSOrvDocument& doc = w->document();
+    const QString serial = doc.strSerial;
+    const QString caption = w->windowTitle();
+    const QByteArray image = orvview::imageBytes(doc);
+    struct Case {
+        const char* name;
+        std::function<void()> action;
+        bool focusBack; // the focus returns to the serial box
+    };
+    const QList<Case> cases = {
+        {"the focus leaves the box", [w] { w->txtUserRemark->setFocus(); }, true},
+        {"the window's Save button", [w] { QTest::mouseClick(w->cmdSaveToDB, Qt::LeftButton); }, true},
+        {"the window's Write button", [w] { QTest::mouseClick(w->cmdWriteToRack, Qt::LeftButton); }, true},
+        {"Save from the toolbar", [w] { w->intCommandSave(); }, true},
+        {"Write from the toolbar", [w] { w->CommandWrite(); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        main_->activateWindow();
+        w->txtSerialNum->setFocus();
+        w->txtSerialNum->clear();
+        settle();
+        rack_.clearFrames();
+        testsupport::ScriptedMsgBox boxes;
+        boxes.answerAll();
+        c.action();
+        settle();
+        EXPECT_FALSE(boxes.texts().isEmpty());
+        for (const QString& text : boxes.texts())
+            EXPECT_EQ(text, "Invalid Serial Number");
+        EXPECT_EQ(w->txtSerialNum->text(), "");
+        if (c.focusBack) {
+            EXPECT_EQ(QApplication::focusWidget(), w->txtSerialNum);
+        }
+        EXPECT_EQ(doc.strSerial, serial);
+        EXPECT_EQ(orvview::imageBytes(doc), image);
+        EXPECT_EQ(w->windowTitle(), caption);
+        EXPECT_EQ(testsupport::storedPageCount("0"), 0);
+        EXPECT_EQ(testsupport::storedPageCount(serial), 0);
+        EXPECT_EQ(rack_.frameCount(), 0);
+    }
 }
 
 TEST_F(SettingsTabTest, ChannelButtonsFollowTheTab)
