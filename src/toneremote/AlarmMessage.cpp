@@ -45,16 +45,23 @@ QString messageText(const std::array<uint8_t, 8>& record, bool dtmf)
     return text;
 }
 
-QList<int> messageCodes(const QString& text, bool dtmf)
+TypedMessage codeMessage(const QString& text, bool dtmf)
 {
-    QList<int> codes;
-    for (QChar c : text) {
-        const int code = codeOf(c, dtmf);
-        if (code < 0 || codes.size() == kMessageDigits)
-            break;
-        codes << code;
+    TypedMessage typed;
+    for (int i = 0; i < text.size(); ++i) {
+        const int code = codeOf(text.at(i), dtmf);
+        if (code < 0) {
+            typed.codes.clear();
+            typed.badPosition = i + 1;
+            return typed;
+        }
+        typed.codes << code;
     }
-    return codes;
+    if (typed.codes.size() > kMessageDigits) {
+        typed.codes.clear();
+        typed.tooLong = true;
+    }
+    return typed;
 }
 
 void putMessage(std::array<uint8_t, 8>& record, const QList<int>& codes)

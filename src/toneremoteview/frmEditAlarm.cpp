@@ -297,23 +297,15 @@ int16_t frmEditAlarm::GenerateAlarmRcd()
         flags |= kToRadio;
 
     const bool dtmf = chkDtmf->isChecked();
-    const QList<int> codes = messageCodes(txtAlarmMessage->text(), dtmf);
+    const TypedMessage typed = codeMessage(txtAlarmMessage->text(), dtmf);
     if (chkSelcall->isChecked()) {
-        if (codes.isEmpty()) {
-            MsgBox(QStringLiteral("Error encountered, Selcall Alarm message is not defined or invalid"),
-                   platform::vbExclamation, kAlarmsTitle);
-            chkSelcall->setChecked(false);
+        if (!sequenceStorable(typed, chkSelcall))
             return 1;
-        }
         flags |= kSelcall;
     }
     if (dtmf) {
-        if (codes.isEmpty()) {
-            MsgBox(QStringLiteral("Error encountered, DTMF Alarm message is not defined or invalid"),
-                   platform::vbExclamation, kAlarmsTitle);
-            chkDtmf->setChecked(false);
+        if (!sequenceStorable(typed, chkDtmf))
             return 1;
-        }
         flags |= kDtmf;
         if (chkAlarmToLine->isChecked() && chkAlarmToRadio->isChecked()) {
             MsgBox(QStringLiteral("Attention: DTMF sequences can not be generated to both line and radio. DTMF will only "
@@ -339,9 +331,37 @@ int16_t frmEditAlarm::GenerateAlarmRcd()
     if (chkPipTone->isChecked())
         flags |= kPipTone;
     if (chkSelcall->isChecked() || dtmf)
-        putMessage(rec, codes);
+        putMessage(rec, typed.codes);
     record_ = rec;
     return 0;
+}
+
+bool frmEditAlarm::sequenceStorable(const TypedMessage& typed, QCheckBox* encoding)
+{
+    const bool dtmf = encoding == chkDtmf;
+    const QString name = dtmf ? QStringLiteral("DTMF") : QStringLiteral("Selcall");
+    const QString text = txtAlarmMessage->text();
+    if (text.isEmpty()) {
+        MsgBox(dtmf ? QStringLiteral("Error encountered, DTMF Alarm message is not defined or invalid")
+                    : QStringLiteral("Error encountered, Selcall Alarm message is not defined or invalid"),
+               platform::vbExclamation, kAlarmsTitle);
+        encoding->setChecked(false);
+        return false;
+    }
+    if (typed.storable())
+        return true;
+    // The encoding stays ticked: the text is there to be put right.
+    if (typed.badPosition > 0)
+        MsgBox(QStringLiteral("Error encountered, the character \"%1\" at position %2 of the %3 Alarm message is not a "
+                              "%3 digit")
+                   .arg(QString(text.at(typed.badPosition - 1)), QString::number(typed.badPosition), name),
+               platform::vbExclamation, kAlarmsTitle);
+    else
+        MsgBox(QStringLiteral("Error encountered, %1 Alarm message is longer than the %2 digits an alarm can hold")
+                   .arg(name, QString::number(kMessageDigits)),
+               platform::vbExclamation, kAlarmsTitle);
+    txtAlarmMessage->setFocus();
+    return false;
 }
 
 int16_t frmEditAlarm::GetAuxPortUsageCount() const

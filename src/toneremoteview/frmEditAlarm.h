@@ -4,6 +4,7 @@
 // Cancelled and, when the dialog was not cancelled, stores the record of GetData into every alarm
 // of the range. The dialog never writes into the document; it reads the other alarms only to warn
 // about an auxiliary output that several alarms would switch.
+#include "toneremote/AlarmMessage.h"
 #include "toneremote/COrvDocTR.h"
 #include "toneremoteview/RecordDialog.h"
 
@@ -28,8 +29,10 @@ public:
     void SetData(const COrvDocTR& objToneRemote, int16_t intFirstSelected, int16_t intLastSelected);
     // The record as loaded, or as last built.
     void GetData(AlarmRecord& bVal) const { bVal = record_; }
-    // Builds the record from the controls: 0 built, 1 the selcall or DTMF message is missing or
-    // invalid (said in a message box; that encoding is unticked).
+    // Builds the record from the controls: 0 built, 1 the selcall or DTMF message is missing (said
+    // in a message box; that encoding is unticked), holds a character its encoding has no code for
+    // or is longer than a record holds (said in a message box naming the character and its place,
+    // or the limit). The record of the dialog stays as it was unless it is built.
     int16_t GenerateAlarmRcd();
     // How many alarms would switch the auxiliary output of the record last built: every alarm of
     // the edited range, and every other alarm whose stored record switches the same output. 0 when
@@ -87,6 +90,9 @@ private:
     // The auxiliary output number of txtAuxNum: its leading whole number, held to 0-3; the box is
     // set to the number used when its text says anything else.
     int auxOutputNumber();
+    // Whether the typed sequence of the ticked `encoding` (chkSelcall or chkDtmf) can be stored as
+    // it is; says why not when it cannot.
+    bool sequenceStorable(const alarmformat::TypedMessage& typed, QCheckBox* encoding);
 
     const COrvDocTR* doc_ = nullptr;
     int16_t first_ = 0;

@@ -78,7 +78,14 @@ struct BuildCase {
     QStringList messages{};      // shown, in order
     QString auxText{};           // txtAuxNum afterwards, when given
     QString description{};       // the record's description, when given
+    bool keepsEncoding = false;  // refused with the encoding still ticked, so OK refuses again
 };
+
+// A sequence refused for a character its encoding has no code for, or for its length.
+BuildCase refused(const char* name, std::function<void(frmEditAlarm&)> set, const QString& why)
+{
+    return {name, std::move(set), 1, {}, {why}, {}, {}, true};
+}
 
 const std::vector<BuildCase>& buildCases()
 {
@@ -103,10 +110,19 @@ const std::vector<BuildCase>& buildCases()
          {},
          {},
          "PipTone. Selcall  12R4 to Line. "},
-        {"DTMF 12P3 stops at P",
-         [](frmEditAlarm& d) { message(d, d.chkDtmf, "12P3"); },
-         0,
-         {0xA1, 0x12, F, F, F, F, F, F}},
+        refused("selcall 12ab3 has no b",
+                [](frmEditAlarm& d) { message(d, d.chkSelcall, "12ab3"); },
+                "Error encountered, the character \"b\" at position 4 of the Selcall Alarm message is not a Selcall "
+                "digit"),
+        refused("DTMF 12P3 to both has no P, and is not sent anywhere",
+                [](frmEditAlarm& d) {
+                    message(d, d.chkDtmf, "12P3");
+                    d.chkAlarmToRadio->setChecked(true);
+                },
+                "Error encountered, the character \"P\" at position 3 of the DTMF Alarm message is not a DTMF digit"),
+        refused("selcall 1%2: the character is named as typed",
+                [](frmEditAlarm& d) { message(d, d.chkSelcall, "1%2"); },
+                "the character \"%\" at position 2 of the Selcall Alarm message"),
         {"DTMF *#A to both goes to the line only",
          [](frmEditAlarm& d) {
              message(d, d.chkDtmf, "*#a");
@@ -132,10 +148,16 @@ const std::vector<BuildCase>& buildCases()
          [](frmEditAlarm& d) { message(d, d.chkSelcall, "1g*2"); },
          0,
          {0xA0, 0x1C, 0xC2, F, F, F, F, F}},
-        {"20 characters keep the first 14",
-         [](frmEditAlarm& d) { message(d, d.chkSelcall, "12345678901234567890"); },
+        {"14 digits fill the record",
+         [](frmEditAlarm& d) { message(d, d.chkSelcall, "12345678901234"); },
          0,
-         {0xA0, 0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34}},
+         {0xA0, 0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34},
+         {},
+         {},
+         "Selcall  12345678901234 to Line. "},
+        refused("15 digits are more than a record holds",
+                [](frmEditAlarm& d) { message(d, d.chkSelcall, "123456789012345"); },
+                "Error encountered, Selcall Alarm message is longer than the 14 digits an alarm can hold"),
         {"FT 2100 650+2050",
          [](frmEditAlarm& d) { ft(d, 0, 1, 15); },
          0,
@@ -166,18 +188,11 @@ const std::vector<BuildCase>& buildCases()
          1,
          {},
          {"Error encountered, Selcall Alarm message is not defined or invalid"}},
-        {"selcall beginning with a sign it has not",
-         [](frmEditAlarm& d) { message(d, d.chkSelcall, "#12"); },
-         1,
-         {},
-         {"Error encountered, Selcall Alarm message is not defined or invalid"}},
+        refused("selcall beginning with a sign it has not",
+                [](frmEditAlarm& d) { message(d, d.chkSelcall, "#12"); },
+                "the character \"#\" at position 1 of the Selcall Alarm message is not a Selcall digit"),
         {"DTMF empty",
          [](frmEditAlarm& d) { message(d, d.chkDtmf, ""); },
-         1,
-         {},
-         {"Error encountered, DTMF Alarm message is not defined or invalid"}},
-        {"DTMF beginning with P",
-         [](frmEditAlarm& d) { message(d, d.chkDtmf, "P3"); },
          1,
          {},
          {"Error encountered, DTMF Alarm message is not defined or invalid"}},
@@ -209,8 +224,14 @@ TEST(AlarmEditor, BuildsRecordsAndShowsThemAgainUnchanged)
             EXPECT_EQ(d->txtAuxNum->text(), c.auxText);
         }
         if (c.status != 0) {
-            EXPECT_FALSE(d->chkSelcall->isChecked() || d->chkDtmf->isChecked()) << "the failed encoding is unticked";
+            EXPECT_EQ(d->chkSelcall->isChecked() || d->chkDtmf->isChecked(), c.keepsEncoding);
             EXPECT_EQ(hex(dataOf(*d)), hex(loaded)) << "a refused build keeps the record";
+            if (c.keepsEncoding) {
+                d->cmdAlarmApply_Click();
+                EXPECT_NE(d->result(), QDialog::Accepted) << "OK keeps the dialog open";
+                EXPECT_EQ(boxes.texts().size(), c.messages.size() + 1);
+                EXPECT_EQ(hex(dataOf(*d)), hex(loaded));
+            }
             continue;
         }
         const Record built = dataOf(*d);
