@@ -3,6 +3,7 @@
 #include "docwindow/DocumentTexts.h"
 #include "platform/MsgBox.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 void closeDocumentWindow(QWidget& window)
@@ -13,9 +14,28 @@ void closeDocumentWindow(QWidget& window)
         window.close();
 }
 
-bool askToSaveChanges(const std::function<int16_t()>& apply, const std::function<int16_t(QString& where)>& save)
+namespace {
+
+// The window becomes the active one in the main window, in front of the others; a window on its
+// own is raised.
+void bringForward(QWidget& window)
 {
-    switch (platform::MsgBox(doctext::kContentChanged, platform::vbYesNoCancel)) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget());
+    if (frame && frame->mdiArea()) {
+        frame->mdiArea()->setActiveSubWindow(frame);
+        return;
+    }
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+bool askToSaveChanges(const std::function<int16_t()>& apply, const std::function<int16_t(QString& where)>& save,
+                      QWidget& window)
+{
+    bringForward(window);
+    switch (platform::MsgBox(doctext::kContentChanged, platform::vbYesNoCancel, window.windowTitle())) {
     case platform::vbYes: {
         if (apply() != 0)
             return false;

@@ -83,7 +83,8 @@ bool ModuleWindowBase::Form_QueryUnload()
                                 if (!transfer.acquired())
                                     return -1;
                                 return storeWhereFrom(where);
-                            });
+                            },
+                            *this);
 }
 
 QAction* ModuleWindowBase::menuEntry(const QString& name) const { return findChild<QAction*>(name); }

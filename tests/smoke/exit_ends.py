@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Starts the real program under a virtual X server and drives it as a user would (xdotool): File >
 Exit must end the process also while the help window is open, and after a changed module window
-was answered No. Skips (77) where Xvfb or xdotool is missing."""
+hidden behind another was asked about under its own caption and answered No. Skips (77) where Xvfb or
+xdotool is missing."""
 import os
 import shutil
 import subprocess
@@ -118,26 +119,33 @@ try:
 
         ok &= run("Help open, then File > Exit", env, folder, help_then_exit)
 
-        # A module read from an emulated rack, changed (a channel deleted), then Exit answered No.
-        rack = subprocess.Popen([rackemu, "--module", "1002:transmitter"], stdout=subprocess.PIPE,
-                                stderr=subprocess.DEVNULL, text=True)
+        # A module read from an emulated rack and changed (a channel deleted), then a second one read in
+        # front of it; Exit asks about the first under its caption, answered No.
+        rack = subprocess.Popen([rackemu, "--module", "1002:transmitter", "--module", "1001:receiver"],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         try:
             device = rack.stdout.readline().strip()
             program_folder.write_ini(folder, device)
 
-            def change_then_exit_no(main):
+            def read_module(main, serial):
                 keys(env, main, "F5")
                 dialog = wait_for_window(env, "^Read module$")
                 xdotool(env, "windowfocus", "--sync", dialog)
-                xdotool(env, "type", "1002")
+                xdotool(env, "type", serial)
                 keys(env, dialog, "Return")
                 # The dialog closes once the module window has read its module.
                 wait_until_gone(env, "^Read module$")
-                keys(env, main, "alt+i", "alt+d", "alt+f", "x")
-                question = wait_for_window(env, "^Velmar$|changed")
+
+            def change_then_exit_no(main):
+                read_module(main, "1002")
+                keys(env, main, "alt+i", "alt+d")
+                read_module(main, "1001")
+                keys(env, main, "alt+f", "x")
+                question = wait_for_window(env, "^Model: .* Serial Number: 1002$")
                 keys(env, question, "alt+n")
 
-            ok &= run("changed module window answered No, then File > Exit", env, folder, change_then_exit_no)
+            ok &= run("changed module window behind another answered No, then File > Exit", env, folder,
+                      change_then_exit_no)
         finally:
             rack.terminate()
             rack.wait()
