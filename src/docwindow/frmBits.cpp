@@ -1,5 +1,6 @@
 #include "docwindow/frmBits.h"
 
+#include "db/ModuleKind.h"
 #include "db/PageFields.h"
 #include "db/PageImage.h"
 #include "docwindow/DocumentWindow.h"
@@ -206,6 +207,15 @@ void frmBits::Command1_Click()
         warn(QStringLiteral("There is no page %1 in this document: its pages are 0 to %2.")
                  .arg(hex(page), hex(doc_->pageCount() - 1)),
              Text2);
+        return;
+    }
+    // The configuration byte of page 2 decides which window and which files the module belongs to.
+    const uint8_t configuration = static_cast<uint8_t>(bytes.at(pagefields::kConfiguration));
+    if (page == pagefields::kIdentityPage && !modulekind::keepsKind(*doc_, configuration)) {
+        warn(QStringLiteral("Byte 2 of page 2 gives the module's kind: %1 would make this module no longer %2. "
+                            "Page 2 was left as it was.")
+                 .arg(modulekind::configurationText(configuration), QLatin1String(modulekind::of(*doc_).modules)),
+             Text1);
         return;
     }
     if (doc_->intWritePage(page, bytes) != 0 || bytes == before)
