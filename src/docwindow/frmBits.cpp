@@ -100,7 +100,6 @@ void frmBits::buildControls()
     auto* fields = new QGridLayout(Frame1);
     Label1 = named(new QLabel(QStringLiteral("Enter Hex String - 8 Bytes"), Frame1), QStringLiteral("Label1"));
     Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"));
-    Text1->setMaxLength(2 * CPageImage::kPageSize);
     Text1->setMinimumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDDDDDD")) + 16);
     Label2 = named(new QLabel(QStringLiteral("Enter Page Number Hex Value "), Frame1), QStringLiteral("Label2"));
     Text2 = named(new QLineEdit(Frame1), QStringLiteral("Text2"));
@@ -174,11 +173,13 @@ int16_t frmBits::StringToValue(const QString& sTemp, int16_t& iVal)
 
 bool frmBits::typedPage(QByteArray& page) const
 {
-    // Pairs fill the bytes in the order of the columns, byte 7 first; bytes no pair reaches stay
-    // 0, and a last single digit is left out.
-    QByteArray typed(CPageImage::kPageSize, '\0');
+    // The whole page, two digits a byte, byte 7 first: a shorter or longer entry would leave bytes
+    // to chance.
     const QString text = Text1->text();
-    for (int i = 0; i < std::min<int>(text.size() / 2, CPageImage::kPageSize); ++i) {
+    if (text.size() != 2 * CPageImage::kPageSize)
+        return false;
+    QByteArray typed(CPageImage::kPageSize, '\0');
+    for (int i = 0; i < CPageImage::kPageSize; ++i) {
         int16_t value = 0;
         if (StringToValue(text.mid(2 * i, 2), value) != 0)
             return false;
@@ -194,7 +195,8 @@ void frmBits::Command1_Click()
         return;
     QByteArray bytes;
     if (!typedPage(bytes)) {
-        warn(QStringLiteral("The hex string takes pairs of hexadecimal digits (0 to 9, A to F), byte 7 first."), Text1);
+        warn(QStringLiteral("Enter the page's 8 bytes as 16 hexadecimal digits (0 to 9, A to F), byte 7 first."),
+             Text1);
         return;
     }
     int16_t page = 0;
