@@ -84,8 +84,8 @@ Identity Reader::header(const Kind& kind)
     next(); // the firmware version: the pages carry it
     const Bytes<8> data = next();
     const Identity identity{wordAt(data, 0), wordAt(data, 2), basVelmar::intModuleTypeCode(data[kConfigByteOfRecord])};
-    if (!kind.isKind(identity.typeCode))
-        refuse(QStringLiteral("is no archive of %1.").arg(QLatin1String(kind.modules)));
+    if (!kind.modules.isKind(identity.typeCode))
+        refuse(QStringLiteral("is no archive of %1.").arg(QLatin1String(kind.modules.modules)));
     if (identity.headerRecords < kind.minHeaderRecords)
         refuse(QStringLiteral("declares %1 header records; %2 has at least %3.")
                    .arg(identity.headerRecords)
@@ -115,9 +115,9 @@ void Reader::readPages(CPageImage& image, int lastPage)
 
 void Reader::requireSameKind(const CPageImage& image, const Identity& identity) const
 {
-    const int pageKind = basVelmar::intModuleTypeCode(at(pageOf(image, kIdentityPage), kConfigByte));
-    if (pageKind == identity.typeCode)
+    if (modulekind::holdsOwnKind(image))
         return;
+    const int pageKind = basVelmar::intModuleTypeCode(modulekind::configurationByte(image));
     const auto kindText = [](int code) {
         const QString text = basVelmar::strModuleTypeText(code);
         return text.isEmpty() ? QStringLiteral("unknown") : text;

@@ -3,6 +3,7 @@
 // (ArchiveRecord); record 1 the firmware version, record 2 the number of header records, the last
 // page, the configuration byte and the serial number; the further header records of the kind;
 // then pages 0 to the last page, each page's bytes from byte 7 down to byte 0.
+#include "db/ModuleKind.h"
 #include "shell/ArchiveRecord.h"
 
 #include <QByteArray>
@@ -25,9 +26,8 @@ struct Identity {
 
 // What a kind of module's archive holds.
 struct Kind {
-    const char* archive;          // "a radio archive"
-    const char* modules;          // "a receiver, transmitter or exciter"
-    bool (*isKind)(int typeCode); // the module type codes of the configuration byte it takes
+    const char* archive;             // "a radio archive"
+    const modulekind::Kind& modules; // the modules it holds
     int minHeaderRecords;
     int firstLastPage;
     int maxLastPage;
@@ -66,7 +66,7 @@ public:
     void skipHeaders(int headerRecords);
     // The page records of pages 0 to `lastPage` into the image.
     void readPages(CPageImage& image, int lastPage);
-    // Refuses pages read into `image` whose page 2 is of another kind of module than record 2
+    // Refuses pages read into `image` whose page 2 is not of the document's kind, which record 2
     // declares: the document would work on the one and save the other.
     void requireSameKind(const CPageImage& image, const Identity& identity) const;
 

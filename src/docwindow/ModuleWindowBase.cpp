@@ -5,6 +5,8 @@
 #include "docwindow/DocumentHost.h"
 #include "docwindow/DocumentTexts.h"
 #include "docwindow/WindowTransfer.h"
+#include "db/ModuleKind.h"
+#include "db/PageImage.h"
 #include "platform/BusyCursor.h"
 #include "platform/DoEvents.h"
 #include "platform/FileDialogs.h"
@@ -79,6 +81,8 @@ bool ModuleWindowBase::Form_QueryUnload()
         return true;
     return askToSaveChanges([this] { return applyEntries(); },
                             [this](QString& where) -> int16_t {
+                                if (!documentOfOwnKind())
+                                    return -1;
                                 WindowTransfer transfer(*this, transferRunning_);
                                 if (!transfer.acquired())
                                     return -1;
@@ -134,6 +138,19 @@ int16_t ModuleWindowBase::readFromRack(const QString& serial, const NoAnswerBox&
     return 0;
 }
 
+bool ModuleWindowBase::documentOfOwnKind()
+{
+    const CPageImage& document = *getDocument();
+    if (modulekind::holdsOwnKind(document))
+        return true;
+    platform::MsgBox(QStringLiteral("Page 2 of this module has the configuration byte %1, which is not that of %2: "
+                                    "the module was not saved.")
+                         .arg(modulekind::configurationText(modulekind::configurationByte(document)),
+                              QLatin1String(modulekind::of(document).modules)),
+                     platform::vbOKOnly | platform::vbExclamation);
+    return false;
+}
+
 std::optional<QString> ModuleWindowBase::askSavePath(const QString& filter, const QStringList& endings)
 {
     platform::FileDialogRequest request;
@@ -148,7 +165,7 @@ int16_t ModuleWindowBase::intCommandSave()
 {
     return basVelmar::trapped([&]() -> int16_t {
         platform::BusyCursor busy;
-        if (applyEntries() != 0)
+        if (applyEntries() != 0 || !documentOfOwnKind())
             return -1;
         return storeInDatabase();
     });
@@ -187,7 +204,7 @@ int16_t ModuleWindowBase::intCommandArchiveSave()
 {
     return basVelmar::trapped([&]() -> int16_t {
         platform::BusyCursor busy;
-        if (applyEntries() != 0)
+        if (applyEntries() != 0 || !documentOfOwnKind())
             return -1;
         const std::optional<QString> path = askSavePath(archiveFilter(), {QStringLiteral(".mcf")});
         if (!path)

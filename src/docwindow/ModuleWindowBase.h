@@ -84,6 +84,9 @@ protected:
     // The module of `serial` read from the rack into the document, the line taken for the window
     // meanwhile; -1 when the line is busy or the module did not answer (`noAnswer` shown).
     int16_t readFromRack(const QString& serial, const NoAnswerBox& noAnswer);
+    // Whether page 2 of the document is of the window's kind, as every save requires: a document of
+    // another kind would be stored as that kind and opened in its window. Says so when it is not.
+    bool documentOfOwnKind();
     // The Save dialog with `filter`'s first entry chosen; a name that ends in none of `endings`
     // gets the extension of the chosen filter. Nothing when the user cancels.
     static std::optional<QString> askSavePath(const QString& filter, const QStringList& endings);

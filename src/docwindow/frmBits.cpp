@@ -1,5 +1,6 @@
 #include "docwindow/frmBits.h"
 
+#include "db/ModuleKind.h"
 #include "db/PageFields.h"
 #include "db/PageImage.h"
 #include "docwindow/DocumentWindow.h"
@@ -99,7 +100,6 @@ void frmBits::buildControls()
     auto* fields = new QGridLayout(Frame1);
     Label1 = named(new QLabel(QStringLiteral("Enter Hex String - 8 Bytes"), Frame1), QStringLiteral("Label1"));
     Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"));
-    Text1->setMaxLength(2 * CPageImage::kPageSize);
     Text1->setMinimumWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDDDDDD")) + 16);
     Label2 = named(new QLabel(QStringLiteral("Enter Page Number Hex Value "), Frame1), QStringLiteral("Label2"));
     Text2 = named(new QLineEdit(Frame1), QStringLiteral("Text2"));
@@ -173,11 +173,13 @@ int16_t frmBits::StringToValue(const QString& sTemp, int16_t& iVal)
 
 bool frmBits::typedPage(QByteArray& page) const
 {
-    // Pairs fill the bytes in the order of the columns, byte 7 first; bytes no pair reaches stay
-    // 0, and a last single digit is left out.
-    QByteArray typed(CPageImage::kPageSize, '\0');
+    // The whole page, two digits a byte, byte 7 first: a shorter or longer entry would leave bytes
+    // to chance.
     const QString text = Text1->text();
-    for (int i = 0; i < std::min<int>(text.size() / 2, CPageImage::kPageSize); ++i) {
+    if (text.size() != 2 * CPageImage::kPageSize)
+        return false;
+    QByteArray typed(CPageImage::kPageSize, '\0');
+    for (int i = 0; i < CPageImage::kPageSize; ++i) {
         int16_t value = 0;
         if (StringToValue(text.mid(2 * i, 2), value) != 0)
             return false;
@@ -193,7 +195,8 @@ void frmBits::Command1_Click()
         return;
     QByteArray bytes;
     if (!typedPage(bytes)) {
-        warn(QStringLiteral("The hex string takes pairs of hexadecimal digits (0 to 9, A to F), byte 7 first."), Text1);
+        warn(QStringLiteral("Enter the page's 8 bytes as 16 hexadecimal digits (0 to 9, A to F), byte 7 first."),
+             Text1);
         return;
     }
     int16_t page = 0;
@@ -206,6 +209,15 @@ void frmBits::Command1_Click()
         warn(QStringLiteral("There is no page %1 in this document: its pages are 0 to %2.")
                  .arg(hex(page), hex(doc_->pageCount() - 1)),
              Text2);
+        return;
+    }
+    // The configuration byte of page 2 decides which window and which files the module belongs to.
+    const uint8_t configuration = static_cast<uint8_t>(bytes.at(pagefields::kConfiguration));
+    if (page == pagefields::kIdentityPage && !modulekind::keepsKind(*doc_, configuration)) {
+        warn(QStringLiteral("Byte 2 of page 2 gives the module's kind: %1 would make this module no longer %2. "
+                            "Page 2 was left as it was.")
+                 .arg(modulekind::configurationText(configuration), QLatin1String(modulekind::of(*doc_).modules)),
+             Text1);
         return;
     }
     if (doc_->intWritePage(page, bytes) != 0 || bytes == before)

@@ -50,7 +50,7 @@ private:
     void open(CPageImage& document, IDocumentWindow* owner);
     // The grid's row of page `page` from the document.
     void showPage(int page);
-    // The text of Text1 as a page (byte 0 first); false when a pair is no hexadecimal number.
+    // The text of Text1 as a page (byte 0 first); false unless it is 16 hexadecimal digits.
     bool typedPage(QByteArray& page) const;
 
     CPageImage* doc_ = nullptr;

@@ -6,7 +6,6 @@
 #include "db/PageFields.h"
 #include "radio/RadioFailure.h"
 #include "shell/ByteCodecs.h"
-#include "shell/ModuleType.h"
 
 using namespace radiolayout;
 using recordfields::Bytes;
@@ -14,9 +13,7 @@ using recordfields::Bytes;
 namespace {
 
 constexpr int kHeaderRecords = 5;
-const archivefile::Kind kRadioArchive{
-    "a radio archive", "a receiver, transmitter or exciter", basVelmar::isRadioModule, kHeaderRecords, kIdentityPage,
-    kLastPage};
+const archivefile::Kind kRadioArchive{"a radio archive", modulekind::kRadio, kHeaderRecords, kIdentityPage, kLastPage};
 
 // Byte j of a value: the low 8 bits of the value divided by 256 to the power j.
 uint8_t byteOf(int64_t value, int j) { return static_cast<uint8_t>((value / (int64_t{1} << (8 * j))) & 0xFF); }
@@ -89,6 +86,7 @@ int16_t CLASSOrvDocument::intArchive2Document(const QString& path)
         loaded.intPrescalar = wordAt(synthesizer, 4);
         file.skipHeaders(identity.headerRecords);
         file.readPages(loaded, identity.lastPage);
+        file.requireSameKind(loaded, identity);
 
         loaded.intDocumentFrom = kFromArchive;
         loaded.strDocumentFileName = path;

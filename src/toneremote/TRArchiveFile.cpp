@@ -3,7 +3,6 @@
 
 #include "db/ArchiveFile.h"
 #include "shell/FailureTrap.h"
-#include "shell/ModuleType.h"
 
 using namespace trlayout;
 
@@ -11,10 +10,8 @@ namespace {
 
 constexpr int kHeaderRecords = 2;
 
-bool isToneRemote(int typeCode) { return typeCode == basVelmar::kToneRemote; }
-
-const archivefile::Kind kToneRemoteArchive{
-    "a tone-remote archive", "a tone-remote module", isToneRemote, kHeaderRecords, 0, kLastPage};
+const archivefile::Kind kToneRemoteArchive{"a tone-remote archive", modulekind::kToneRemote, kHeaderRecords, 0,
+                                           kLastPage};
 
 } // namespace
 

@@ -84,13 +84,21 @@ TEST_F(RawPageEditorTest, ApplyWritesTheTypedPageOrRefusesWithAWarning)
         QByteArray bytes;     // byte 0 first
         QString warning;
     };
+    const QString digits = QStringLiteral("Enter the page's 8 bytes as 16 hexadecimal digits");
     const QList<Case> cases = {
-        {"", "0A", 10, QByteArray(8, '\0'), {}},
-        {"1234", "10", 16, page7to0({0x12, 0x34, 0, 0, 0, 0, 0, 0}), {}},
-        {"01020304050000f", "11", 17, page7to0({1, 2, 3, 4, 5, 0, 0, 0}), {}},
-        {"12G4", "12", -1, {}, "pairs of hexadecimal digits"},
-        {"1234", "5", -1, {}, "two hexadecimal digits"},
-        {"1234", "95", -1, {}, "There is no page 95"},
+        {"0102030405060708", "0A", 10, page7to0({1, 2, 3, 4, 5, 6, 7, 8}), {}},
+        {"1234000000000000", "10", 16, page7to0({0x12, 0x34, 0, 0, 0, 0, 0, 0}), {}},
+        {"abcdef0000000000", "00", 0, page7to0({0xAB, 0xCD, 0xEF, 0, 0, 0, 0, 0}), {}},
+        {"0102030405000000", "11", 17, page7to0({1, 2, 3, 4, 5, 0, 0, 0}), {}},
+        // Anything but the whole page: a short entry must not zero the bytes it does not give.
+        {"41", "0A", -1, {}, digits},
+        {"", "0A", -1, {}, digits},
+        {"123456789ABCDEF", "0A", -1, {}, digits},
+        {"123456789ABCDEF01", "0A", -1, {}, digits},
+        {"GG23456789ABCDEF", "0A", -1, {}, digits},
+        {"0123456789ABCDEG", "0A", -1, {}, digits},
+        {"1234000000000000", "5", -1, {}, "two hexadecimal digits"},
+        {"1234000000000000", "95", -1, {}, "There is no page 95"},
     };
     QList<QStringList> rows;
     onModal<frmBits>([&](frmBits& d) {
@@ -102,6 +110,7 @@ TEST_F(RawPageEditorTest, ApplyWritesTheTypedPageOrRefusesWithAWarning)
             apply(d, c.hex, c.page);
             if (c.written < 0) {
                 EXPECT_EQ(orvview::imageBytes(doc), before) << "a refused entry writes nothing";
+                ASSERT_FALSE(boxes_.shown().isEmpty());
                 EXPECT_EQ(boxes_.shown().last().icon(), platform::vbExclamation);
                 continue;
             }
@@ -111,7 +120,7 @@ TEST_F(RawPageEditorTest, ApplyWritesTheTypedPageOrRefusesWithAWarning)
         d.cmdClose->click();
     });
     clickShow(w);
-    ASSERT_EQ(rows.size(), 3);
+    ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows.at(1), (QStringList{"10", "12", "34", "0", "0", "0", "0", "0", "0"})) << "the row shows the page as written";
     EXPECT_TRUE(doc.fModified);
     EXPECT_EQ(w->TextMatrix(2, w->intColReference), "5") << "the grid shows channel 2's new page";
@@ -185,7 +194,7 @@ TEST_F(RawPageEditorTest, AnyPageImageThroughShowForm1)
     onModal<frmBits>([&](frmBits& d) {
         rows = d.grdBits->rowCount();
         last = d.grdBits->item(rows - 1, 0)->text();
-        apply(d, "A1B2", "20");
+        apply(d, "A1B2000000000000", "20");
         d.cmdClose->click();
     });
     frmBits dialog;
