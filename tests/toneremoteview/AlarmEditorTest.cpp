@@ -110,19 +110,20 @@ const std::vector<BuildCase>& buildCases()
          {},
          {},
          "PipTone. Selcall  12R4 to Line. "},
-        refused("selcall 12ab3 has no b",
-                [](frmEditAlarm& d) { message(d, d.chkSelcall, "12ab3"); },
-                "Error encountered, the character \"b\" at position 4 of the Selcall Alarm message is not a Selcall "
-                "digit"),
-        refused("DTMF 12P3 to both has no P, and is not sent anywhere",
-                [](frmEditAlarm& d) {
-                    message(d, d.chkDtmf, "12P3");
-                    d.chkAlarmToRadio->setChecked(true);
-                },
-                "Error encountered, the character \"P\" at position 3 of the DTMF Alarm message is not a DTMF digit"),
-        refused("selcall 1%2: the character is named as typed",
-                [](frmEditAlarm& d) { message(d, d.chkSelcall, "1%2"); },
-                "the character \"%\" at position 2 of the Selcall Alarm message"),
+        refused(
+            "selcall 12ab3 has no b", [](frmEditAlarm& d) { message(d, d.chkSelcall, "12ab3"); },
+            "Error encountered, the character \"b\" at position 4 of the Selcall Alarm message is not a Selcall "
+            "digit"),
+        refused(
+            "DTMF 12P3 to both has no P, and is not sent anywhere",
+            [](frmEditAlarm& d) {
+                message(d, d.chkDtmf, "12P3");
+                d.chkAlarmToRadio->setChecked(true);
+            },
+            "Error encountered, the character \"P\" at position 3 of the DTMF Alarm message is not a DTMF digit"),
+        refused(
+            "selcall 1%2: the character is named as typed", [](frmEditAlarm& d) { message(d, d.chkSelcall, "1%2"); },
+            "the character \"%\" at position 2 of the Selcall Alarm message"),
         {"DTMF *#A to both goes to the line only",
          [](frmEditAlarm& d) {
              message(d, d.chkDtmf, "*#a");
@@ -155,9 +156,10 @@ const std::vector<BuildCase>& buildCases()
          {},
          {},
          "Selcall  12345678901234 to Line. "},
-        refused("15 digits are more than a record holds",
-                [](frmEditAlarm& d) { message(d, d.chkSelcall, "123456789012345"); },
-                "Error encountered, Selcall Alarm message is longer than the 14 digits an alarm can hold"),
+        refused(
+            "15 digits are more than a record holds",
+            [](frmEditAlarm& d) { message(d, d.chkSelcall, "123456789012345"); },
+            "Error encountered, Selcall Alarm message is longer than the 14 digits an alarm can hold"),
         {"FT 2100 650+2050",
          [](frmEditAlarm& d) { ft(d, 0, 1, 15); },
          0,
@@ -188,9 +190,9 @@ const std::vector<BuildCase>& buildCases()
          1,
          {},
          {"Error encountered, Selcall Alarm message is not defined or invalid"}},
-        refused("selcall beginning with a sign it has not",
-                [](frmEditAlarm& d) { message(d, d.chkSelcall, "#12"); },
-                "the character \"#\" at position 1 of the Selcall Alarm message is not a Selcall digit"),
+        refused(
+            "selcall beginning with a sign it has not", [](frmEditAlarm& d) { message(d, d.chkSelcall, "#12"); },
+            "the character \"#\" at position 1 of the Selcall Alarm message is not a Selcall digit"),
         {"DTMF empty",
          [](frmEditAlarm& d) { message(d, d.chkDtmf, ""); },
          1,
