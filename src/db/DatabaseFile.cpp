@@ -81,11 +81,15 @@ bool readScript(const QString& script, QByteArray* sql, QString* error)
     return true;
 }
 
-// The script that brings a database of version `version` - 1 to `version`.
-QString upgradeScript(const QStringList& scriptPaths, int version)
+// The scripts that bring a database of version `from` to `to`: upgrade-<n>.sql beside the first
+// script, one for each version after `from`.
+QStringList upgradeScripts(const QStringList& scriptPaths, int from, int to)
 {
-    const QString folder = scriptPaths.isEmpty() ? QString() : QFileInfo(scriptPaths.first()).absolutePath();
-    return QDir(folder).filePath(QStringLiteral("upgrade-%1.sql").arg(version));
+    const QDir folder(scriptPaths.isEmpty() ? QString() : QFileInfo(scriptPaths.first()).absolutePath());
+    QStringList scripts;
+    for (int version = from + 1; version <= to; ++version)
+        scripts << folder.filePath(QStringLiteral("upgrade-%1.sql").arg(version));
+    return scripts;
 }
 
 // Runs the scripts in order on `db`.
@@ -128,17 +132,8 @@ bool upgradeDatabase(Connection& db, const QString& path, int from, int to, cons
                             .arg(why));
     };
     QString why;
-    if (!db.exec("BEGIN IMMEDIATE", &why))
-        return fail(why + QLatin1Char('.'));
-    for (int version = from + 1; version <= to; ++version) {
-        const QString script = upgradeScript(scriptPaths, version);
-        QByteArray sql;
-        if (!readScript(script, &sql, &why))
-            return fail(why + QLatin1Char('.'));
-        if (!db.exec(sql, &why))
-            return fail(QStringLiteral("%1: %2.").arg(QFileInfo(script).fileName(), why));
-    }
-    if (!db.exec(QStringLiteral("PRAGMA user_version = %1").arg(to).toUtf8(), &why) || !db.exec("COMMIT", &why))
+    if (!db.exec("BEGIN IMMEDIATE", &why) || !runScripts(db, upgradeScripts(scriptPaths, from, to), &why)
+        || !db.exec(QStringLiteral("PRAGMA user_version = %1").arg(to).toUtf8(), &why) || !db.exec("COMMIT", &why))
         return fail(why + QLatin1Char('.'));
     return true;
 }
