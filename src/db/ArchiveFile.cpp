@@ -117,7 +117,7 @@ void Reader::requireSameKind(const CPageImage& image, const Identity& identity) 
 {
     if (modulekind::holdsOwnKind(image))
         return;
-    const int pageKind = basVelmar::intModuleTypeCode(modulekind::configurationByte(image));
+    const int pageKind = modulekind::typeCode(image);
     const auto kindText = [](int code) {
         const QString text = basVelmar::strModuleTypeText(code);
         return text.isEmpty() ? QStringLiteral("unknown") : text;

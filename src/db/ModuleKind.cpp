@@ -14,6 +14,8 @@ uint8_t configurationByte(const CPageImage& image)
     return static_cast<uint8_t>(identity.at(pagefields::kConfiguration));
 }
 
+int16_t typeCode(const CPageImage& image) { return basVelmar::intModuleTypeCode(configurationByte(image)); }
+
 bool keepsKind(const CPageImage& image, uint8_t configuration)
 {
     return of(image).isKind(basVelmar::intModuleTypeCode(configuration));

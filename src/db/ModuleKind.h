@@ -27,6 +27,8 @@ const Kind& of(const CPageImage& image);
 
 // The configuration byte of page 2 of the image (0 when the image has no page 2).
 uint8_t configurationByte(const CPageImage& image);
+// The module type code that byte gives.
+int16_t typeCode(const CPageImage& image);
 
 // Whether the configuration byte `configuration` keeps the image of its own kind.
 bool keepsKind(const CPageImage& image, uint8_t configuration);

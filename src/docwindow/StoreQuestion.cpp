@@ -2,9 +2,9 @@
 
 #include "db/CLASSOrvDB.h"
 #include "db/CRADIO.h"
+#include "db/ModuleKind.h"
 #include "db/PageFields.h"
 #include "platform/MsgBox.h"
-#include "shell/ModuleType.h"
 
 #include <memory>
 #include <optional>
@@ -12,14 +12,6 @@
 namespace docwindow {
 
 namespace {
-
-// The module type of a document's image, from its configuration byte.
-int16_t documentType(const CPageImage& doc)
-{
-    QByteArray identity(CPageImage::kPageSize, '\0');
-    doc.intReadPage(pagefields::kIdentityPage, identity);
-    return basVelmar::intModuleTypeCode(static_cast<uint8_t>(identity[pagefields::kConfiguration]));
-}
 
 QString replaceQuestion(const CRADIO& stored)
 {
@@ -43,7 +35,7 @@ bool mayStoreOver(const CPageImage& doc)
     if (!stored)
         return true;
     const bool ownModule =
-        pagefields::serialNumber(doc.strSourceSerial) == serial && stored->intRxTxEx == documentType(doc);
+        pagefields::serialNumber(doc.strSourceSerial) == serial && stored->intRxTxEx == modulekind::typeCode(doc);
     if (ownModule)
         return true;
     return platform::MsgBox(replaceQuestion(*stored),
